@@ -49,7 +49,7 @@ class ProbeThread : public CWinThread
 {
     DECLARE_DYNCREATE(ProbeThread)
 public:
-    enum class Mode { Normal, RefuseInit, ThrowFromRun, ThrowTextFromRun };
+    enum class Mode { Normal, RefuseInit, ThrowFromRun, ThrowTextFromRun, EndFromRun };
 
     ProbeThread() = default;
     ~ProbeThread() override { destroyed = true; }
@@ -67,6 +67,8 @@ public:
             AfxThrowNotSupportedException();
         if (mode == Mode::ThrowTextFromRun)
             throw CString("Can't open file");
+        if (mode == Mode::EndFromRun)
+            AfxEndThread(9);
         return ExitInstance();
     }
     int ExitInstance() override { return 7; }
@@ -185,6 +187,16 @@ TEST(Thread, ExceptionEscapingRunEndsOnlyThatThread)
         EXPECT_TRUE(ProbeThread::runCalled);
         EXPECT_TRUE(ProbeThread::destroyed);   // still cleaned up
     }
+}
+
+TEST(Thread, EndThreadStopsAtOnceAndFreesTheObject)
+{
+    HANDLE handle = nullptr;
+    CWinThread* thread = StartProbe(ProbeThread::Mode::EndFromRun, handle);
+    ASSERT_NE(nullptr, thread);
+    thread->ResumeThread();
+    EXPECT_EQ(9u, WaitAndGetExitCode(handle));
+    EXPECT_TRUE(ProbeThread::destroyed);
 }
 
 namespace {
