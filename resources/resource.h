@@ -1,0 +1,96 @@
+// Resource ids of the program. Plain #defines only: the resource compiler
+// reads this file too. The class library's standard ids are in afx/AfxRes.h.
+#pragma once
+
+#include "afx/AfxRes.h"
+
+// Main frame: menu, icon, document string, framework toolbar.
+#define IDR_MAINFRAME                   128
+#define IDR_TOOLBAR_MENU_IMAGES         129     // toolbar whose images the edit menus use
+#define IDR_LOGWINDOW                   121     // trace-log window: menu, document string
+#define IDR_TOOLBAR_EXPORTCOPY          135
+#define IDR_MENU_EXPORT                 138
+#define IDR_MENU_COPY                   139
+#define IDR_MENU_FRAME_CONTEXT          141
+#define IDR_MENU_TRAY                   142
+#define IDR_MENU_RICHEDIT               133
+
+// Dialog templates.
+#define IDD_LEXIFERN_FORM               101
+
+// Bitmaps.
+#define IDB_TOOLBAR_IMAGES              112     // 24-bit, 32x32 images of the main toolbar
+#define IDB_TOOLBAR_IMAGES_DISABLED     117
+#define IDB_SETTINGS                    134
+#define IDB_GET_NEW_VERSION             137
+#define IDB_CHECK_ALL                   138
+#define IDB_QUIT                        139
+#define IDB_COPY_BASKET                 140
+#define IDB_HELP                        141
+#define IDB_BACK                        143
+#define IDB_SAVE_BASKET                 144
+
+// Icons (framework dialogs decorate their buttons by role).
+#define IDI_TRAY                        142
+#define IDI_TRAY_BUSY                   508
+#define IDI_CLOSE                       160
+#define IDI_OK                          161
+#define IDI_MOVE_UP                     162
+#define IDI_MOVE_DOWN                   163
+#define IDI_ADD                         164
+#define IDI_DELETE                      165
+#define IDI_DELETE_ALL                  166
+#define IDI_HIDE_ALL                    167
+#define IDI_DEFAULTS                    174
+#define IDI_CHOOSE_COMMAND              502
+#define IDI_NEXT_TIP                    504
+#define IDI_SHOW_ALL                    505
+
+// Controls of the main view (template 101).
+#define IDC_KEYWORD                     1000
+#define IDC_SUGGESTIONS                 1001
+#define IDC_BASKET                      1002
+#define IDC_SETTINGS                    1003
+#define IDC_CHECK_ALL                   1004
+#define IDC_EXIT                        1005
+#define IDC_COPY_BASKET                 1006
+#define IDC_UNCHECK_ALL                 1007
+#define IDC_GET_NEW_VERSION             1011
+#define IDC_HELP_BUTTON                 1012
+#define IDC_BACK                        1013
+#define IDC_SAVE_BASKET                 1014
+#define IDC_CHECK_CUSTOM                1015
+#define IDC_GO                          1016
+#define IDC_PROGRESS                    1018
+#define IDC_WEB_PLACE                   1019
+#define IDC_WEB_PANE                    1319
+
+// Commands.
+#define ID_COPY_DROPDOWN                4
+#define ID_SHOW_TIP                     300
+#define ID_FULL_SCREEN                  35001
+#define ID_MAIL_TO_SUPPORT              35002
+#define ID_BACKUP_DOCUMENT              35005
+#define ID_PROGRAM_SETTINGS             35009
+#define ID_ERROR_REPORT                 35010
+#define ID_CLEAR_RECENT_FILES           35012
+#define ID_EXPORT_DROPDOWN              35015
+#define ID_EXPORT_HTML                  35018
+#define ID_EXPORT_TEXT                  35019
+#define ID_EXPORT_METATAG               35020
+#define ID_EXPORT_CSV                   35021
+#define ID_EXPORT_EXCEL                 35022
+#define ID_COPY_TEXT                    35027
+#define ID_COPY_HTML_TABLE              35028
+#define ID_COPY_CSV                     35029
+#define ID_COPY_METATAG                 35030
+#define ID_EXPORT_ADWORDS_BROAD         35044
+#define ID_EXPORT_ADWORDS_PHRASE        35045
+#define ID_EXPORT_ADWORDS_EXACT         35046
+#define ID_COPY_ADWORDS_BROAD           35055
+#define ID_COPY_ADWORDS_PHRASE          35056
+#define ID_COPY_ADWORDS_EXACT           35057
+#define ID_RESTORE_FROM_TRAY            33001
+
+// Strings.
+#define IDS_UNKNOWN_ERROR               5000
