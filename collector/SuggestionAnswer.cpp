@@ -1,7 +1,9 @@
 #include "collector/SuggestionAnswer.h"
 
+#include "collector/BasketText.h"
 #include "collector/CyrillicTranscoder.h"
 
+#include <algorithm>
 #include <string.h>
 
 namespace
@@ -20,7 +22,7 @@ const char* const kCountSuffixes[] = {
 const BYTE kLastKeptByte = 'z';
 }
 
-void ReadAnswerStrings(LPCSTR answer, std::vector<CString>& strings)
+void ReadAnswerStrings(LPCSTR answer, CStringArray& strings)
 {
     if (answer == nullptr)
         return;
@@ -40,7 +42,7 @@ void ReadAnswerStrings(LPCSTR answer, std::vector<CString>& strings)
         if (closing == nullptr)
             break;
         const int length = static_cast<int>(closing - quote - 1);
-        strings.emplace_back(quote + 1, length < kMaxAnswerString ? length : kMaxAnswerString);
+        strings.Add(CString(quote + 1, length < kMaxAnswerString ? length : kMaxAnswerString));
         start = closing + 1;
     }
 }
@@ -80,18 +82,33 @@ CString StripCountSuffixes(const CString& count)
     return text;
 }
 
-void ParseSuggestionAnswer(LPCSTR answer, std::vector<CString>& suggestions, std::vector<CString>& counts)
+void ParseSuggestionAnswer(LPCSTR answer, CStringArray& suggestions, CStringArray& counts)
 {
-    std::vector<CString> strings;
+    CStringArray strings;
     ReadAnswerStrings(answer, strings);
-    const size_t first = strings.size() % 3;
-    suggestions.reserve(suggestions.size() + strings.size() / 3);
-    counts.reserve(counts.size() + strings.size() / 3);
-    for (size_t i = first; i + 3 <= strings.size(); i += 3)
+    // Whole triples counted from the end; what is left over at the front
+    // belongs to no triple.
+    for (INT_PTR i = strings.GetSize() % 3; i + 3 <= strings.GetSize(); i += 3)
     {
         const CString& keyword = strings[i];
         const CString& count = strings[i + 1];
-        suggestions.push_back(ConvertAnswerString(keyword, keyword.GetLength()));
-        counts.push_back(StripCountSuffixes(ConvertAnswerString(count, count.GetLength())));
+        suggestions.Add(ConvertAnswerString(keyword, keyword.GetLength()));
+        counts.Add(StripCountSuffixes(ConvertAnswerString(count, count.GetLength())));
+    }
+}
+
+void MakeSuggestionRows(const CStringArray& suggestions, const CStringArray& counts, LPCTSTR basketText,
+                        CSuggestionRowArray& rows)
+{
+    const CBasketIndex basket(basketText);
+    const INT_PTR count = std::min(suggestions.GetSize(), counts.GetSize());
+    rows.RemoveAll();
+    rows.SetSize(count);
+    for (INT_PTR i = 0; i < count; ++i)
+    {
+        SuggestionRow& row = rows[i];
+        row.strKeyword = suggestions[i];
+        row.strCount = counts[i];
+        row.bInBasket = basket.IsInBasket(suggestions[i]);
     }
 }
