@@ -108,7 +108,11 @@ void CBasketText::SplitBasketText(LPCTSTR text, CStringArray& lines)
                 break;
             continue;
         }
-        line.AppendChar(ch);
+        // Plain bytes up to the next blank, tab or line end go in as one piece.
+        const char* plain = p;
+        while (p[1] != '\0' && p[1] != ' ' && p[1] != '\t' && p[1] != '\r' && p[1] != '\n')
+            ++p;
+        line.Append(plain, static_cast<int>(p - plain + 1));
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <string.h>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -22,7 +24,15 @@ const char* const kCountSuffixes[] = {
 const BYTE kLastKeptByte = 'z';
 }
 
-void ReadAnswerStrings(LPCSTR answer, CStringArray& strings)
+namespace
+{
+struct AnswerSpan
+{
+    const char* text;
+    int length;
+};
+
+void ReadAnswerSpans(LPCSTR answer, std::vector<AnswerSpan>& spans)
 {
     if (answer == nullptr)
         return;
@@ -42,28 +52,46 @@ void ReadAnswerStrings(LPCSTR answer, CStringArray& strings)
         if (closing == nullptr)
             break;
         const int length = static_cast<int>(closing - quote - 1);
-        strings.Add(CString(quote + 1, length < kMaxAnswerString ? length : kMaxAnswerString));
+        spans.push_back({ quote + 1, std::min(length, kMaxAnswerString) });
         start = closing + 1;
     }
+}
+
+// Appends without copying the text again: a full answer holds many thousand rows.
+void AddMoved(CStringArray& array, CString&& text)
+{
+    const INT_PTR index = array.GetSize();
+    array.SetSize(index + 1);
+    array[index] = std::move(text);
+}
+}
+
+void ReadAnswerStrings(LPCSTR answer, CStringArray& strings)
+{
+    std::vector<AnswerSpan> spans;
+    ReadAnswerSpans(answer, spans);
+    for (const AnswerSpan& span : spans)
+        AddMoved(strings, CString(span.text, span.length));
 }
 
 CString ConvertAnswerString(LPCSTR text, int length)
 {
     CString out;
-    out.Preallocate(length);
+    char* buffer = out.GetBuffer(length);
+    int used = 0;
     int i = 0;
     while (i < length)
     {
         const BYTE ch = static_cast<BYTE>(text[i]);
         if (ch <= kLastKeptByte)
         {
-            out.AppendChar(static_cast<char>(ch));
+            buffer[used++] = static_cast<char>(ch);
             ++i;
         }
         else if (ch == 0xD0 || ch == 0xD1)
         {
             const BYTE trail = i + 1 < length ? static_cast<BYTE>(text[i + 1]) : 0;
-            out.AppendChar(static_cast<char>(Utf8CyrillicToCp1251(ch, trail)));
+            buffer[used++] = static_cast<char>(Utf8CyrillicToCp1251(ch, trail));
             i += 2;
         }
         else
@@ -71,29 +99,27 @@ CString ConvertAnswerString(LPCSTR text, int length)
             i += 2;
         }
     }
+    out.ReleaseBuffer(used);
     return out;
 }
 
-CString StripCountSuffixes(const CString& count)
+CString StripCountSuffixes(CString count)
 {
-    CString text(count);
     for (const char* suffix : kCountSuffixes)
-        text.Replace(suffix, "");
-    return text;
+        count.Replace(suffix, "");
+    return count;
 }
 
 void ParseSuggestionAnswer(LPCSTR answer, CStringArray& suggestions, CStringArray& counts)
 {
-    CStringArray strings;
-    ReadAnswerStrings(answer, strings);
+    std::vector<AnswerSpan> spans;
+    ReadAnswerSpans(answer, spans);
     // Whole triples counted from the end; what is left over at the front
     // belongs to no triple.
-    for (INT_PTR i = strings.GetSize() % 3; i + 3 <= strings.GetSize(); i += 3)
+    for (size_t i = spans.size() % 3; i + 3 <= spans.size(); i += 3)
     {
-        const CString& keyword = strings[i];
-        const CString& count = strings[i + 1];
-        suggestions.Add(ConvertAnswerString(keyword, keyword.GetLength()));
-        counts.Add(StripCountSuffixes(ConvertAnswerString(count, count.GetLength())));
+        AddMoved(suggestions, ConvertAnswerString(spans[i].text, spans[i].length));
+        AddMoved(counts, StripCountSuffixes(ConvertAnswerString(spans[i + 1].text, spans[i + 1].length)));
     }
 }
 

@@ -24,7 +24,7 @@ inline constexpr int kMaxAnswerString = 999;
 CString ConvertAnswerString(LPCSTR text, int length);
 
 // The count text without its " results", Russian "results" and "&nbsp;" parts.
-CString StripCountSuffixes(const CString& count);
+CString StripCountSuffixes(CString count);
 
 // The whole parse: suggestions[i] and counts[i] are the first two strings of
 // the i-th triple. Whole triples are counted from the end of the list; one
