@@ -8,14 +8,14 @@
 #include "afx/ArrayTypes.h"
 #include "afx/String.h"
 
+// The longest quoted string kept.
+inline constexpr int kMaxAnswerString = 999;
+
 // The raw text of every quoted string in the answer's array part, in order.
 // No escape character: a backslash is an ordinary byte. A string longer than
 // kMaxAnswerString bytes keeps its first kMaxAnswerString bytes; a string
 // with no closing quote ends the walk (the answer was cut short).
 void ReadAnswerStrings(LPCSTR answer, CStringArray& strings);
-
-// The longest quoted string kept.
-inline constexpr int kMaxAnswerString = 999;
 
 // One quoted string with its bytes converted: bytes up to 'z' stay, a 0xD0 or
 // 0xD1 lead takes the next byte as its trail (a NUL when it is the last byte)
