@@ -74,6 +74,10 @@ public:
     // The position of the index-th element, nullptr when out of range.
     POSITION FindIndex(INT_PTR index) const;
 
+    // The count (WriteCount form), then the elements head first; loading
+    // appends to what the list holds.
+    void Serialize(CArchive& ar) override;
+
 protected:
     CNode* m_pNodeHead;
     CNode* m_pNodeTail;
@@ -205,6 +209,23 @@ POSITION CList<TYPE, ARG_TYPE>::FindIndex(INT_PTR index) const
     while (index--)
         node = node->pNext;
     return ToPosition(node);
+}
+
+template <class TYPE, class ARG_TYPE>
+void CList<TYPE, ARG_TYPE>::Serialize(CArchive& ar)
+{
+    CObject::Serialize(ar);
+    if (ar.IsStoring()) {
+        ar.WriteCount(static_cast<DWORD_PTR>(m_nCount));
+        for (CNode* node = m_pNodeHead; node; node = node->pNext)
+            SerializeElements<TYPE>(ar, &node->data, 1);
+        return;
+    }
+    for (DWORD_PTR count = ar.ReadCount(); count; --count) {
+        TYPE element[1] = {};
+        SerializeElements<TYPE>(ar, element, 1);
+        AddTail(element[0]);
+    }
 }
 
 // Typed access to a list of pointers (BASE_CLASS is CPtrList or CObList).
