@@ -340,7 +340,8 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* requested, UINT* schema,
     UINT classSchema;
     if (wTag == kNewClassTag) {
         classRef = CRuntimeClass::Load(*this, &classSchema);
-        if (!classRef)
+        // Unknown here, or a class that is never stored (a damaged record could name one).
+        if (!classRef || classRef->m_wSchema == 0xFFFF || !classRef->m_pfnCreateObject)
             AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
         if ((classRef->m_wSchema & ~VERSIONABLE_SCHEMA) != classSchema) {
             if (!(classRef->m_wSchema & VERSIONABLE_SCHEMA))

@@ -93,6 +93,8 @@ private:
             AfxThrowInvalidArgException();
         return node;
     }
+    // A new node between prev and next (either null at an end), counted.
+    CNode* LinkNew(CNode* prev, CNode* next);
     CNode* Step(POSITION& position, bool forward) const
     {
         CNode* node = NonNull(ToNode(position));
@@ -126,9 +128,9 @@ void CList<TYPE, ARG_TYPE>::AddHead(const CList* newList)
         AfxThrowInvalidArgException();
     // Count first: when the list adds itself it grows while we walk it.
     INT_PTR count = newList->m_nCount;
-    POSITION position = newList->GetTailPosition();
-    for (INT_PTR i = 0; i < count; ++i)
-        AddHead(newList->GetPrev(position));
+    CNode* from = newList->m_pNodeTail;
+    for (INT_PTR i = 0; i < count; ++i, from = from->pPrev)
+        LinkNew(nullptr, m_pNodeHead)->data = from->data;
 }
 
 template <class TYPE, class ARG_TYPE>
@@ -137,9 +139,9 @@ void CList<TYPE, ARG_TYPE>::AddTail(const CList* newList)
     if (!newList)
         AfxThrowInvalidArgException();
     INT_PTR count = newList->m_nCount;
-    POSITION position = newList->GetHeadPosition();
-    for (INT_PTR i = 0; i < count; ++i)
-        AddTail(newList->GetNext(position));
+    CNode* from = newList->m_pNodeHead;
+    for (INT_PTR i = 0; i < count; ++i, from = from->pNext)
+        LinkNew(m_pNodeTail, nullptr)->data = from->data;
 }
 
 template <class TYPE, class ARG_TYPE>
@@ -165,15 +167,21 @@ void CList<TYPE, ARG_TYPE>::RemoveAt(POSITION position)
 }
 
 template <class TYPE, class ARG_TYPE>
-POSITION CList<TYPE, ARG_TYPE>::InsertBefore(POSITION position, ARG_TYPE newElement)
+typename CList<TYPE, ARG_TYPE>::CNode* CList<TYPE, ARG_TYPE>::LinkNew(CNode* prev, CNode* next)
 {
-    CNode* next = position ? ToNode(position) : m_pNodeHead;
-    CNode* prev = next ? next->pPrev : nullptr;
     CNode* node = new CNode{next, prev, TYPE()};
-    node->data = newElement;
     (prev ? prev->pNext : m_pNodeHead) = node;
     (next ? next->pPrev : m_pNodeTail) = node;
     ++m_nCount;
+    return node;
+}
+
+template <class TYPE, class ARG_TYPE>
+POSITION CList<TYPE, ARG_TYPE>::InsertBefore(POSITION position, ARG_TYPE newElement)
+{
+    CNode* next = position ? ToNode(position) : m_pNodeHead;
+    CNode* node = LinkNew(next ? next->pPrev : nullptr, next);
+    node->data = newElement;
     return ToPosition(node);
 }
 
@@ -181,12 +189,8 @@ template <class TYPE, class ARG_TYPE>
 POSITION CList<TYPE, ARG_TYPE>::InsertAfter(POSITION position, ARG_TYPE newElement)
 {
     CNode* prev = position ? ToNode(position) : m_pNodeTail;
-    CNode* next = prev ? prev->pNext : nullptr;
-    CNode* node = new CNode{next, prev, TYPE()};
+    CNode* node = LinkNew(prev, prev ? prev->pNext : nullptr);
     node->data = newElement;
-    (prev ? prev->pNext : m_pNodeHead) = node;
-    (next ? next->pPrev : m_pNodeTail) = node;
-    ++m_nCount;
     return ToPosition(node);
 }
 

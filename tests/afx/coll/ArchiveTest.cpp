@@ -1,4 +1,5 @@
 #include "afx/Archive.h"
+#include "afx/MemFile.h"
 #include "MemoryFile.h"
 
 #include <gtest/gtest.h>
@@ -220,4 +221,48 @@ TEST(CArchiveException, MessagesNameTheFile)
     EXPECT_STREQ("an unnamed file contains an incorrect schema.", text);
     EXPECT_EQ(7, CArchiveException::badSchema);
     EXPECT_EQ(3, CArchiveException::endOfFile);
+}
+
+TEST(CArchive, OverMemoryAndDiskFiles)
+{
+    CMemFile memory(16);
+    {
+        CArchive ar(&memory, CArchive::store, 4096);
+        ar << CString("state") << DWORD(42);
+        ar.Close();
+    }
+    EXPECT_EQ(10u, memory.GetLength());
+    memory.SeekToBegin();
+    {
+        CArchive ar(&memory, CArchive::load, 4096);
+        CString text;
+        DWORD n;
+        ar >> text >> n;
+        EXPECT_EQ("state", text);
+        EXPECT_EQ(42u, n);
+    }
+
+    // Errors on a disk file name it.
+    char dir[MAX_PATH];
+    GetTempPathA(sizeof dir, dir);
+    CString path = CString(dir) + "lexifern-archive-test.bin";
+    {
+        CFile file(path, CFile::modeCreate | CFile::modeWrite);
+        CArchive ar(&file, CArchive::store);
+        ar << WORD(1);
+    }
+    {
+        CFile file(path, CFile::modeRead);
+        CArchive ar(&file, CArchive::load);
+        DWORD n = 0;
+        try {
+            ar >> n;
+            ADD_FAILURE() << "read past the end";
+        } catch (CArchiveException* e) {
+            EXPECT_EQ(CArchiveException::endOfFile, e->m_cause);
+            EXPECT_EQ(path, e->m_strFileName);
+            e->Delete();
+        }
+    }
+    CFile::Remove(path);
 }

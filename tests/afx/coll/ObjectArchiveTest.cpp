@@ -167,6 +167,8 @@ TEST(CArchiveObjects, DamagedRecordsThrowInsteadOfCrashing)
     EXPECT_EQ(CArchiveException::badClass,
               ArchiveCause(kThingClass + std::string(9, '\0'),
                            [](CArchive& ar) { delete ar.ReadObject(RUNTIME_CLASS(CVersioned)); }));
+    // A class without a stored form, named with the "no schema" version.
+    EXPECT_EQ(CArchiveException::badClass, ArchiveCause(Bytes({0xFF, 0xFF, 0xFF, 0xFF, 9, 0}) + "CPtrArray", read));
     EXPECT_EQ(CArchiveException::badIndex, ArchiveCause(Bytes({0x05, 0x00}), read));   // object never stored
     EXPECT_EQ(CArchiveException::badIndex, ArchiveCause(Bytes({0x09, 0x80}), read));   // class never stored
     // The first object's reference points at its class, then a class tag at an object.
