@@ -360,7 +360,8 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* requested, UINT* schema,
             AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
         classRef = static_cast<CRuntimeClass*>(m_loadArray[index].pointer);
         auto found = m_schemaMap.find(classRef);
-        classSchema = found != m_schemaMap.end() ? found->second : classRef->m_wSchema;
+        // Without the versionable flag: readers compare the number itself.
+        classSchema = found != m_schemaMap.end() ? found->second : (classRef->m_wSchema & ~VERSIONABLE_SCHEMA);
     }
 
     if (requested && !classRef->IsDerivedFrom(requested))

@@ -156,8 +156,16 @@ TEST(CArchiveObjects, SchemaChecks)
     CVersioned current;
     current.a = 1;
     current.b = 2;
-    EXPECT_EQ(Bytes({0xFF, 0xFF, 2, 0, 10, 0}) + "CVersioned" + Bytes({1, 0, 2, 0}),
-              Stored([&](CArchive& a) { a << &current; }));
+    std::string bytes = Stored([&](CArchive& a) { a << &current << &current << v2; });
+    EXPECT_EQ(Bytes({0xFF, 0xFF, 2, 0, 10, 0}) + "CVersioned" + Bytes({1, 0, 2, 0}), bytes.substr(0, 20));
+    // Read back, the version is the plain number for every object of the class.
+    MemoryFile again(bytes);
+    CArchive in(&again, CArchive::load);
+    std::unique_ptr<CObject> c1(in.ReadObject(nullptr));
+    in.ReadObject(nullptr);
+    std::unique_ptr<CObject> c2(in.ReadObject(nullptr));
+    EXPECT_EQ(2u, static_cast<CVersioned*>(c1.get())->schemaSeen);
+    EXPECT_EQ(2u, static_cast<CVersioned*>(c2.get())->schemaSeen);
 }
 
 TEST(CArchiveObjects, DamagedRecordsThrowInsteadOfCrashing)
