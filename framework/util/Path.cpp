@@ -3,8 +3,8 @@
 #include "afx/File.h"
 
 #include <shlwapi.h>
-#include <stdlib.h>
 #include <string.h>
+#include <algorithm>
 
 namespace {
 // The longest path the shell's path routines accept, terminator excluded.
@@ -139,20 +139,27 @@ void CPath::SetPath(const CString& path, BOOL folder, BOOL arguments)
     if (work[0] == '\0')
         return;
 
-    std::vector<char> drive(static_cast<size_t>(length) + 3);
-    std::vector<char> dir(static_cast<size_t>(length) + 1);
-    std::vector<char> name(static_cast<size_t>(length) + 1);
-    std::vector<char> ext(static_cast<size_t>(length) + 1);
-    _splitpath(work.data(), drive.data(), dir.data(), name.data(), ext.data());
-    m_strDrive = drive.data();
-    m_strFolder = dir.data();
+    // The runtime's splitter caps each part at its own fixed limits; this
+    // split follows the same rules for a text of any length.
+    CString rest = work.data();
+    if (rest.GetLength() >= 2 && rest[1] == ':')
+    {
+        m_strDrive = rest.Left(2);
+        rest = rest.Mid(2);
+    }
+    const int slash = std::max(rest.ReverseFind('\\'), rest.ReverseFind('/'));
+    m_strFolder = rest.Left(slash + 1);
+    rest = rest.Mid(slash + 1);
+    const int dot = rest.ReverseFind('.');
+    const CString name = dot < 0 ? rest : rest.Left(dot);
+    const CString ext = dot < 0 ? CString() : rest.Mid(dot);
     m_strFolder.Replace('/', '\\');
     if (!m_strFolder.IsEmpty())
         m_nRelative = m_strFolder[0] != '\\' ? 1 : 0;
 
     if (folder)
     {
-        const CString last = CString(name.data()) + ext.data();
+        const CString last = name + ext;
         if (!last.IsEmpty())
         {
             // A bare folder name stays relative rather than becoming a root folder.
@@ -164,10 +171,10 @@ void CPath::SetPath(const CString& path, BOOL folder, BOOL arguments)
         }
         return;
     }
-    m_strName = name.data();
+    m_strName = name;
     if (!m_strName.IsEmpty())
     {
-        m_strExtension = ext.data();
+        m_strExtension = ext;
         m_strExtension.Remove('.');
     }
 }
@@ -243,7 +250,12 @@ CString CPath::GetPath(BOOL withArguments, BOOL raw)
 {
     CString path = raw ? m_strPath : GetLocation() + GetFileName();
     if (withArguments)
-        path += GetArgument(-1, FALSE);
+    {
+        // A blank between program and arguments, or the two run together.
+        const CString arguments = GetArgument(-1, FALSE);
+        if (!arguments.IsEmpty())
+            path += " " + arguments;
+    }
     return path;
 }
 

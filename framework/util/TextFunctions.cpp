@@ -50,9 +50,10 @@ void CleanHtmlWord(CString& word)
 {
     static const char* const kDropped[] = { "<font color=#FF0000>", "</font>", "<small>",
                                             "</small>", "</span>", "<span class=\"s5\">" };
+    // Blanks first: the decorations hold blanks of their own.
+    word.Replace("@@@", " ");
     for (const char* dropped : kDropped)
         word.Replace(dropped, "");
-    word.Replace("@@@", " ");
     word.Replace("&nbsp;", " ");
     word.Replace("&amp;", "&");
 }
