@@ -27,6 +27,7 @@ public:
 
     // The memory file's own status: its length, no times, no name.
     BOOL GetStatus(CFileStatus& status) const;
+    using CFile::GetStatus;   // the static by-name form stays reachable
 
     ULONGLONG GetPosition() const override;
     ULONGLONG Seek(LONGLONG offset, UINT from) override;
