@@ -1,13 +1,7 @@
 #include "framework/util/ToolBarImages.h"
-#include "framework/util/ImageProcessor.h"
-
-#include <memory>
+#include "framework/util/EnBitmap.h"
 
 namespace {
-// Lightening steps of the two processed states.
-const float kDisabledStep = 0.08f;
-const float kNormalStep = 0.04f;
-
 HIMAGELIST MakeList(HBITMAP bitmap, COLORREF mask, int size)
 {
     if (!bitmap)
@@ -21,24 +15,17 @@ HIMAGELIST MakeList(HBITMAP bitmap, COLORREF mask, int size)
     return list;
 }
 
-// Gray, then lighten three times: the disabled look.
-HBITMAP GrayBitmap(HBITMAP source)
+// A processed copy of the bitmap; the caller deletes it.
+template <class F>
+HBITMAP ProcessedCopy(HBITMAP source, F process)
 {
-    CImageGrayer grayer;
-    CImageHigh high(kDisabledStep);
-    grayer.SetMask(CToolBarImageLists::kProcessingMask);
-    high.SetMask(CToolBarImageLists::kProcessingMask);
-    const C32BitImageProcessor* chain[] = { &grayer, &high, &high, &high };
-    return ProcessBitmap(source, chain, 4, RGB(255, 255, 255));
-}
-
-// Lighten twice: the normal look, a little paler than the hot one.
-HBITMAP LightenBitmap(HBITMAP source)
-{
-    CImageHigh high(kNormalStep);
-    high.SetMask(CToolBarImageLists::kProcessingMask);
-    const C32BitImageProcessor* chain[] = { &high, &high };
-    return ProcessBitmap(source, chain, 2, RGB(255, 255, 255));
+    CEnBitmap copy;
+    HANDLE duplicate = ::CopyImage(source, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+    if (!duplicate || !copy.Attach(duplicate))
+        return nullptr;
+    if (!process(copy))
+        return nullptr;
+    return static_cast<HBITMAP>(copy.Detach());
 }
 }
 
@@ -66,8 +53,9 @@ BOOL CToolBarImageLists::Build(HBITMAP bitmap, COLORREF mask, int size)
     Destroy();
     // The processed copies first: adding a bitmap to a masked list blackens
     // its transparent pixels, and the copies need them magenta.
-    HBITMAP gray = GrayBitmap(bitmap);
-    HBITMAP light = LightenBitmap(bitmap);
+    HBITMAP gray = ProcessedCopy(bitmap, [](CEnBitmap& b) { return b.GrayImage(kProcessingMask); });
+    HBITMAP light =
+        ProcessedCopy(bitmap, [](CEnBitmap& b) { return b.LightenImage(kProcessingMask); });
     m_disabled = MakeList(gray, mask, size);
     m_normal = MakeList(light, mask, size);
     m_hot = MakeList(bitmap, mask, size);
