@@ -137,7 +137,9 @@ BOOL CFileException::GetErrorMessage(LPTSTR error, UINT maxError, PUINT helpCont
     };
     const int count = static_cast<int>(sizeof kTexts / sizeof kTexts[0]);
     const char* text = (m_cause >= 0 && m_cause < count) ? kTexts[m_cause] : kTexts[genericException];
-    CString name = m_strFileName.IsEmpty() ? CString("an unnamed file") : m_strFileName;
+    CString name = m_strFileName;
+    if (name.IsEmpty())
+        name = (text[0] == '%') ? "An unnamed file" : "an unnamed file";
     // The name goes in as a string argument, so a '%' in it is harmless.
     CString message;
     message.Format(text, (LPCTSTR)name);

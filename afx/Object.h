@@ -39,6 +39,7 @@ struct AFX_CLASSINIT
 #define DECLARE_DYNAMIC(class_name) \
 public: \
     static CRuntimeClass class##class_name; \
+    static CRuntimeClass* GetThisClass() { return &class##class_name; } \
     CRuntimeClass* GetRuntimeClass() const override;
 
 #define DECLARE_DYNCREATE(class_name) \
@@ -76,6 +77,7 @@ class CObject
 {
 public:
     static CRuntimeClass classCObject;
+    static CRuntimeClass* GetThisClass() { return &classCObject; }
 
     virtual ~CObject() = default;
     virtual CRuntimeClass* GetRuntimeClass() const;
@@ -96,7 +98,7 @@ protected:
 template <class T>
 T* DYNAMIC_DOWNCAST_IMPL(CObject* object)
 {
-    return object && object->IsKindOf(RUNTIME_CLASS(T)) ? static_cast<T*>(object) : nullptr;
+    return object && object->IsKindOf(T::GetThisClass()) ? static_cast<T*>(object) : nullptr;
 }
 #define DYNAMIC_DOWNCAST(class_name, object) DYNAMIC_DOWNCAST_IMPL<class_name>(object)
 #define STATIC_DOWNCAST(class_name, object) (static_cast<class_name*>(object))

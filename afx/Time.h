@@ -8,6 +8,12 @@
 
 #include <time.h>
 
+// <windows.h> maps the 16-bit GetCurrentTime() onto GetTickCount; the time
+// classes need the name for their own "now".
+#ifdef GetCurrentTime
+#undef GetCurrentTime
+#endif
+
 class CTimeSpan
 {
 public:

@@ -227,3 +227,12 @@ TEST(CString, WideTextIsConvertedWithTheAnsiCodePage)
     CString s(L"\x043F\x0440\x0438");   // "при"
     EXPECT_EQ(CString("\xEF\xF0\xE8"), s);
 }
+
+TEST(CObject, DynamicDowncastFollowsTheClassTree)
+{
+    CMemoryException memory;
+    CObject* object = &memory;
+    EXPECT_EQ(&memory, DYNAMIC_DOWNCAST(CException, object));
+    EXPECT_EQ(nullptr, DYNAMIC_DOWNCAST(CInvalidArgException, object));
+    EXPECT_EQ(nullptr, DYNAMIC_DOWNCAST(CException, (CObject*)nullptr));
+}

@@ -1,0 +1,5 @@
+#include "afx/List.h"
+
+IMPLEMENT_SERIAL(CStringList, CObject, 0)
+IMPLEMENT_DYNAMIC(CPtrList, CObject)
+IMPLEMENT_SERIAL(CObList, CObject, 0)

@@ -1,0 +1,59 @@
+#include "collector/CyrillicTranscoder.h"
+
+namespace
+{
+// Unicode of the 1251 bytes 0x80..0xBF; 0xC0..0xFF are U+0410..U+044F in order.
+const WORD kUpperHalf[64] = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
+};
+
+const BYTE kLeadD0 = 0xD0;
+const BYTE kLeadD1 = 0xD1;
+const BYTE kBlank = 0x20;
+}
+
+BYTE Utf8CyrillicToCp1251(BYTE lead, BYTE trail)
+{
+    if (lead == kLeadD0)
+    {
+        if (trail == 0xB0)
+            return 'a';
+        if (trail >= 0xB1 && trail <= 0xBF)
+            return static_cast<BYTE>(trail + 0x30);
+    }
+    else if (lead == kLeadD1)
+    {
+        if (trail >= 0x80 && trail <= 0x8F)
+            return static_cast<BYTE>(trail + 0x70);
+        if (trail == 0x91)
+            return 0xB8;
+    }
+    return kBlank;
+}
+
+int Cp1251ToUtf8(BYTE ch, BYTE out[3])
+{
+    if (ch < 0x80)
+    {
+        out[0] = ch;
+        return 1;
+    }
+    const WORD code = ch >= 0xC0 ? static_cast<WORD>(0x0410 + (ch - 0xC0)) : kUpperHalf[ch - 0x80];
+    if (code < 0x800)
+    {
+        out[0] = static_cast<BYTE>(0xC0 | (code >> 6));
+        out[1] = static_cast<BYTE>(0x80 | (code & 0x3F));
+        return 2;
+    }
+    out[0] = static_cast<BYTE>(0xE0 | (code >> 12));
+    out[1] = static_cast<BYTE>(0x80 | ((code >> 6) & 0x3F));
+    out[2] = static_cast<BYTE>(0x80 | (code & 0x3F));
+    return 3;
+}
