@@ -1,11 +1,14 @@
 #include "collector/ExportWriter.h"
 
-#include "afx/File.h"
+#include "framework/util/FileHandle.h"
 
 void CExportFileWriter::WriteAll(LPCSTR data, int length)
 {
-    CFile file(m_strPath, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite);
-    file.Write(data, static_cast<UINT>(length));
+    CFileHandle file(m_strPath);
+    file.OpenWrite();
+    // One block rather than the text writer's byte at a time: scrambling is
+    // off for exports, so the bytes on disk are the same.
+    file.WriteBlock(data, static_cast<DWORD>(length));
     file.Close();
 }
 

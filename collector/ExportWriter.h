@@ -14,8 +14,9 @@ public:
     virtual void WriteAll(LPCSTR data, int length) = 0;
 };
 
-// Creates or truncates the file at the path, writes the text and closes it.
-// Throws CFileException.
+// Creates or truncates the file at the path through the framework's file
+// object, writes the text and closes it. Failures are thrown as that object
+// throws them: a CString such as "Can't open file <path>".
 class CExportFileWriter : public CExportWriter
 {
 public:

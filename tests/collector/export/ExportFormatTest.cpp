@@ -267,6 +267,16 @@ TEST(ExportRun, FileHoldsExactlyTheTextAndIsTruncated)
     CExportFileWriter writer(path);
     ASSERT_TRUE(ExportKeywords(ExportHtmlTable, MakeBasket({ kCat }), writer));
 
+    // An unwritable target gets the file layer's own text.
+    CExportFileWriter nowhere(CString(folder) + "no such folder\\Keywords.html");
+    try {
+        ExportKeywords(ExportText, MakeBasket({ "a" }), nowhere);
+        ADD_FAILURE() << "no error for a missing folder";
+    }
+    catch (const CString& error) {
+        EXPECT_EQ(0, error.Find("Can't open file ")) << (LPCSTR)error;
+    }
+
     HANDLE h = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, h);
     char buffer[256] = {};
