@@ -47,3 +47,20 @@ function(lexifern_test name)
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${T_LOCKS}")
   endif()
 endfunction()
+
+# lexifern_test_folders(<prefix> LIBS ... [EXTRA ...]): one test program per
+# subfolder of the current folder: <name>/*.cpp and *.rc -> <prefix>_<name>.
+# A folder whose tests touch a shared resource names it in locks_<name>.
+function(lexifern_test_folders prefix)
+  cmake_parse_arguments(F "" "" "LIBS;EXTRA" ${ARGN})
+  file(GLOB dirs LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  foreach(dir ${dirs})
+    if(IS_DIRECTORY ${dir})
+      get_filename_component(name ${dir} NAME)
+      file(GLOB srcs CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.rc)
+      if(srcs)
+        lexifern_test(${prefix}_${name} SOURCES ${srcs} ${F_EXTRA} LIBS ${F_LIBS} LOCKS ${locks_${name}})
+      endif()
+    endif()
+  endforeach()
+endfunction()

@@ -4,6 +4,8 @@
 #include <string.h>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -20,6 +22,24 @@ bool ByteLess(const CString& a, const CString& b)
 {
     return View(a) < View(b);   // char_traits<char> compares as unsigned char
 }
+
+// Appends without copying the text again: Baskets run to many thousand lines.
+void AddMoved(CStringArray& lines, CString&& line)
+{
+    const INT_PTR index = lines.GetSize();
+    lines.SetSize(index + 1);
+    lines[index] = std::move(line);
+}
+
+CString* Begin(CStringArray& lines)
+{
+    return lines.GetData();
+}
+
+CString* End(CStringArray& lines)
+{
+    return lines.GetData() + lines.GetSize();
+}
 }
 
 CBasketText::CBasketText(BOOL bSort, BOOL bDedupe)
@@ -27,28 +47,28 @@ CBasketText::CBasketText(BOOL bSort, BOOL bDedupe)
 {
 }
 
-CString CBasketText::AddToBasket(LPCTSTR currentText, LPCTSTR keyword, std::vector<CString>& lines) const
+CString CBasketText::AddToBasket(LPCTSTR currentText, LPCTSTR keyword, CStringArray& lines) const
 {
     CString text(keyword);
     text += "\r\n";
     text += currentText;
-    lines.clear();
+    lines.RemoveAll();
     SplitBasketText(text, lines);
     return Arrange(lines);
 }
 
-CString CBasketText::RemoveFromBasket(LPCTSTR currentText, LPCTSTR keyword, std::vector<CString>& lines) const
+CString CBasketText::RemoveFromBasket(LPCTSTR currentText, LPCTSTR keyword, CStringArray& lines) const
 {
-    lines.clear();
+    lines.RemoveAll();
     SplitBasketText(currentText, lines);
     const std::string_view gone(keyword != nullptr ? keyword : "");
-    lines.erase(std::remove_if(lines.begin(), lines.end(),
-                               [&](const CString& line) { return View(line) == gone; }),
-                lines.end());
+    CString* kept = std::remove_if(Begin(lines), End(lines),
+                                   [&](const CString& line) { return View(line) == gone; });
+    lines.SetSize(kept - Begin(lines));
     return Arrange(lines);
 }
 
-CString CBasketText::Arrange(std::vector<CString>& lines) const
+CString CBasketText::Arrange(CStringArray& lines) const
 {
     if (m_bSort)
         SortLines(lines);
@@ -57,7 +77,7 @@ CString CBasketText::Arrange(std::vector<CString>& lines) const
     return JoinLines(lines);
 }
 
-void CBasketText::SplitBasketText(LPCTSTR text, std::vector<CString>& lines)
+void CBasketText::SplitBasketText(LPCTSTR text, CStringArray& lines)
 {
     if (text == nullptr)
         return;
@@ -81,54 +101,59 @@ void CBasketText::SplitBasketText(LPCTSTR text, std::vector<CString>& lines)
         {
             if (!line.IsEmpty())
             {
-                lines.push_back(std::move(line));
+                AddMoved(lines, std::move(line));
                 line = CString();
             }
             if (ch == '\0')
                 break;
             continue;
         }
-        line.AppendChar(ch);
+        // Plain bytes up to the next blank, tab or line end go in as one piece.
+        const char* plain = p;
+        while (p[1] != '\0' && p[1] != ' ' && p[1] != '\t' && p[1] != '\r' && p[1] != '\n')
+            ++p;
+        line.Append(plain, static_cast<int>(p - plain + 1));
     }
 }
 
-void CBasketText::SortLines(std::vector<CString>& lines)
+void CBasketText::SortLines(CStringArray& lines)
 {
     // Equal lines are byte-identical, so any correct sort gives the same text.
-    std::sort(lines.begin(), lines.end(), ByteLess);
+    std::sort(Begin(lines), End(lines), ByteLess);
 }
 
-void CBasketText::DedupeLines(std::vector<CString>& lines)
+void CBasketText::DedupeLines(CStringArray& lines)
 {
-    std::vector<bool> keep(lines.size());
+    const INT_PTR count = lines.GetSize();
+    std::vector<bool> keep(static_cast<size_t>(count));
     {
         std::unordered_set<std::string_view> seen;
-        seen.reserve(lines.size());
-        for (size_t i = 0; i < lines.size(); ++i)
-            keep[i] = seen.insert(View(lines[i])).second;
+        seen.reserve(static_cast<size_t>(count));
+        for (INT_PTR i = 0; i < count; ++i)
+            keep[static_cast<size_t>(i)] = seen.insert(View(lines[i])).second;
     }
-    size_t out = 0;
-    for (size_t i = 0; i < lines.size(); ++i)
+    INT_PTR out = 0;
+    for (INT_PTR i = 0; i < count; ++i)
     {
-        if (!keep[i])
+        if (!keep[static_cast<size_t>(i)])
             continue;
         if (out != i)
             lines[out] = std::move(lines[i]);
         ++out;
     }
-    lines.resize(out);
+    lines.SetSize(out);
 }
 
-CString CBasketText::JoinLines(const std::vector<CString>& lines)
+CString CBasketText::JoinLines(const CStringArray& lines)
 {
     size_t total = 0;
-    for (const CString& line : lines)
-        total += static_cast<size_t>(line.GetLength()) + 2;
+    for (INT_PTR i = 0; i < lines.GetSize(); ++i)
+        total += static_cast<size_t>(lines[i].GetLength()) + 2;
     CString text;
     if (total == 0)
         return text;
     text.Preallocate(static_cast<int>(total));
-    for (size_t i = 0; i < lines.size(); ++i)
+    for (INT_PTR i = 0; i < lines.GetSize(); ++i)
     {
         if (i != 0)
             text.Append("\r\n", 2);
@@ -137,7 +162,7 @@ CString CBasketText::JoinLines(const std::vector<CString>& lines)
     return text;
 }
 
-void CBasketText::SplitKeywords(LPCTSTR text, std::vector<CString>& keywords)
+void CBasketText::SplitKeywords(LPCTSTR text, CStringArray& keywords)
 {
     if (text == nullptr)
         return;
@@ -147,7 +172,7 @@ void CBasketText::SplitKeywords(LPCTSTR text, std::vector<CString>& keywords)
         const char* end = strstr(start, "\r\n");
         const size_t length = end != nullptr ? static_cast<size_t>(end - start) : strlen(start);
         if (length != 0)
-            keywords.emplace_back(start, static_cast<int>(length));
+            AddMoved(keywords, CString(start, static_cast<int>(length)));
         if (end == nullptr)
             break;
         start = end + 2;
@@ -158,11 +183,11 @@ CBasketIndex::CBasketIndex(LPCTSTR basketText)
     : m_sorted()
 {
     CBasketText::SplitBasketText(basketText, m_sorted);
-    std::sort(m_sorted.begin(), m_sorted.end(), ByteLess);
+    std::sort(Begin(m_sorted), End(m_sorted), ByteLess);
 }
 
 BOOL CBasketIndex::IsInBasket(LPCTSTR keyword) const
 {
     const CString key(keyword);
-    return std::binary_search(m_sorted.begin(), m_sorted.end(), key, ByteLess);
+    return std::binary_search(m_sorted.GetData(), m_sorted.GetData() + m_sorted.GetSize(), key, ByteLess);
 }

@@ -4,9 +4,8 @@
 // and de-duplicates it and gives the new text and its lines.
 #pragma once
 
+#include "afx/ArrayTypes.h"
 #include "afx/String.h"
-
-#include <vector>
 
 class CBasketText
 {
@@ -15,27 +14,27 @@ public:
 
     // keyword, CR LF, the current text: then normalised and arranged.
     // lines receives the new Basket lines (the keyword array's contents).
-    CString AddToBasket(LPCTSTR currentText, LPCTSTR keyword, std::vector<CString>& lines) const;
+    CString AddToBasket(LPCTSTR currentText, LPCTSTR keyword, CStringArray& lines) const;
     // The current text normalised, without every line equal to the keyword.
-    CString RemoveFromBasket(LPCTSTR currentText, LPCTSTR keyword, std::vector<CString>& lines) const;
+    CString RemoveFromBasket(LPCTSTR currentText, LPCTSTR keyword, CStringArray& lines) const;
 
     // Appends the non-empty lines of the normalised text: CR and LF both end a
     // line, a tab counts as a blank, a run of blanks shrinks to one blank for
     // every 32 (and so to one for up to 32). A line of one blank is a line.
-    static void SplitBasketText(LPCTSTR text, std::vector<CString>& lines);
+    static void SplitBasketText(LPCTSTR text, CStringArray& lines);
     // Byte-wise unsigned order, capitals before small letters, Latin before
     // Cyrillic.
-    static void SortLines(std::vector<CString>& lines);
+    static void SortLines(CStringArray& lines);
     // Keeps the first of every set of byte-identical lines, in place.
-    static void DedupeLines(std::vector<CString>& lines);
+    static void DedupeLines(CStringArray& lines);
     // The lines joined by CR LF, nothing after the last; no lines, no text.
-    static CString JoinLines(const std::vector<CString>& lines);
+    static CString JoinLines(const CStringArray& lines);
     // Appends the non-empty CR LF-separated pieces of a text as it stands
     // (no normalisation): how the keyword array is read from a loaded file.
-    static void SplitKeywords(LPCTSTR text, std::vector<CString>& keywords);
+    static void SplitKeywords(LPCTSTR text, CStringArray& keywords);
 
 private:
-    CString Arrange(std::vector<CString>& lines) const;
+    CString Arrange(CStringArray& lines) const;
 
     BOOL m_bSort;
     BOOL m_bDedupe;
@@ -51,5 +50,5 @@ public:
     BOOL IsInBasket(LPCTSTR keyword) const;
 
 private:
-    std::vector<CString> m_sorted;
+    CStringArray m_sorted;   // the lines in byte order, for binary search
 };

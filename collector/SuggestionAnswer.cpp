@@ -1,8 +1,12 @@
 #include "collector/SuggestionAnswer.h"
 
+#include "collector/BasketText.h"
 #include "collector/CyrillicTranscoder.h"
 
+#include <algorithm>
 #include <string.h>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -20,7 +24,15 @@ const char* const kCountSuffixes[] = {
 const BYTE kLastKeptByte = 'z';
 }
 
-void ReadAnswerStrings(LPCSTR answer, std::vector<CString>& strings)
+namespace
+{
+struct AnswerSpan
+{
+    const char* text;
+    int length;
+};
+
+void ReadAnswerSpans(LPCSTR answer, std::vector<AnswerSpan>& spans)
 {
     if (answer == nullptr)
         return;
@@ -40,28 +52,46 @@ void ReadAnswerStrings(LPCSTR answer, std::vector<CString>& strings)
         if (closing == nullptr)
             break;
         const int length = static_cast<int>(closing - quote - 1);
-        strings.emplace_back(quote + 1, length < kMaxAnswerString ? length : kMaxAnswerString);
+        spans.push_back({ quote + 1, std::min(length, kMaxAnswerString) });
         start = closing + 1;
     }
+}
+
+// Appends without copying the text again: a full answer holds many thousand rows.
+void AddMoved(CStringArray& array, CString&& text)
+{
+    const INT_PTR index = array.GetSize();
+    array.SetSize(index + 1);
+    array[index] = std::move(text);
+}
+}
+
+void ReadAnswerStrings(LPCSTR answer, CStringArray& strings)
+{
+    std::vector<AnswerSpan> spans;
+    ReadAnswerSpans(answer, spans);
+    for (const AnswerSpan& span : spans)
+        AddMoved(strings, CString(span.text, span.length));
 }
 
 CString ConvertAnswerString(LPCSTR text, int length)
 {
     CString out;
-    out.Preallocate(length);
+    char* buffer = out.GetBuffer(length);
+    int used = 0;
     int i = 0;
     while (i < length)
     {
         const BYTE ch = static_cast<BYTE>(text[i]);
         if (ch <= kLastKeptByte)
         {
-            out.AppendChar(static_cast<char>(ch));
+            buffer[used++] = static_cast<char>(ch);
             ++i;
         }
         else if (ch == 0xD0 || ch == 0xD1)
         {
             const BYTE trail = i + 1 < length ? static_cast<BYTE>(text[i + 1]) : 0;
-            out.AppendChar(static_cast<char>(Utf8CyrillicToCp1251(ch, trail)));
+            buffer[used++] = static_cast<char>(Utf8CyrillicToCp1251(ch, trail));
             i += 2;
         }
         else
@@ -69,29 +99,42 @@ CString ConvertAnswerString(LPCSTR text, int length)
             i += 2;
         }
     }
+    out.ReleaseBuffer(used);
     return out;
 }
 
-CString StripCountSuffixes(const CString& count)
+CString StripCountSuffixes(CString count)
 {
-    CString text(count);
     for (const char* suffix : kCountSuffixes)
-        text.Replace(suffix, "");
-    return text;
+        count.Replace(suffix, "");
+    return count;
 }
 
-void ParseSuggestionAnswer(LPCSTR answer, std::vector<CString>& suggestions, std::vector<CString>& counts)
+void ParseSuggestionAnswer(LPCSTR answer, CStringArray& suggestions, CStringArray& counts)
 {
-    std::vector<CString> strings;
-    ReadAnswerStrings(answer, strings);
-    const size_t first = strings.size() % 3;
-    suggestions.reserve(suggestions.size() + strings.size() / 3);
-    counts.reserve(counts.size() + strings.size() / 3);
-    for (size_t i = first; i + 3 <= strings.size(); i += 3)
+    std::vector<AnswerSpan> spans;
+    ReadAnswerSpans(answer, spans);
+    // Whole triples counted from the end; what is left over at the front
+    // belongs to no triple.
+    for (size_t i = spans.size() % 3; i + 3 <= spans.size(); i += 3)
     {
-        const CString& keyword = strings[i];
-        const CString& count = strings[i + 1];
-        suggestions.push_back(ConvertAnswerString(keyword, keyword.GetLength()));
-        counts.push_back(StripCountSuffixes(ConvertAnswerString(count, count.GetLength())));
+        AddMoved(suggestions, ConvertAnswerString(spans[i].text, spans[i].length));
+        AddMoved(counts, StripCountSuffixes(ConvertAnswerString(spans[i + 1].text, spans[i + 1].length)));
+    }
+}
+
+void MakeSuggestionRows(const CStringArray& suggestions, const CStringArray& counts, LPCTSTR basketText,
+                        CSuggestionRowArray& rows)
+{
+    const CBasketIndex basket(basketText);
+    const INT_PTR count = std::min(suggestions.GetSize(), counts.GetSize());
+    rows.RemoveAll();
+    rows.SetSize(count);
+    for (INT_PTR i = 0; i < count; ++i)
+    {
+        SuggestionRow& row = rows[i];
+        row.strKeyword = suggestions[i];
+        row.strCount = counts[i];
+        row.bInBasket = basket.IsInBasket(suggestions[i]);
     }
 }

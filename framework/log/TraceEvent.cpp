@@ -114,21 +114,33 @@ TraceComment::TraceComment(int id, UINT stringId) : TraceEvent(id), m_strText(Lo
 {
 }
 
+// The formatted kinds: the format is a text or a string resource.
+#define FORMAT_INTO_TEXT(format)                 \
+    va_list args;                                \
+    va_start(args, format);                      \
+    m_strText = FormatBounded(FormatText(format), args); \
+    va_end(args)
+
+namespace {
+LPCTSTR FormatText(LPCTSTR format)
+{
+    return format;
+}
+
+CString FormatText(UINT formatId)
+{
+    return LoadText(formatId);
+}
+}
+
 TraceFormatComment::TraceFormatComment(int id, LPCTSTR format, ...) : TraceComment(id, "")
 {
-    va_list args;
-    va_start(args, format);
-    m_strText = FormatBounded(format, args);
-    va_end(args);
+    FORMAT_INTO_TEXT(format);
 }
 
 TraceFormatComment::TraceFormatComment(int id, UINT formatId, ...) : TraceComment(id, "")
 {
-    CString format = LoadText(formatId);
-    va_list args;
-    va_start(args, formatId);
-    m_strText = FormatBounded(format, args);
-    va_end(args);
+    FORMAT_INTO_TEXT(formatId);
 }
 
 TraceError::TraceError(int id, LPCTSTR text) : TraceEvent(id), m_strText(text)
@@ -141,19 +153,12 @@ TraceError::TraceError(int id, UINT stringId) : TraceEvent(id), m_strText(LoadTe
 
 TraceFormatError::TraceFormatError(int id, LPCTSTR format, ...) : TraceError(id, "")
 {
-    va_list args;
-    va_start(args, format);
-    m_strText = FormatBounded(format, args);
-    va_end(args);
+    FORMAT_INTO_TEXT(format);
 }
 
 TraceFormatError::TraceFormatError(int id, UINT formatId, ...) : TraceError(id, "")
 {
-    CString format = LoadText(formatId);
-    va_list args;
-    va_start(args, formatId);
-    m_strText = FormatBounded(format, args);
-    va_end(args);
+    FORMAT_INTO_TEXT(formatId);
 }
 
 TraceFormatMessage::TraceFormatMessage(int id, DWORD error) : TraceError(id, "")

@@ -86,7 +86,7 @@ TEST_F(BasketFolder, FileHoldsExactlyTheBasketTextAfterEachChange)
 {
     const CBasketFile file(m_path);
     const CBasketText rules(TRUE, TRUE);
-    std::vector<CString> lines;
+    CStringArray lines;
     CString error;
 
     CString text = rules.AddToBasket("", "\xEC\x61\xF8\xE8\xED\x61", lines);
@@ -109,7 +109,7 @@ TEST_F(BasketFolder, FileHoldsExactlyTheBasketTextAfterEachChange)
     text = rules.RemoveFromBasket(text, "car", lines);
     ASSERT_TRUE(file.Save(text, error));
     EXPECT_EQ("", ReadBytes());
-    EXPECT_TRUE(lines.empty());
+    EXPECT_TRUE(lines.IsEmpty());
     // No temporary file is left behind.
     EXPECT_EQ(1, CountFiles());
 }
@@ -123,17 +123,17 @@ TEST_F(BasketFolder, LoadGivesTheFileAsItStandsAndHandEditsJoinAtTheNextChange)
     CString loaded;
     ASSERT_TRUE(file.Load(loaded));
     EXPECT_EQ("b\r\n\r\na  \tz\rq\r\n", loaded);
-    std::vector<CString> keywords;
+    CStringArray keywords;
     CBasketText::SplitKeywords(loaded, keywords);
-    ASSERT_EQ(2u, keywords.size());
+    ASSERT_EQ(2, keywords.GetSize());
     EXPECT_EQ("a  \tz\rq", keywords[1]);
 
     // The user typed a line into the box; the next check change takes it up.
-    std::vector<CString> lines;
+    CStringArray lines;
     const CString text = CBasketText(TRUE, TRUE).AddToBasket(loaded + "\r\nhand", "c", lines);
     ASSERT_TRUE(file.Save(text, error));
     EXPECT_EQ("a z\r\nb\r\nc\r\nhand\r\nq", ReadBytes());
-    ASSERT_EQ(5u, lines.size());
+    ASSERT_EQ(5, lines.GetSize());
     EXPECT_EQ("hand", lines[3]);
 }
 

@@ -15,11 +15,24 @@ std::vector<CString> Lines(std::initializer_list<const char*> items)
     return lines;
 }
 
+std::vector<CString> ToVector(const CStringArray& array)
+{
+    return std::vector<CString>(array.GetData(), array.GetData() + array.GetSize());
+}
+
+CStringArray ToArray(const std::vector<CString>& lines)
+{
+    CStringArray array;
+    for (const CString& line : lines)
+        array.Add(line);
+    return array;
+}
+
 std::vector<CString> Split(const char* text)
 {
-    std::vector<CString> lines;
+    CStringArray lines;
     CBasketText::SplitBasketText(text, lines);
-    return lines;
+    return ToVector(lines);
 }
 
 // The rules written out step by step, as slowly as they read: the fast
@@ -69,9 +82,9 @@ void ReferenceDedupe(std::vector<CString>& lines)
 
 TEST(BasketText, AddPutsTheKeywordFirstThenArrangesByTheOptions)
 {
-    std::vector<CString> lines;
+    CStringArray lines;
     EXPECT_EQ("a\r\nb", CBasketText(TRUE, TRUE).AddToBasket("a", "b", lines));
-    EXPECT_EQ(Lines({ "a", "b" }), lines);
+    EXPECT_EQ(Lines({ "a", "b" }), ToVector(lines));
     EXPECT_EQ("b\r\na", CBasketText(FALSE, FALSE).AddToBasket("a", "b", lines));
     EXPECT_EQ("a", CBasketText(TRUE, TRUE).AddToBasket("", "a", lines));
     // Already there, de-duplication on and sorting off: it moves to the front.
@@ -80,17 +93,17 @@ TEST(BasketText, AddPutsTheKeywordFirstThenArrangesByTheOptions)
     EXPECT_EQ("b\r\na\r\nb", CBasketText(FALSE, FALSE).AddToBasket("a\r\nb", "b", lines));
     // Sorting keeps duplicates unless de-duplication is on.
     EXPECT_EQ("a\r\nb\r\nb", CBasketText(TRUE, FALSE).AddToBasket("b\r\na", "b", lines));
-    EXPECT_EQ(Lines({ "a", "b", "b" }), lines);
+    EXPECT_EQ(Lines({ "a", "b", "b" }), ToVector(lines));
 }
 
 TEST(BasketText, RemoveTakesEveryEqualLineAndOnlyEqualLines)
 {
-    std::vector<CString> lines;
+    CStringArray lines;
     const CBasketText plain(FALSE, FALSE);
     EXPECT_EQ("a\r\nB\r\nbb", plain.RemoveFromBasket("b\r\na\r\nb\r\nB\r\nbb\r\nb", "b", lines));
-    EXPECT_EQ(Lines({ "a", "B", "bb" }), lines);
+    EXPECT_EQ(Lines({ "a", "B", "bb" }), ToVector(lines));
     EXPECT_EQ("", plain.RemoveFromBasket("b", "b", lines));
-    EXPECT_TRUE(lines.empty());
+    EXPECT_TRUE(lines.IsEmpty());
     EXPECT_EQ("", plain.RemoveFromBasket("", "b", lines));
     // Removing what is not there still normalises and arranges.
     EXPECT_EQ("a\r\nc", CBasketText(TRUE, TRUE).RemoveFromBasket("c\n\na\r\nc", "x", lines));
@@ -135,16 +148,16 @@ TEST(BasketText, SplitMatchesTheStepByStepRulesOnRandomText)
 
 TEST(BasketText, SortIsByteWiseUnsigned)
 {
-    std::vector<CString> lines = Lines({ "\xE0", "b", "\xB8", "B", "a", "A", "\xC0", "ab", "a" });
+    CStringArray lines = ToArray(Lines({ "\xE0", "b", "\xB8", "B", "a", "A", "\xC0", "ab", "a" }));
     CBasketText::SortLines(lines);
-    EXPECT_EQ(Lines({ "A", "B", "a", "a", "ab", "b", "\xB8", "\xC0", "\xE0" }), lines);
+    EXPECT_EQ(Lines({ "A", "B", "a", "a", "ab", "b", "\xB8", "\xC0", "\xE0" }), ToVector(lines));
 }
 
 TEST(BasketText, DedupeKeepsFirstOccurrencesInPlace)
 {
-    std::vector<CString> lines = Lines({ "c", "a", "c", "A", "a", "b", "c" });
+    CStringArray lines = ToArray(Lines({ "c", "a", "c", "A", "a", "b", "c" }));
     CBasketText::DedupeLines(lines);
-    EXPECT_EQ(Lines({ "c", "a", "A", "b" }), lines);
+    EXPECT_EQ(Lines({ "c", "a", "A", "b" }), ToVector(lines));
 }
 
 TEST(BasketText, SortAndDedupeMatchTheQuadraticRulesOnRandomLines)
@@ -159,7 +172,7 @@ TEST(BasketText, SortAndDedupeMatchTheQuadraticRulesOnRandomLines)
             lines.emplace_back(words[random() % (sizeof words / sizeof words[0])]);
         for (int options = 0; options < 4; ++options)
         {
-            std::vector<CString> fast = lines;
+            CStringArray fast = ToArray(lines);
             std::vector<CString> slow = lines;
             if (options & 1)
             {
@@ -171,21 +184,21 @@ TEST(BasketText, SortAndDedupeMatchTheQuadraticRulesOnRandomLines)
                 CBasketText::DedupeLines(fast);
                 ReferenceDedupe(slow);
             }
-            EXPECT_EQ(slow, fast) << round << " " << options;
+            EXPECT_EQ(slow, ToVector(fast)) << round << " " << options;
         }
     }
 }
 
 TEST(BasketText, JoinAndKeywordSplit)
 {
-    EXPECT_EQ("", CBasketText::JoinLines({}));
-    EXPECT_EQ("a", CBasketText::JoinLines(Lines({ "a" })));
-    EXPECT_EQ("a\r\n \r\nb", CBasketText::JoinLines(Lines({ "a", " ", "b" })));
+    EXPECT_EQ("", CBasketText::JoinLines(CStringArray()));
+    EXPECT_EQ("a", CBasketText::JoinLines(ToArray(Lines({ "a" }))));
+    EXPECT_EQ("a\r\n \r\nb", CBasketText::JoinLines(ToArray(Lines({ "a", " ", "b" }))));
 
     // A loaded file is taken as it stands: only CR LF separates.
-    std::vector<CString> keywords;
+    CStringArray keywords;
     CBasketText::SplitKeywords("a\r\n\r\nb\nc\r\n  \r\n", keywords);
-    EXPECT_EQ(Lines({ "a", "b\nc", "  " }), keywords);
+    EXPECT_EQ(Lines({ "a", "b\nc", "  " }), ToVector(keywords));
 }
 
 TEST(BasketIndex, ExactByteWiseMembership)

@@ -12,10 +12,18 @@ struct Parsed
     std::vector<CString> counts;
 };
 
+std::vector<CString> ToVector(const CStringArray& array)
+{
+    return std::vector<CString>(array.GetData(), array.GetData() + array.GetSize());
+}
+
 Parsed Parse(const std::string& answer)
 {
     Parsed p;
-    ParseSuggestionAnswer(answer.c_str(), p.suggestions, p.counts);
+    CStringArray suggestions, counts;
+    ParseSuggestionAnswer(answer.c_str(), suggestions, counts);
+    p.suggestions = ToVector(suggestions);
+    p.counts = ToVector(counts);
     EXPECT_EQ(p.suggestions.size(), p.counts.size());
     return p;
 }
@@ -56,9 +64,9 @@ TEST(SuggestionAnswer, NoArrayPartGivesNothing)
         const Parsed p = Parse(answer);
         EXPECT_TRUE(p.suggestions.empty()) << answer;
     }
-    std::vector<CString> s, c;
+    CStringArray s, c;
     ParseSuggestionAnswer(nullptr, s, c);
-    EXPECT_TRUE(s.empty());
+    EXPECT_TRUE(s.IsEmpty());
 }
 
 TEST(SuggestionAnswer, OnlyQuotesBeforeTheFirstClosingPairCount)
@@ -96,9 +104,9 @@ TEST(SuggestionAnswer, LeftoverStringsAtTheFrontAreDropped)
 
 TEST(SuggestionAnswer, UnterminatedLastStringIsNotTaken)
 {
-    std::vector<CString> strings;
+    CStringArray strings;
     ReadAnswerStrings("[[\"a\",\"1\",\"0\",\"b\",\"2\",\"0]]", strings);
-    ASSERT_EQ(5u, strings.size());
+    ASSERT_EQ(5, strings.GetSize());
     EXPECT_EQ("2", strings[4]);
 }
 
@@ -167,4 +175,25 @@ TEST(SuggestionAnswer, HugeAnswerWithManyTriples)
     EXPECT_EQ("w0", p.suggestions[0]);
     EXPECT_EQ("w19999", p.suggestions[19999]);
     EXPECT_EQ("19999", p.counts[19999]);
+}
+
+TEST(SuggestionAnswer, RowsPairKeywordsWithCountsAndMarkBasketLines)
+{
+    CStringArray suggestions, counts;
+    ParseSuggestionAnswer("[[\"car\",\"5 results\",\"0\",\"Car\",\"4\",\"0\",\"car shop\",\"3\",\"0\"]]",
+                          suggestions, counts);
+    CSuggestionRowArray rows;
+    MakeSuggestionRows(suggestions, counts, "car shop\r\ncar", rows);
+    ASSERT_EQ(3, rows.GetSize());
+    EXPECT_EQ("car", rows[0].strKeyword);
+    EXPECT_EQ("5", rows[0].strCount);
+    EXPECT_TRUE(rows[0].bInBasket);
+    EXPECT_FALSE(rows[1].bInBasket);   // only equal up to case
+    EXPECT_TRUE(rows[2].bInBasket);
+
+    // Unequal lists give as many rows as the shorter one has.
+    counts.RemoveAt(2);
+    MakeSuggestionRows(suggestions, counts, "", rows);
+    ASSERT_EQ(2, rows.GetSize());
+    EXPECT_FALSE(rows[0].bInBasket);
 }
