@@ -81,6 +81,9 @@ public:
     void InsertAt(INT_PTR startIndex, const CArray* newArray);
     void RemoveAt(INT_PTR index, INT_PTR count = 1);
 
+    // The count (WriteCount form), then the elements by SerializeElements.
+    void Serialize(CArchive& ar) override;
+
 protected:
     TYPE* m_pData;
     INT_PTR m_nSize;
@@ -257,6 +260,31 @@ void CArray<TYPE, ARG_TYPE>::RemoveAt(INT_PTR index, INT_PTR count)
         AfxThrowInvalidArgException();
     Shift(index + count, index, m_nSize - index - count);
     SetSize(m_nSize - count, -1);
+}
+
+template <class TYPE, class ARG_TYPE>
+void CArray<TYPE, ARG_TYPE>::Serialize(CArchive& ar)
+{
+    CObject::Serialize(ar);
+    if (ar.IsStoring()) {
+        ar.WriteCount(static_cast<DWORD_PTR>(m_nSize));
+        SerializeElements<TYPE>(ar, m_pData, m_nSize);
+        return;
+    }
+    DWORD_PTR count = ar.ReadCount();
+    if (count > static_cast<DWORD_PTR>(INT_MAX))
+        AfxThrowArchiveException(CArchiveException::badIndex, ar.m_strFileName);
+    // A damaged count must not allocate what the archive cannot fill: the
+    // array grows a slice at a time, and a short archive fails on its slice.
+    const INT_PTR slice = 0x10000;
+    INT_PTR done = 0;
+    while (done < static_cast<INT_PTR>(count)) {
+        INT_PTR n = std::min(static_cast<INT_PTR>(count) - done, slice);
+        SetSize(done + n, -1);
+        SerializeElements<TYPE>(ar, m_pData + done, n);
+        done += n;
+    }
+    SetSize(done, -1);
 }
 
 // Typed access to an array of pointers (BASE_CLASS is CPtrArray or CObArray).

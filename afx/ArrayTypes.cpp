@@ -1,13 +1,9 @@
 #include "afx/ArrayTypes.h"
 
-#define COLL_IMPLEMENT_SERIAL(c) \
-    CObject* c::CreateObject() { return new c; } \
-    IMPLEMENT_RUNTIMECLASS(c, CObject, 0, c::CreateObject)
-
-COLL_IMPLEMENT_SERIAL(CStringArray)
+IMPLEMENT_SERIAL(CStringArray, CObject, 0)
 IMPLEMENT_DYNAMIC(CPtrArray, CObject)
-COLL_IMPLEMENT_SERIAL(CObArray)
+IMPLEMENT_SERIAL(CObArray, CObject, 0)
 IMPLEMENT_DYNAMIC(CUIntArray, CObject)
-COLL_IMPLEMENT_SERIAL(CDWordArray)
-COLL_IMPLEMENT_SERIAL(CWordArray)
-COLL_IMPLEMENT_SERIAL(CByteArray)
+IMPLEMENT_SERIAL(CDWordArray, CObject, 0)
+IMPLEMENT_SERIAL(CWordArray, CObject, 0)
+IMPLEMENT_SERIAL(CByteArray, CObject, 0)

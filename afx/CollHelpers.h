@@ -1,9 +1,13 @@
 // What the collection templates share: the opaque POSITION that walks lists
-// and maps, and the per-element helpers (equality, hashing) that a caller can
-// specialise for its own key and element types.
+// and maps, and the per-element helpers (equality, hashing, storing) that a
+// caller can specialise for its own key and element types.
 #pragma once
 
+#include "afx/Archive.h"
 #include "afx/String.h"
+
+#include <climits>
+#include <type_traits>
 
 struct __POSITION {};
 typedef __POSITION* POSITION;
@@ -42,3 +46,53 @@ template <> inline UINT AFXAPI HashKey<LPCSTR>(LPCSTR key) { return AfxHashStrin
 template <> inline UINT AFXAPI HashKey<LPSTR>(LPSTR key) { return AfxHashString(key); }
 template <> inline UINT AFXAPI HashKey<const CString&>(const CString& key) { return AfxHashString(key); }
 template <> inline UINT AFXAPI HashKey<CString>(CString key) { return AfxHashString(key); }
+
+// Stores or loads count elements. Plain data goes bit for bit, as the element
+// lies in memory (the stored layouts of structures rely on it); strings and
+// objects have their own forms below. Other types need a specialisation:
+// their bits (pointers to owned memory) cannot be stored, so the default
+// refuses them instead of writing addresses that would crash the reader.
+template <class TYPE>
+void AFXAPI SerializeElements(CArchive& ar, TYPE* elements, INT_PTR count)
+{
+    if constexpr (!std::is_trivially_copyable<TYPE>::value) {
+        UNUSED_ALWAYS(ar);
+        UNUSED_ALWAYS(elements);
+        UNUSED_ALWAYS(count);
+        AfxThrowNotSupportedException();
+    } else {
+        const INT_PTR slice = INT_MAX / sizeof(TYPE);
+        while (count > 0) {
+            UINT n = static_cast<UINT>(count < slice ? count : slice);
+            if (ar.IsStoring())
+                ar.Write(elements, n * static_cast<UINT>(sizeof(TYPE)));
+            else
+                ar.EnsureRead(elements, n * static_cast<UINT>(sizeof(TYPE)));
+            elements += n;
+            count -= n;
+        }
+    }
+}
+
+template <>
+inline void AFXAPI SerializeElements<CString>(CArchive& ar, CString* elements, INT_PTR count)
+{
+    for (INT_PTR i = 0; i < count; ++i) {
+        if (ar.IsStoring())
+            ar << elements[i];
+        else
+            ar >> elements[i];
+    }
+}
+
+// Objects go as object records: class name, version, contents.
+template <>
+inline void AFXAPI SerializeElements<CObject*>(CArchive& ar, CObject** elements, INT_PTR count)
+{
+    for (INT_PTR i = 0; i < count; ++i) {
+        if (ar.IsStoring())
+            ar << elements[i];
+        else
+            ar >> elements[i];
+    }
+}

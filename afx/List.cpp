@@ -1,9 +1,5 @@
 #include "afx/List.h"
 
-#define COLL_IMPLEMENT_SERIAL(c) \
-    CObject* c::CreateObject() { return new c; } \
-    IMPLEMENT_RUNTIMECLASS(c, CObject, 0, c::CreateObject)
-
-COLL_IMPLEMENT_SERIAL(CStringList)
+IMPLEMENT_SERIAL(CStringList, CObject, 0)
 IMPLEMENT_DYNAMIC(CPtrList, CObject)
-COLL_IMPLEMENT_SERIAL(CObList)
+IMPLEMENT_SERIAL(CObList, CObject, 0)

@@ -74,6 +74,10 @@ public:
     // The position of the index-th element, nullptr when out of range.
     POSITION FindIndex(INT_PTR index) const;
 
+    // The count (WriteCount form), then the elements head first; loading
+    // appends to what the list holds.
+    void Serialize(CArchive& ar) override;
+
 protected:
     CNode* m_pNodeHead;
     CNode* m_pNodeTail;
@@ -89,6 +93,8 @@ private:
             AfxThrowInvalidArgException();
         return node;
     }
+    // A new node between prev and next (either null at an end), counted.
+    CNode* LinkNew(CNode* prev, CNode* next);
     CNode* Step(POSITION& position, bool forward) const
     {
         CNode* node = NonNull(ToNode(position));
@@ -122,9 +128,9 @@ void CList<TYPE, ARG_TYPE>::AddHead(const CList* newList)
         AfxThrowInvalidArgException();
     // Count first: when the list adds itself it grows while we walk it.
     INT_PTR count = newList->m_nCount;
-    POSITION position = newList->GetTailPosition();
-    for (INT_PTR i = 0; i < count; ++i)
-        AddHead(newList->GetPrev(position));
+    CNode* from = newList->m_pNodeTail;
+    for (INT_PTR i = 0; i < count; ++i, from = from->pPrev)
+        LinkNew(nullptr, m_pNodeHead)->data = from->data;
 }
 
 template <class TYPE, class ARG_TYPE>
@@ -133,9 +139,9 @@ void CList<TYPE, ARG_TYPE>::AddTail(const CList* newList)
     if (!newList)
         AfxThrowInvalidArgException();
     INT_PTR count = newList->m_nCount;
-    POSITION position = newList->GetHeadPosition();
-    for (INT_PTR i = 0; i < count; ++i)
-        AddTail(newList->GetNext(position));
+    CNode* from = newList->m_pNodeHead;
+    for (INT_PTR i = 0; i < count; ++i, from = from->pNext)
+        LinkNew(m_pNodeTail, nullptr)->data = from->data;
 }
 
 template <class TYPE, class ARG_TYPE>
@@ -161,15 +167,21 @@ void CList<TYPE, ARG_TYPE>::RemoveAt(POSITION position)
 }
 
 template <class TYPE, class ARG_TYPE>
-POSITION CList<TYPE, ARG_TYPE>::InsertBefore(POSITION position, ARG_TYPE newElement)
+typename CList<TYPE, ARG_TYPE>::CNode* CList<TYPE, ARG_TYPE>::LinkNew(CNode* prev, CNode* next)
 {
-    CNode* next = position ? ToNode(position) : m_pNodeHead;
-    CNode* prev = next ? next->pPrev : nullptr;
     CNode* node = new CNode{next, prev, TYPE()};
-    node->data = newElement;
     (prev ? prev->pNext : m_pNodeHead) = node;
     (next ? next->pPrev : m_pNodeTail) = node;
     ++m_nCount;
+    return node;
+}
+
+template <class TYPE, class ARG_TYPE>
+POSITION CList<TYPE, ARG_TYPE>::InsertBefore(POSITION position, ARG_TYPE newElement)
+{
+    CNode* next = position ? ToNode(position) : m_pNodeHead;
+    CNode* node = LinkNew(next ? next->pPrev : nullptr, next);
+    node->data = newElement;
     return ToPosition(node);
 }
 
@@ -177,12 +189,8 @@ template <class TYPE, class ARG_TYPE>
 POSITION CList<TYPE, ARG_TYPE>::InsertAfter(POSITION position, ARG_TYPE newElement)
 {
     CNode* prev = position ? ToNode(position) : m_pNodeTail;
-    CNode* next = prev ? prev->pNext : nullptr;
-    CNode* node = new CNode{next, prev, TYPE()};
+    CNode* node = LinkNew(prev, prev ? prev->pNext : nullptr);
     node->data = newElement;
-    (prev ? prev->pNext : m_pNodeHead) = node;
-    (next ? next->pPrev : m_pNodeTail) = node;
-    ++m_nCount;
     return ToPosition(node);
 }
 
@@ -205,6 +213,23 @@ POSITION CList<TYPE, ARG_TYPE>::FindIndex(INT_PTR index) const
     while (index--)
         node = node->pNext;
     return ToPosition(node);
+}
+
+template <class TYPE, class ARG_TYPE>
+void CList<TYPE, ARG_TYPE>::Serialize(CArchive& ar)
+{
+    CObject::Serialize(ar);
+    if (ar.IsStoring()) {
+        ar.WriteCount(static_cast<DWORD_PTR>(m_nCount));
+        for (CNode* node = m_pNodeHead; node; node = node->pNext)
+            SerializeElements<TYPE>(ar, &node->data, 1);
+        return;
+    }
+    for (DWORD_PTR count = ar.ReadCount(); count; --count) {
+        TYPE element[1] = {};
+        SerializeElements<TYPE>(ar, element, 1);
+        AddTail(element[0]);
+    }
 }
 
 // Typed access to a list of pointers (BASE_CLASS is CPtrList or CObList).

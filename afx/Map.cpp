@@ -1,12 +1,8 @@
 #include "afx/Map.h"
 
-#define COLL_IMPLEMENT_SERIAL(c) \
-    CObject* c::CreateObject() { return new c; } \
-    IMPLEMENT_RUNTIMECLASS(c, CObject, 0, c::CreateObject)
-
-COLL_IMPLEMENT_SERIAL(CMapStringToString)
+IMPLEMENT_SERIAL(CMapStringToString, CObject, 0)
 IMPLEMENT_DYNAMIC(CMapStringToPtr, CObject)
-COLL_IMPLEMENT_SERIAL(CMapStringToOb)
+IMPLEMENT_SERIAL(CMapStringToOb, CObject, 0)
 IMPLEMENT_DYNAMIC(CMapPtrToPtr, CObject)
 IMPLEMENT_DYNAMIC(CMapPtrToWord, CObject)
 IMPLEMENT_DYNAMIC(CMapWordToPtr, CObject)

@@ -61,6 +61,10 @@ public:
     POSITION GetStartPosition() const { return m_nCount == 0 ? nullptr : BEFORE_START_POSITION; }
     void GetNextAssoc(POSITION& rNextPosition, KEY& rKey, VALUE& rValue) const;
 
+    // The count (WriteCount form), then key and value of each entry in
+    // hash-table order; loading adds to what the map holds.
+    void Serialize(CArchive& ar) override;
+
 protected:
     struct CAssoc
     {
@@ -200,6 +204,31 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetNextAssoc(POSITION& rNextPosition,
     rValue = current->value;
     CAssoc* next = current->pNext ? current->pNext : FirstFrom(current->nHashValue % m_nHashTableSize + 1);
     rNextPosition = reinterpret_cast<POSITION>(next);
+}
+
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Serialize(CArchive& ar)
+{
+    CObject::Serialize(ar);
+    if (ar.IsStoring()) {
+        ar.WriteCount(static_cast<DWORD_PTR>(m_nCount));
+        if (m_pHashTable) {
+            for (UINT i = 0; i < m_nHashTableSize; ++i) {
+                for (CAssoc* assoc = m_pHashTable[i]; assoc; assoc = assoc->pNext) {
+                    SerializeElements<KEY>(ar, &assoc->key, 1);
+                    SerializeElements<VALUE>(ar, &assoc->value, 1);
+                }
+            }
+        }
+        return;
+    }
+    for (DWORD_PTR count = ar.ReadCount(); count; --count) {
+        KEY key[1] = {};
+        VALUE value[1] = {};
+        SerializeElements<KEY>(ar, key, 1);
+        SerializeElements<VALUE>(ar, value, 1);
+        (*this)[key[0]] = value[0];
+    }
 }
 
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>

@@ -131,3 +131,19 @@ TEST(CList, TypedPointerList)
     EXPECT_EQ(&b, list.RemoveHead());
     EXPECT_EQ(1, list.GetCount());
 }
+
+TEST(CList, ElementsPassedByReference)
+{
+    struct Accel { int key; };
+    Accel a{1}, b{2};
+    Accel* pa = &a;
+    Accel* pb = &b;
+    CList<Accel*, Accel*&> list;
+    list.AddTail(pa);
+    list.AddTail(pb);
+    CList<Accel*, Accel*&> copy(list);
+    copy.AddHead(&list);
+    ASSERT_EQ(4, copy.GetCount());
+    EXPECT_EQ(&a, copy.GetHead());
+    EXPECT_EQ(copy.FindIndex(3), copy.Find(pb, copy.FindIndex(1)));
+}

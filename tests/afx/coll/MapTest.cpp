@@ -1,4 +1,6 @@
+#include "afx/Array.h"
 #include "afx/Map.h"
+#include "afx/Rect.h"
 #include "Counted.h"
 
 #include <gtest/gtest.h>
@@ -134,4 +136,34 @@ TEST(CMap, TypedPointerMap)
     words[WORD(0xFFFF)] = &a;
     void* v = nullptr;
     EXPECT_TRUE(words.Lookup(0xFFFF, v));
+}
+
+TEST(CMap, KeyAndValueFormsTheLayersUse)
+{
+    // Keys passed by reference, handles, characters, text by pointer; values
+    // that are themselves arrays.
+    CMap<WORD, WORD&, int*, int*&> byRef;
+    WORD id = 100;
+    int target = 0;
+    int* ptr = &target;
+    byRef.SetAt(id, ptr);
+    int* found = nullptr;
+    EXPECT_TRUE(byRef.Lookup(id, found));
+    EXPECT_EQ(&target, found);
+
+    CMap<HWND, HWND, CPoint, CPoint> points;
+    points[HWND_DESKTOP] = CPoint(3, 4);
+    EXPECT_EQ(4, points[HWND_DESKTOP].y);
+
+    CMap<char, char, int, int> mnemonics;
+    mnemonics['\xE0'] = 1;   // Cyrillic "а": a negative char
+    EXPECT_EQ(1, mnemonics['\xE0']);
+
+    typedef CArray<int, int> Items;
+    CMap<CString, LPCTSTR, Items, Items&> saved;
+    saved["menu"].Add(7);
+    CMap<CString, LPCTSTR, Items, Items&> copy(saved);
+    saved["menu"].Add(8);
+    EXPECT_EQ(1, copy["menu"].GetSize());
+    EXPECT_EQ(2, saved["menu"].GetSize());
 }
