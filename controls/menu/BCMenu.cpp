@@ -2,6 +2,8 @@
 
 #include "afx/DC.h"
 #include "afx/Exception.h"
+#include "afx/WinApp.h"
+#include "afx/Wnd.h"
 #include "controls/menu/BCMenuToolbar.h"
 
 #include <algorithm>
@@ -182,6 +184,13 @@ BOOL BCMenu::DestroyMenu()
 
 // ---------------------------------------------------------------------------
 // Static services
+
+HWND BCMenu::OwnerWindow()
+{
+    CWnd* mainWnd = AfxGetMainWnd();
+    HWND hWnd = mainWnd != nullptr ? mainWnd->GetSafeHwnd() : nullptr;
+    return hWnd != nullptr && ::IsWindow(hWnd) ? hWnd : ::GetDesktopWindow();
+}
 
 void BCMenu::SetIconSize(int width, int height)
 {
@@ -919,7 +928,7 @@ void BCMenu::AlignAccelerators()
     if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
         return;
     HFONT font = ::CreateFontIndirectW(&metrics.lfMenuFont);
-    HWND owner = ::GetDesktopWindow();
+    HWND owner = OwnerWindow();
     HDC hdc = ::GetDC(owner);
     HGDIOBJ previous = ::SelectObject(hdc, font);
     auto widthOf = [hdc](const std::wstring& text) {

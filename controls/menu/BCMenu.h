@@ -168,6 +168,10 @@ public:
     static CImageList& GlobalImages() { return globalImages; }
     static const std::vector<UINT_PTR>& GlobalImageCommands() { return globalImageCommands; }
 
+    // The window whose DC measures texts and makes images: the thread's main
+    // window, the desktop when there is none.
+    static HWND OwnerWindow();
+
     // Process-wide settings (one copy for all menus; UI thread only).
     static int iconWidth;
     static int iconHeight;
