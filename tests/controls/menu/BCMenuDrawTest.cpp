@@ -255,6 +255,35 @@ TEST_F(BCMenuDrawTest, XpLookRendersSelectedDisabledAndCheckedItems)
     }
 }
 
+TEST_F(BCMenuDrawTest, AnItemsOwnBitmapIsDrawnInItsButton)
+{
+    Use3dLook();
+    CBitmap red;
+    HDC screen = ::GetDC(nullptr);
+    red.Attach(::CreateCompatibleBitmap(screen, 16, 16));
+    ::ReleaseDC(nullptr, screen);
+    {
+        HDC dc = ::CreateCompatibleDC(nullptr);
+        HGDIOBJ old = ::SelectObject(dc, red.m_hObject);
+        RECT all = {0, 0, 16, 16};
+        HBRUSH brush = ::CreateSolidBrush(RGB(255, 0, 0));
+        ::FillRect(dc, &all, brush);
+        ::DeleteObject(brush);
+        ::SelectObject(dc, old);
+        ::DeleteDC(dc);
+    }
+    ASSERT_TRUE(menu.AppendItemWithBitmap("Red", MF_OWNERDRAW, 102, &red));
+    BCMenuData* record = menu.GetItemRecord(4);
+    EXPECT_EQ(0, record->imageIndex);
+    EXPECT_EQ(0, record->ownImageOffset);
+    ASSERT_TRUE(record->ownImages);
+    Canvas canvas(200, 24);
+    Draw(canvas, 4, 0);
+    EXPECT_EQ(RGB(255, 0, 0), canvas.At(2, 4));     // image at (2, dy + 2)
+    EXPECT_EQ(RGB(255, 0, 0), canvas.At(17, 19));
+    EXPECT_EQ(Sys(COLOR_MENU), canvas.At(18, 20));
+}
+
 TEST_F(BCMenuDrawTest, XpLookKeepsFourVariantsOfEachImage)
 {
     UseXpLook();

@@ -128,6 +128,11 @@ TEST_F(BCMenuModelTest, LoadsTheMainMenuAsAPlainBarOverOwnerDrawnPopups)
     ASSERT_EQ(2u, help->GetMenuItemCount());
     EXPECT_EQ("E-Mail To Support Center", Text(*help, 1));
 
+    EXPECT_EQ(help, menu.GetSubMenuByText("&Help"));
+    EXPECT_EQ(nullptr, menu.GetSubMenuByText("&help"));   // case counts
+    EXPECT_EQ(adwords, menu.FindSubMenuByText(L"Exact Match"));
+    EXPECT_EQ(nullptr, menu.FindSubMenuByText(L"Nothing"));
+
     HMENU helpHandle = help->m_hMenu;
     EXPECT_TRUE(menu.DestroyMenu());
     EXPECT_FALSE(BCMenu::IsMenuHandle(helpHandle));
