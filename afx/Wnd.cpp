@@ -2,6 +2,8 @@
 #include "afx/Wnd.h"
 
 #include "afx/CmdUI.h"
+#include "afx/DC.h"
+#include "afx/Menu.h"
 #include "afx/WinApp.h"
 
 #include <shellapi.h>
@@ -690,12 +692,12 @@ HICON CWnd::GetIcon(BOOL bBigIcon) const
 
 CMenu* CWnd::GetMenu() const
 {
-    return AfxWrapMenu(::GetMenu(m_hWnd));
+    return CMenu::FromHandle(::GetMenu(m_hWnd));
 }
 
-BOOL CWnd::SetMenu(HMENU hMenu)
+BOOL CWnd::SetMenu(CMenu* pMenu)
 {
-    return ::SetMenu(m_hWnd, hMenu);
+    return ::SetMenu(m_hWnd, pMenu ? pMenu->GetSafeHmenu() : nullptr);
 }
 
 void CWnd::DrawMenuBar()
@@ -705,7 +707,7 @@ void CWnd::DrawMenuBar()
 
 CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
 {
-    return AfxWrapMenu(::GetSystemMenu(m_hWnd, bRevert));
+    return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
 }
 
 int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)

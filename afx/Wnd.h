@@ -8,6 +8,8 @@
 #include "afx/Rect.h"
 #include "afx/String.h"
 
+#include <commctrl.h>
+
 // The system header's function-like macro would swallow the member of that name.
 #ifdef GetNextWindow
 #undef GetNextWindow
@@ -20,20 +22,9 @@ class CFrameWnd;
 class CDataExchange;
 struct CCreateContext;
 
-// Handlers that take a CDC* or CMenu* get a temporary wrapper of the message's
-// handle. The GDI and menu classes install the wrapping functions when they
-// are linked in; until then such handlers are given nullptr.
-typedef CDC* (AFXAPI* AFX_DC_FROM_HANDLE)(HDC);
-typedef CMenu* (AFXAPI* AFX_MENU_FROM_HANDLE)(HMENU);
-void AFXAPI AfxSetHandleWrappers(AFX_DC_FROM_HANDLE dcFromHandle, AFX_MENU_FROM_HANDLE menuFromHandle);
-CDC* AFXAPI AfxWrapDC(HDC dc);
-CMenu* AFXAPI AfxWrapMenu(HMENU menu);
-
 // Temporary wrappers (CWnd::FromHandle of an unknown window, and those of the
-// GDI classes) live until the next idle time, when this frees them. Other
-// wrapper families register their own clean-up here.
+// GDI objects, DCs and menus) live until the next idle time, when this frees them.
 void AFXAPI AfxDeleteTempMaps();
-void AFXAPI AfxAddTempMapCleanup(void (AFXAPI* cleanup)());
 
 class CWnd : public CCmdTarget
 {
@@ -243,9 +234,7 @@ public:
     HICON GetIcon(BOOL bBigIcon) const;
     CMenu* GetMenu() const;
     HMENU GetMenuHandle() const { return ::GetMenu(m_hWnd); }
-    BOOL SetMenu(HMENU hMenu);
-    template <class Menu>
-    BOOL SetMenu(Menu* pMenu) { return SetMenu(pMenu ? pMenu->GetSafeHmenu() : HMENU(nullptr)); }
+    BOOL SetMenu(CMenu* pMenu);
     void DrawMenuBar();
     CMenu* GetSystemMenu(BOOL bRevert) const;
 
