@@ -103,6 +103,10 @@ public:
     // Hands the message being handled to the bound child for reflection.
     static BOOL PASCAL ReflectLastMsg(HWND hWndChild, LRESULT* pResult = nullptr);
     BOOL SendChildNotifyLastMsg(LRESULT* pResult = nullptr);
+    // The tool under a point of the client area for tooltips: the id of the
+    // child window there (filling pTI when given), or -1 for none. Bars and
+    // controls with tools of their own override it.
+    virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
     // Frames answer TRUE; GetParentFrame looks for the nearest such parent.
     virtual BOOL IsFrameWnd() const;
     virtual CFrameWnd* GetParentFrame() const;
