@@ -3,6 +3,7 @@
 
 #include "afx/CmdUI.h"
 #include "afx/DC.h"
+#include "afx/GdiObject.h"
 #include "afx/Menu.h"
 #include "afx/WinApp.h"
 
@@ -669,14 +670,16 @@ BOOL CWnd::EnableScrollBar(int nSBFlags, UINT nArrowFlags)
 
 // ---- Fonts, icons, menus ---------------------------------------------------
 
-void CWnd::SetFont(HFONT hFont, BOOL bRedraw)
+void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
 {
-    ::SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), bRedraw);
+    HFONT font = pFont ? static_cast<HFONT>(*pFont) : nullptr;
+    ::SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), bRedraw);
 }
 
-HFONT CWnd::GetFont() const
+CFont* CWnd::GetFont() const
 {
-    return reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
+    // nullptr when the window draws with the system font.
+    return CFont::FromHandle(reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
 }
 
 HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)

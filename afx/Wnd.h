@@ -16,6 +16,7 @@
 #endif
 
 class CDC;
+class CFont;
 class CMenu;
 class CScrollBar;
 class CFrameWnd;
@@ -232,8 +233,8 @@ public:
     BOOL EnableScrollBar(int nSBFlags, UINT nArrowFlags = ESB_ENABLE_BOTH);
 
     // ---- Fonts, icons, menus ------------------------------------------------
-    void SetFont(HFONT hFont, BOOL bRedraw = TRUE);
-    HFONT GetFont() const;
+    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
+    CFont* GetFont() const;
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
     HICON GetIcon(BOOL bBigIcon) const;
     CMenu* GetMenu() const;
