@@ -4,8 +4,8 @@
 
 #include "afx/Wnd.h"
 
-// Until the window layer's CWnd::Create is in place, this creates the window
-// directly and sets m_hWnd; the wrappers reach the window only through it.
+// The window is bound to the wrapper (CWnd::CreateEx), so its messages go
+// through the wrapper's message map.
 BOOL AFXAPI AfxCreateControl(CWnd* wnd, LPCTSTR className, DWORD style, const RECT& rect,
                              CWnd* parent, UINT id, DWORD exStyle = 0);
 // Sends a message to the wrapper's window; 0 when it has none.
