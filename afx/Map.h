@@ -223,11 +223,11 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Serialize(CArchive& ar)
         return;
     }
     for (DWORD_PTR count = ar.ReadCount(); count; --count) {
-        KEY key[1] = {};
-        VALUE value[1] = {};
-        SerializeElements<KEY>(ar, key, 1);
-        SerializeElements<VALUE>(ar, value, 1);
-        (*this)[key[0]] = value[0];
+        KEY key{};
+        VALUE value{};
+        SerializeElements<KEY>(ar, &key, 1);
+        SerializeElements<VALUE>(ar, &value, 1);
+        (*this)[key] = value;
     }
 }
 

@@ -1,0 +1,589 @@
+#include "afx/FrameWnd.h"
+
+#include "afx/ControlBar.h"
+#include "afx/DocManager.h"
+#include "afx/DocTemplate.h"
+#include "afx/Document.h"
+#include "afx/Menu.h"
+#include "afx/WinApp.h"
+
+IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
+
+const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
+
+BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_WM_CLOSE()
+    ON_WM_SIZE()
+    ON_WM_SETFOCUS()
+    ON_WM_ACTIVATE()
+    ON_WM_INITMENUPOPUP()
+    ON_WM_MENUSELECT()
+    ON_WM_ENTERIDLE()
+    ON_MESSAGE(WM_SETMESSAGESTRING, &CFrameWnd::OnSetMessageString)
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, &CFrameWnd::OnIdleUpdateCmdUI)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, &CFrameWnd::OnUpdateControlBarMenu)
+    ON_COMMAND_EX(ID_VIEW_STATUS_BAR, &CFrameWnd::OnBarCheck)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, &CFrameWnd::OnUpdateControlBarMenu)
+    ON_COMMAND_EX(ID_VIEW_TOOLBAR, &CFrameWnd::OnBarCheck)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_REBAR, &CFrameWnd::OnUpdateControlBarMenu)
+    ON_COMMAND_EX(ID_VIEW_REBAR, &CFrameWnd::OnBarCheck)
+END_MESSAGE_MAP()
+
+namespace
+{
+// No prompt is shown (m_nIDTracking / m_nIDLastMessage).
+const UINT kNoPrompt = 0;
+}
+
+CFrameWnd::CFrameWnd()
+    : m_bAutoMenuEnable(TRUE), m_hMenuDefault(nullptr), m_hAccelTable(nullptr), m_nIDHelp(0), m_dwDockStyle(0),
+      m_pViewActive(nullptr), m_nIDTracking(kNoPrompt), m_nIDLastMessage(kNoPrompt), m_bInRecalcLayout(FALSE),
+      m_bLayoutDue(FALSE)
+{
+}
+
+CFrameWnd::~CFrameWnd()
+{
+    // Bars outlive the frame's window only as objects: they must not reach back.
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos;)
+        static_cast<CControlBar*>(m_listControlBars.GetNext(pos))->m_pDockSite = nullptr;
+    if (m_hMenuDefault && !(m_hWnd && ::GetMenu(m_hWnd) == m_hMenuDefault))
+        ::DestroyMenu(m_hMenuDefault);
+}
+
+BOOL CFrameWnd::IsFrameWnd() const
+{
+    return TRUE;
+}
+
+BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
+{
+    if (!cs.lpszClass)
+        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
+                                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                                           m_nIDHelp ? AfxGetApp() ? AfxGetApp()->LoadIcon(m_nIDHelp) : nullptr
+                                                     : nullptr);
+    return CWnd::PreCreateWindow(cs);
+}
+
+BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                       CWnd* pParentWnd, LPCTSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext)
+{
+    HMENU menu = nullptr;
+    if (lpszMenuName)
+    {
+        HINSTANCE module = AfxFindResourceHandle(lpszMenuName, RT_MENU);
+        menu = ::LoadMenuA(module, lpszMenuName);
+        if (!menu)
+            return FALSE;
+    }
+    m_strTitle = lpszWindowName;
+    // A top-level frame has no control id: the menu takes that slot.
+    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
+                  rect.right - rect.left, rect.bottom - rect.top, pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr,
+                  menu, pContext))
+    {
+        if (menu)
+            ::DestroyMenu(menu);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+{
+    m_nIDHelp = nIDResource;
+    CString fullString;
+    fullString.LoadString(nIDResource);
+    CString title;
+    CDocTemplate::ExtractDocString(fullString, CDocTemplate::windowTitle, title);
+    const LPCTSTR resource = MAKEINTRESOURCE(nIDResource);
+    HINSTANCE module = AfxFindResourceHandle(resource, RT_MENU);
+    if (::FindResourceA(module, resource, RT_MENU) == nullptr)
+        module = nullptr;
+    if (!Create(nullptr, title, dwDefaultStyle, rectDefault, pParentWnd, module ? resource : nullptr, 0, pContext))
+        return FALSE;
+    m_hMenuDefault = ::GetMenu(m_hWnd);
+    HINSTANCE accelModule = AfxFindResourceHandle(resource, RT_ACCELERATOR);
+    if (!m_hAccelTable)
+        m_hAccelTable = ::LoadAcceleratorsA(accelModule, resource);
+    if (HICON icon = ::LoadIconA(AfxFindResourceHandle(resource, RT_GROUP_ICON), resource))
+    {
+        SetIcon(icon, TRUE);
+        SetIcon(icon, FALSE);
+    }
+    // A frame of a document template shows the template's own menu and keys.
+    if (pContext && pContext->m_pNewDocTemplate && pContext->m_pNewDocTemplate->m_hMenuShared && !m_hMenuDefault)
+        ::SetMenu(m_hWnd, pContext->m_pNewDocTemplate->m_hMenuShared);
+    if (pContext && pContext->m_pNewDocTemplate && pContext->m_pNewDocTemplate->m_hAccelTable && !m_hAccelTable)
+        m_hAccelTable = pContext->m_pNewDocTemplate->m_hAccelTable;
+    return TRUE;
+}
+
+int CFrameWnd::OnCreate(LPCREATESTRUCT lpcs)
+{
+    if (CWnd::OnCreate(lpcs) == -1)
+        return -1;
+    CCreateContext* context = static_cast<CCreateContext*>(lpcs->lpCreateParams);
+    if (!OnCreateClient(lpcs, context))
+        return -1;
+    RecalcLayout();
+    return 0;
+}
+
+BOOL CFrameWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
+{
+    if (pContext && pContext->m_pNewViewClass)
+        return CreateView(pContext, AFX_IDW_PANE_FIRST) != nullptr;
+    return TRUE;
+}
+
+CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
+{
+    CWnd* view = static_cast<CWnd*>(pContext->m_pNewViewClass->CreateObject());
+    if (!view)
+        return nullptr;
+    ASSERT_KINDOF(CWnd, view);
+    if (!view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, nID, pContext))
+    {
+        // A window never made leaves the object to us; a made one freed itself.
+        if (!view->GetSafeHwnd())
+            delete view;
+        return nullptr;
+    }
+    return view;
+}
+
+void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
+{
+    CView* view = GetActiveView();
+    if (!view)
+    {
+        CWnd* pane = GetDlgItem(AFX_IDW_PANE_FIRST);
+        view = pane ? DYNAMIC_DOWNCAST(CView, CWnd::FromHandlePermanent(pane->GetSafeHwnd())) : nullptr;
+        if (view)
+            SetActiveView(view, FALSE);
+    }
+    // Every view of this frame gets its initial update once.
+    SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
+    if (bMakeVisible)
+    {
+        if (view)
+            view->OnActivateFrame(WA_INACTIVE, this);
+        int show = -1;
+        CWinApp* app = AfxGetApp();
+        if (app && app->m_pMainWnd == this)
+        {
+            show = app->m_nCmdShow;
+            app->m_nCmdShow = -1;   // only the first frame takes the start-up state
+        }
+        ActivateFrame(show);
+        if (view)
+            view->OnActivateView(TRUE, view, view);
+    }
+    (void)pDoc;
+    OnUpdateFrameTitle(TRUE);
+}
+
+void CFrameWnd::ActivateFrame(int nCmdShow)
+{
+    if (nCmdShow == -1)
+    {
+        if (!::IsWindowVisible(m_hWnd))
+            nCmdShow = SW_SHOWNORMAL;
+        else if (::IsIconic(m_hWnd))
+            nCmdShow = SW_RESTORE;
+    }
+    if (nCmdShow != -1)
+        ::ShowWindow(m_hWnd, nCmdShow);
+    if (::IsWindowVisible(m_hWnd))
+    {
+        ::BringWindowToTop(m_hWnd);
+        ::SetForegroundWindow(m_hWnd);
+    }
+}
+
+// ---- Views -------------------------------------------------------------------
+
+void CFrameWnd::SetActiveView(CView* pViewNew, BOOL bNotify)
+{
+    CView* old = m_pViewActive;
+    if (pViewNew == old)
+        return;
+    m_pViewActive = nullptr;   // no commands reach a view half switched
+    if (old && bNotify)
+        old->OnActivateView(FALSE, pViewNew, old);
+    m_pViewActive = pViewNew;
+    if (pViewNew && bNotify)
+        pViewNew->OnActivateView(TRUE, pViewNew, old);
+}
+
+CDocument* CFrameWnd::GetActiveDocument()
+{
+    return m_pViewActive ? m_pViewActive->GetDocument() : nullptr;
+}
+
+// ---- Command routing -----------------------------------------------------------
+
+BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    // The active view first (it passes on to its document), then the frame,
+    // then the application.
+    if (CView* view = m_pViewActive)
+        if (view->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+            return TRUE;
+    if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    CWinApp* app = AfxGetApp();
+    return app && app->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    // A command from a menu or accelerator clears the prompt it showed.
+    if (lParam == 0 && m_nIDTracking != kNoPrompt)
+    {
+        m_nIDTracking = kNoPrompt;
+        SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
+    }
+    return CWnd::OnCommand(wParam, lParam);
+}
+
+BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
+{
+    if (CWnd::PreTranslateMessage(pMsg))
+        return TRUE;
+    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && m_hAccelTable)
+        return ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, pMsg);
+    return FALSE;
+}
+
+// ---- Closing -----------------------------------------------------------------------
+
+void CFrameWnd::OnClose()
+{
+    // The document decides: it may ask to save, and a Cancel keeps the frame.
+    CDocument* doc = GetActiveDocument();
+    if (doc && !doc->CanCloseFrame(this))
+        return;
+    CWinApp* app = AfxGetApp();
+    if (app && app->m_pMainWnd == this)
+    {
+        if (!doc && app->m_pDocManager && !app->m_pDocManager->SaveAllModified())
+            return;
+        // The last frame takes every document with it.
+        if (app->m_pDocManager)
+            app->m_pDocManager->CloseAllDocuments(FALSE);
+        if (!::IsWindow(m_hWnd))
+            return;   // closing the documents destroyed the frame
+    }
+    else if (doc)
+    {
+        // Destroying the frame destroys the view, which closes its document.
+        doc->PreCloseFrame(this);
+    }
+    DestroyWindow();
+}
+
+void CFrameWnd::OnDestroy()
+{
+    // The menu of a template is shared: it must outlive this window.
+    if (HMENU menu = ::GetMenu(m_hWnd))
+        if (menu != m_hMenuDefault)
+            ::SetMenu(m_hWnd, nullptr);
+    CWnd::OnDestroy();
+}
+
+void CFrameWnd::PostNcDestroy()
+{
+    CWinApp* app = AfxGetApp();
+    if (app && app->m_pMainWnd == this)
+        app->m_pMainWnd = nullptr;
+    // Frames are always made with new (by templates or the program).
+    delete this;
+}
+
+// ---- Layout -------------------------------------------------------------------------
+
+void CFrameWnd::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    if (nType != SIZE_MINIMIZED)
+        RecalcLayout();
+}
+
+void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
+{
+    if (m_pViewActive && m_pViewActive->GetSafeHwnd())
+        ::SetFocus(m_pViewActive->m_hWnd);
+    else
+        CWnd::OnSetFocus(pOldWnd);
+}
+
+void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
+{
+    CWnd::OnActivate(nState, pWndOther, bMinimized);
+    if (m_pViewActive)
+        m_pViewActive->OnActivateFrame(nState, this);
+}
+
+void CFrameWnd::RecalcLayout(BOOL)
+{
+    if (m_bInRecalcLayout || !m_hWnd)
+        return;
+    m_bInRecalcLayout = TRUE;
+    m_bLayoutDue = FALSE;
+    CRect rest;
+    ::GetClientRect(m_hWnd, &rest);
+    const CRect client = rest;
+    HDWP defer = ::BeginDeferWindowPos(8);
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos;)
+    {
+        CControlBar* bar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        if (!bar->GetSafeHwnd() || !bar->IsVisible())
+            continue;
+        const DWORD align = bar->GetBarStyle() & CBRS_ALIGN_ANY;
+        const BOOL horz = (align & CBRS_ORIENT_HORZ) != 0 || align == 0;
+        const CSize size = bar->CalcFixedLayout(TRUE, horz);
+        CRect place = rest;
+        if (align & CBRS_ALIGN_TOP)
+        {
+            place.bottom = place.top + size.cy;
+            rest.top = place.bottom;
+        }
+        else if (align & CBRS_ALIGN_BOTTOM)
+        {
+            place.top = place.bottom - size.cy;
+            rest.bottom = place.top;
+        }
+        else if (align & CBRS_ALIGN_LEFT)
+        {
+            place.right = place.left + size.cx;
+            rest.left = place.right;
+        }
+        else if (align & CBRS_ALIGN_RIGHT)
+        {
+            place.left = place.right - size.cx;
+            rest.right = place.left;
+        }
+        else
+            continue;   // a bar without an edge is placed by its owner
+        if (rest.bottom < rest.top)
+            rest.bottom = rest.top;
+        if (rest.right < rest.left)
+            rest.right = rest.left;
+        defer = ::DeferWindowPos(defer, bar->m_hWnd, nullptr, place.left, place.top, place.Width(),
+                                 place.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (HWND pane = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST))
+        defer = ::DeferWindowPos(defer, pane, nullptr, rest.left, rest.top, rest.Width(), rest.Height(),
+                                 SWP_NOZORDER | SWP_NOACTIVATE);
+    ::EndDeferWindowPos(defer);
+    (void)client;
+    m_bInRecalcLayout = FALSE;
+}
+
+void CFrameWnd::DelayRecalcLayout(BOOL)
+{
+    m_bLayoutDue = TRUE;
+}
+
+void CFrameWnd::EnableDocking(DWORD dwDockStyle)
+{
+    m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY;
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT)
+{
+    // Fixed docking: the bar takes the edge asked for, else its first allowed one.
+    DWORD align = 0;
+    switch (nDockBarID)
+    {
+    case AFX_IDW_DOCKBAR_TOP: align = CBRS_ALIGN_TOP; break;
+    case AFX_IDW_DOCKBAR_BOTTOM: align = CBRS_ALIGN_BOTTOM; break;
+    case AFX_IDW_DOCKBAR_LEFT: align = CBRS_ALIGN_LEFT; break;
+    case AFX_IDW_DOCKBAR_RIGHT: align = CBRS_ALIGN_RIGHT; break;
+    default:
+    {
+        const DWORD allowed = pBar->m_dwDockStyle & m_dwDockStyle;
+        const DWORD order[] = {CBRS_ALIGN_TOP, CBRS_ALIGN_BOTTOM, CBRS_ALIGN_LEFT, CBRS_ALIGN_RIGHT};
+        for (DWORD side : order)
+            if (allowed & side)
+            {
+                align = side;
+                break;
+            }
+        if (!align)
+            align = pBar->GetBarStyle() & CBRS_ALIGN_ANY;
+    }
+    }
+    pBar->SetBarStyle((pBar->GetBarStyle() & ~CBRS_ALIGN_ANY) | align);
+    RecalcLayout();
+}
+
+void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
+{
+    ::ShowWindow(pBar->m_hWnd, bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
+    if (bDelay)
+        DelayRecalcLayout();
+    else
+        RecalcLayout();
+}
+
+CControlBar* CFrameWnd::GetControlBar(UINT nID)
+{
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos;)
+    {
+        CControlBar* bar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        if (bar->GetSafeHwnd() && static_cast<UINT>(::GetDlgCtrlID(bar->m_hWnd)) == nID)
+            return bar;
+    }
+    return nullptr;
+}
+
+void CFrameWnd::AddControlBar(CControlBar* pBar)
+{
+    if (!m_listControlBars.Find(pBar))
+        m_listControlBars.AddTail(pBar);
+}
+
+void CFrameWnd::RemoveControlBar(CControlBar* pBar)
+{
+    if (POSITION pos = m_listControlBars.Find(pBar))
+        m_listControlBars.RemoveAt(pos);
+}
+
+void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
+{
+    CControlBar* bar = GetControlBar(pCmdUI->m_nID);
+    if (!bar)
+    {
+        pCmdUI->ContinueRouting();
+        return;
+    }
+    pCmdUI->SetCheck((bar->GetStyle() & WS_VISIBLE) != 0);
+}
+
+BOOL CFrameWnd::OnBarCheck(UINT nID)
+{
+    CControlBar* bar = GetControlBar(nID);
+    if (!bar)
+        return FALSE;
+    ShowControlBar(bar, (bar->GetStyle() & WS_VISIBLE) == 0, FALSE);
+    return TRUE;
+}
+
+// ---- Idle updates and prompts ------------------------------------------------------------
+
+LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
+{
+    if (m_bLayoutDue)
+        RecalcLayout();
+    // The bars are children: WM_IDLEUPDATECMDUI reaches them from the
+    // application's idle loop directly. Only the caption is the frame's own.
+    OnUpdateFrameTitle(TRUE);
+    return 0;
+}
+
+void CFrameWnd::OnInitMenuPopup(CMenu* pMenu, UINT nIndex, BOOL bSysMenu)
+{
+    CWnd::OnInitMenuPopup(pMenu, nIndex, bSysMenu);
+    if (bSysMenu || !pMenu)
+        return;
+    AfxUpdateMenuPopup(this, pMenu->GetSafeHmenu(), m_bAutoMenuEnable);
+}
+
+void CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu)
+{
+    (void)hSysMenu;
+    // A closed menu (0xFFFF, no handle) brings "Ready" back; popups and
+    // separators show nothing of their own.
+    if (nFlags == 0xFFFF)
+    {
+        m_nIDTracking = AFX_IDS_IDLEMESSAGE;
+        SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
+        m_nIDTracking = kNoPrompt;
+        return;
+    }
+    if (nItemID == 0 || (nFlags & (MF_SEPARATOR | MF_POPUP)))
+        m_nIDTracking = kNoPrompt;
+    else
+        m_nIDTracking = nItemID;
+    SendMessage(WM_SETMESSAGESTRING, m_nIDTracking ? m_nIDTracking : AFX_IDS_IDLEMESSAGE);
+}
+
+void CFrameWnd::OnEnterIdle(UINT nWhy, CWnd* pWho)
+{
+    CWnd::OnEnterIdle(nWhy, pWho);
+}
+
+CWnd* CFrameWnd::GetMessageBar()
+{
+    return GetDlgItem(AFX_IDW_STATUS_BAR);
+}
+
+void CFrameWnd::GetMessageString(UINT nID, CString& rMessage) const
+{
+    rMessage.Empty();
+    CString full;
+    if (!full.LoadString(nID))
+        return;
+    const int newline = full.Find('\n');
+    rMessage = newline < 0 ? full : full.Left(newline);
+}
+
+LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)
+{
+    CWnd* bar = GetMessageBar();
+    if (!bar)
+        return 0;
+    CString text;
+    if (lParam)
+        text = reinterpret_cast<LPCTSTR>(lParam);
+    else if (wParam)
+        GetMessageString(static_cast<UINT>(wParam), text);
+    bar->SetWindowText(text);
+    const UINT old = m_nIDLastMessage;
+    m_nIDLastMessage = static_cast<UINT>(wParam);
+    return static_cast<LRESULT>(old);
+}
+
+void CFrameWnd::SetMessageText(LPCTSTR lpszText)
+{
+    SendMessage(WM_SETMESSAGESTRING, 0, reinterpret_cast<LPARAM>(lpszText));
+}
+
+void CFrameWnd::SetMessageText(UINT nID)
+{
+    SendMessage(WM_SETMESSAGESTRING, nID);
+}
+
+// ---- Title ------------------------------------------------------------------------------
+
+void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
+{
+    if (!m_hWnd || !(GetStyle() & FWS_ADDTOTITLE))
+        return;
+    CDocument* doc = GetActiveDocument();
+    UpdateFrameTitleForDocument(bAddToTitle && doc ? static_cast<LPCTSTR>(doc->GetTitle()) : nullptr);
+}
+
+void CFrameWnd::UpdateFrameTitleForDocument(LPCTSTR lpszDocName)
+{
+    CString title;
+    if (lpszDocName && *lpszDocName)
+    {
+        if (GetStyle() & FWS_PREFIXTITLE)
+            title.Format("%s - %s", lpszDocName, (LPCTSTR)m_strTitle);
+        else
+            title.Format("%s - %s", (LPCTSTR)m_strTitle, lpszDocName);
+    }
+    else
+        title = m_strTitle;
+    CString current;
+    GetWindowText(current);
+    if (current != title)   // repainting the caption at every idle would flicker
+        SetWindowText(title);
+}

@@ -1,0 +1,325 @@
+#include "afx/View.h"
+
+#include "afx/DC.h"
+#include "afx/Document.h"
+#include "afx/FrameWnd.h"
+
+IMPLEMENT_DYNAMIC(CView, CWnd)
+IMPLEMENT_DYNAMIC(CFormView, CView)
+
+BEGIN_MESSAGE_MAP(CView, CWnd)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_WM_PAINT()
+    ON_WM_MOUSEACTIVATE()
+    ON_MESSAGE(WM_INITIALUPDATE, &CView::OnInitialUpdateMessage)
+END_MESSAGE_MAP()
+
+CView::CView() : m_pDocument(nullptr)
+{
+}
+
+CView::~CView()
+{
+    if (m_pDocument)
+        m_pDocument->RemoveView(this);
+}
+
+BOOL CView::PreCreateWindow(CREATESTRUCT& cs)
+{
+    if (!cs.lpszClass)
+        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW),
+                                           reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+    return CWnd::PreCreateWindow(cs);
+}
+
+int CView::OnCreate(LPCREATESTRUCT lpcs)
+{
+    if (CWnd::OnCreate(lpcs) == -1)
+        return -1;
+    // The frame passes its creation context through lpCreateParams.
+    CCreateContext* context = static_cast<CCreateContext*>(lpcs->lpCreateParams);
+    if (context && context->m_pCurrentDoc && !m_pDocument)
+        context->m_pCurrentDoc->AddView(this);
+    return 0;
+}
+
+void CView::OnDestroy()
+{
+    if (CFrameWnd* frame = GetParentFrame())
+        if (frame->GetActiveView() == this)
+            frame->SetActiveView(nullptr, FALSE);
+    CWnd::OnDestroy();
+}
+
+void CView::PostNcDestroy()
+{
+    // Unlinking may close the document (its last view): done after the window is gone.
+    if (m_pDocument)
+        m_pDocument->RemoveView(this);
+    delete this;
+}
+
+void CView::OnPaint()
+{
+    PAINTSTRUCT ps;
+    HDC hdc = ::BeginPaint(m_hWnd, &ps);
+    CDC* dc = CDC::FromHandle(hdc);
+    OnDraw(dc);
+    ::EndPaint(m_hWnd, &ps);
+}
+
+void CView::OnDraw(CDC*)
+{
+}
+
+void CView::OnInitialUpdate()
+{
+    OnUpdate(nullptr, 0, nullptr);
+}
+
+LRESULT CView::OnInitialUpdateMessage(WPARAM, LPARAM)
+{
+    OnInitialUpdate();
+    return 0;
+}
+
+void CView::OnUpdate(CView* pSender, LPARAM, CObject*)
+{
+    (void)pSender;
+    Invalidate(TRUE);
+}
+
+void CView::OnActivateView(BOOL bActivate, CView* pActivateView, CView*)
+{
+    // The activated view takes the focus unless it, or a child, has it already.
+    if (bActivate && pActivateView == this)
+    {
+        HWND focus = ::GetFocus();
+        if (focus != m_hWnd && !::IsChild(m_hWnd, focus))
+            ::SetFocus(m_hWnd);
+    }
+}
+
+void CView::OnActivateFrame(UINT, CFrameWnd*)
+{
+}
+
+int CView::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
+{
+    const int result = CWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
+    if (result == MA_NOACTIVATE || result == MA_NOACTIVATEANDEAT)
+        return result;
+    // A click in a view makes it the frame's active view.
+    CFrameWnd* frame = GetParentFrame();
+    if (frame && frame->GetActiveView() != this)
+        frame->SetActiveView(this);
+    return result;
+}
+
+BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    return m_pDocument && m_pDocument->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+// ---- CFormView -------------------------------------------------------------------
+
+BEGIN_MESSAGE_MAP(CFormView, CView)
+    ON_WM_SIZE()
+    ON_WM_VSCROLL()
+    ON_WM_HSCROLL()
+    ON_WM_SETFOCUS()
+END_MESSAGE_MAP()
+
+namespace
+{
+
+INT_PTR CALLBACK FormDlgProc(HWND, UINT message, WPARAM, LPARAM)
+{
+    // Everything goes through the bound object's map; the dialog manager only
+    // creates the controls and handles the keyboard.
+    return message == WM_INITDIALOG ? TRUE : FALSE;
+}
+
+// Lines and pages of scrolling, in pixels.
+const int kScrollLine = 16;
+
+} // namespace
+
+CFormView::CFormView(UINT nIDTemplate)
+    : m_lpszTemplateName(MAKEINTRESOURCE(nIDTemplate)), m_totalSize(0, 0), m_scrollPos(0, 0), m_hWndFocus(nullptr)
+{
+}
+
+CFormView::CFormView(LPCTSTR lpszTemplateName)
+    : m_lpszTemplateName(lpszTemplateName), m_totalSize(0, 0), m_scrollPos(0, 0), m_hWndFocus(nullptr)
+{
+}
+
+BOOL CFormView::Create(LPCTSTR, LPCTSTR, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+                       CCreateContext* pContext)
+{
+    HINSTANCE module = AfxFindResourceHandle(m_lpszTemplateName, RT_DIALOG);
+    HRSRC found = ::FindResourceA(module, m_lpszTemplateName, RT_DIALOG);
+    HGLOBAL loaded = found ? ::LoadResource(module, found) : nullptr;
+    const void* resource = loaded ? ::LockResource(loaded) : nullptr;
+    if (!resource)
+        return FALSE;
+
+    // The template becomes a child without caption or border; its own style
+    // would make a popup. The copy is patched, the resource stays read-only.
+    const DWORD size = ::SizeofResource(module, found);
+    BYTE* copy = new BYTE[size];
+    memcpy(copy, resource, size);
+    const bool extended = reinterpret_cast<const WORD*>(copy)[1] == 0xFFFF;
+    DWORD* styleField = reinterpret_cast<DWORD*>(copy + (extended ? 12 : 0));
+    *styleField = (*styleField & ~(WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_BORDER | WS_VISIBLE |
+                                   DS_MODALFRAME)) | WS_CHILD | DS_CONTROL;
+
+    AfxHookWindowCreate(this);
+    HWND hWnd = ::CreateDialogIndirectParamA(module, reinterpret_cast<LPCDLGTEMPLATE>(copy),
+                                             pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr, &FormDlgProc, 0);
+    AfxUnhookWindowCreate();
+    delete[] copy;
+    if (!hWnd)
+        return FALSE;
+
+    RECT created;
+    ::GetWindowRect(hWnd, &created);
+    m_totalSize = CSize(created.right - created.left, created.bottom - created.top);
+    ::SetWindowLongPtrA(hWnd, GWLP_ID, static_cast<LONG_PTR>(nID));
+    ::SetWindowLongPtrA(hWnd, GWL_STYLE,
+                        (::GetWindowLongPtrA(hWnd, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_VISIBLE)) |
+                            static_cast<LONG_PTR>(dwStyle & ~WS_VISIBLE) | WS_CHILD);
+    if (pContext && pContext->m_pCurrentDoc && !m_pDocument)
+        pContext->m_pCurrentDoc->AddView(this);
+    ::SetWindowPos(hWnd, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    if (dwStyle & WS_VISIBLE)
+        ::ShowWindow(hWnd, SW_SHOWNOACTIVATE);
+    return TRUE;
+}
+
+void CFormView::OnInitialUpdate()
+{
+    UpdateData(FALSE);
+    UpdateScrollBars();
+    CView::OnInitialUpdate();
+}
+
+void CFormView::OnDraw(CDC*)
+{
+}
+
+BOOL CFormView::PreTranslateMessage(MSG* pMsg)
+{
+    if (CView::PreTranslateMessage(pMsg))
+        return TRUE;
+    // Tab, arrows and mnemonics among the controls, as in a dialog; the
+    // frame's accelerators have had their turn already when this runs.
+    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && pMsg->hwnd &&
+        (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd)))
+        return ::IsDialogMessageA(m_hWnd, pMsg);
+    return FALSE;
+}
+
+void CFormView::OnSetFocus(CWnd* pOldWnd)
+{
+    // Focus goes on to the remembered control, else the first tab stop.
+    HWND target = (m_hWndFocus && ::IsWindow(m_hWndFocus) && ::IsChild(m_hWnd, m_hWndFocus))
+                      ? m_hWndFocus
+                      : ::GetNextDlgTabItem(m_hWnd, nullptr, FALSE);
+    if (target)
+        ::SetFocus(target);
+    else
+        CView::OnSetFocus(pOldWnd);
+}
+
+void CFormView::OnSize(UINT nType, int cx, int cy)
+{
+    CView::OnSize(nType, cx, cy);
+    UpdateScrollBars();
+}
+
+void CFormView::UpdateScrollBars()
+{
+    if (!m_hWnd)
+        return;
+    // The view is shown whole without bars when it is as large as the template.
+    RECT client;
+    ::GetClientRect(m_hWnd, &client);
+    const bool needH = client.right < m_totalSize.cx;
+    const bool needV = client.bottom < m_totalSize.cy;
+    SCROLLINFO si = {sizeof si, SIF_PAGE | SIF_RANGE | SIF_POS | SIF_DISABLENOSCROLL, 0, 0, 0, 0, 0};
+    int x = 0;
+    int y = 0;
+    if (needH)
+    {
+        x = std::min<int>(m_scrollPos.x, m_totalSize.cx - client.right);
+        si.nMax = m_totalSize.cx - 1;
+        si.nPage = static_cast<UINT>(client.right);
+        si.nPos = x;
+    }
+    ::ShowScrollBar(m_hWnd, SB_HORZ, needH);
+    if (needH)
+        ::SetScrollInfo(m_hWnd, SB_HORZ, &si, TRUE);
+    if (needV)
+    {
+        y = std::min<int>(m_scrollPos.y, m_totalSize.cy - client.bottom);
+        si.nMax = m_totalSize.cy - 1;
+        si.nPage = static_cast<UINT>(client.bottom);
+        si.nPos = y;
+    }
+    ::ShowScrollBar(m_hWnd, SB_VERT, needV);
+    if (needV)
+        ::SetScrollInfo(m_hWnd, SB_VERT, &si, TRUE);
+    ScrollToPosition(std::max(0, x), std::max(0, y));
+}
+
+void CFormView::ScrollToPosition(int x, int y)
+{
+    const int dx = m_scrollPos.x - x;
+    const int dy = m_scrollPos.y - y;
+    if (dx == 0 && dy == 0)
+        return;
+    m_scrollPos = CPoint(x, y);
+    ::ScrollWindowEx(m_hWnd, dx, dy, nullptr, nullptr, nullptr, nullptr,
+                     SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+}
+
+static int NewScrollPos(HWND hWnd, int bar, UINT code, int current)
+{
+    SCROLLINFO si = {sizeof si, SIF_ALL, 0, 0, 0, 0, 0};
+    ::GetScrollInfo(hWnd, bar, &si);
+    int pos = current;
+    switch (code)
+    {
+    case SB_LINEUP: pos -= kScrollLine; break;
+    case SB_LINEDOWN: pos += kScrollLine; break;
+    case SB_PAGEUP: pos -= static_cast<int>(si.nPage); break;
+    case SB_PAGEDOWN: pos += static_cast<int>(si.nPage); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: pos = si.nTrackPos; break;
+    case SB_TOP: pos = 0; break;
+    case SB_BOTTOM: pos = si.nMax; break;
+    default: return current;
+    }
+    const int maxPos = std::max(0, si.nMax - static_cast<int>(si.nPage) + 1);
+    return std::max(0, std::min(pos, maxPos));
+}
+
+void CFormView::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
+{
+    const int y = NewScrollPos(m_hWnd, SB_VERT, nSBCode, m_scrollPos.y);
+    ::SetScrollPos(m_hWnd, SB_VERT, y, TRUE);
+    ScrollToPosition(m_scrollPos.x, y);
+}
+
+void CFormView::OnHScroll(UINT nSBCode, UINT, CScrollBar*)
+{
+    const int x = NewScrollPos(m_hWnd, SB_HORZ, nSBCode, m_scrollPos.x);
+    ::SetScrollPos(m_hWnd, SB_HORZ, x, TRUE);
+    ScrollToPosition(x, m_scrollPos.y);
+}

@@ -1,0 +1,25 @@
+#include "collector/ExportWriter.h"
+
+#include "framework/util/FileHandle.h"
+
+void CExportFileWriter::WriteAll(LPCSTR data, int length)
+{
+    CFileHandle file(m_strPath);
+    file.OpenWrite();
+    // One block rather than the text writer's byte at a time: scrambling is
+    // off for exports, so the bytes on disk are the same.
+    file.WriteBlock(data, static_cast<DWORD>(length));
+    file.Close();
+}
+
+BOOL ExportKeywords(int format, const CStringArray& keywords, CExportWriter& writer,
+                    CExportProgress* progress, const volatile LONG* stop)
+{
+    if (!IsValidExportFormat(format))
+        return FALSE;
+    CString text;
+    if (!BuildExportText(format, keywords, text, progress, stop))
+        return FALSE;
+    writer.WriteAll(text, text.GetLength());
+    return TRUE;
+}
