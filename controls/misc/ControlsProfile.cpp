@@ -1,14 +1,46 @@
 #include "controls/misc/ControlsProfile.h"
 
+#include "afx/WinApp.h"
+
 #include <algorithm>
 
 namespace {
 IControlsProfile* g_pProfile = nullptr;
+
+// The application's own profile, used when nobody installed another one.
+class CAppControlsProfile : public IControlsProfile
+{
+public:
+    bool HasRegistryKey() const override
+    {
+        CWinApp* app = AfxGetApp();
+        return app && app->m_pszRegistryKey && *app->m_pszRegistryKey;
+    }
+    int GetProfileInt(LPCTSTR section, LPCTSTR entry, int nDefault) override
+    {
+        return static_cast<int>(AfxGetApp()->GetProfileInt(section, entry, nDefault));
+    }
+    BOOL WriteProfileInt(LPCTSTR section, LPCTSTR entry, int nValue) override
+    {
+        return AfxGetApp()->WriteProfileInt(section, entry, nValue);
+    }
+    CString GetProfileString(LPCTSTR section, LPCTSTR entry, LPCTSTR lpszDefault) override
+    {
+        return AfxGetApp()->GetProfileString(section, entry, lpszDefault);
+    }
+    BOOL WriteProfileString(LPCTSTR section, LPCTSTR entry, LPCTSTR lpszValue) override
+    {
+        return AfxGetApp()->WriteProfileString(section, entry, lpszValue);
+    }
+};
 }
 
 IControlsProfile* ControlsGetProfile()
 {
-    return g_pProfile;
+    static CAppControlsProfile appProfile;
+    if (g_pProfile)
+        return g_pProfile;
+    return AfxGetApp() ? &appProfile : nullptr;
 }
 
 void ControlsSetProfile(IControlsProfile* pProfile)

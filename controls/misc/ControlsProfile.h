@@ -20,8 +20,8 @@ public:
     virtual BOOL WriteProfileString(LPCTSTR section, LPCTSTR entry, LPCTSTR lpszValue) = 0;
 };
 
-// The profile every control uses; null until the application (or a test)
-// installs one, and then the controls keep nothing.
+// The profile every control uses: the one installed last, else the
+// application's own profile, else null (and then the controls keep nothing).
 IControlsProfile* ControlsGetProfile();
 void ControlsSetProfile(IControlsProfile* pProfile);
 
