@@ -2,6 +2,8 @@
 
 #include "afx/AfxRes.h"
 #include "afx/CmdUI.h"
+#include "afx/CommandLineInfo.h"
+#include "afx/DocManager.h"
 #include "afx/Exception.h"
 #include "afx/RecentFileList.h"
 
@@ -30,13 +32,15 @@ void Replace(LPCTSTR& member, LPCTSTR text)
 
 BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
     ON_COMMAND(ID_APP_EXIT, &CWinApp::OnAppExit)
+    ON_COMMAND(ID_FILE_NEW, &CWinApp::OnFileNew)
+    ON_COMMAND(ID_FILE_OPEN, &CWinApp::OnFileOpen)
     ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, &CWinApp::OnUpdateRecentFileMenu)
 END_MESSAGE_MAP()
 
 CWinApp::CWinApp(LPCTSTR lpszAppName)
     : m_pszAppName(Duplicate(lpszAppName)), m_pszExeName(nullptr), m_pszHelpFilePath(nullptr),
       m_pszRegistryKey(nullptr), m_pszProfileName(nullptr), m_hInstance(nullptr), m_hPrevInstance(nullptr),
-      m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL), m_pRecentFileList(nullptr), m_nWaitCursorCount(0),
+      m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL), m_pRecentFileList(nullptr), m_pDocManager(nullptr), m_nWaitCursorCount(0),
       m_hcurWaitCursorRestore(nullptr)
 {
     // One application object per process, built on the thread that will run it.
@@ -50,6 +54,7 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
 
 CWinApp::~CWinApp()
 {
+    delete m_pDocManager;
     delete m_pRecentFileList;
     free(const_cast<LPTSTR>(m_pszAppName));
     free(const_cast<LPTSTR>(m_pszExeName));
@@ -257,6 +262,87 @@ void CWinApp::AddToRecentFileList(LPCTSTR lpszPathName)
 {
     if (m_pRecentFileList)
         m_pRecentFileList->Add(lpszPathName);
+}
+
+// ---- Documents ----------------------------------------------------------------
+
+void CWinApp::AddDocTemplate(CDocTemplate* pTemplate)
+{
+    if (!m_pDocManager)
+        m_pDocManager = new CDocManager;
+    m_pDocManager->AddDocTemplate(pTemplate);
+}
+
+POSITION CWinApp::GetFirstDocTemplatePosition() const
+{
+    return m_pDocManager ? m_pDocManager->GetFirstDocTemplatePosition() : nullptr;
+}
+
+CDocTemplate* CWinApp::GetNextDocTemplate(POSITION& pos) const
+{
+    ASSERT(m_pDocManager != nullptr);
+    return m_pDocManager->GetNextDocTemplate(pos);
+}
+
+CDocument* CWinApp::OpenDocumentFile(LPCTSTR lpszFileName)
+{
+    return m_pDocManager ? m_pDocManager->OpenDocumentFile(lpszFileName) : nullptr;
+}
+
+void CWinApp::CloseAllDocuments(BOOL bEndSession)
+{
+    if (m_pDocManager)
+        m_pDocManager->CloseAllDocuments(bEndSession);
+}
+
+BOOL CWinApp::SaveAllModified()
+{
+    return m_pDocManager ? m_pDocManager->SaveAllModified() : TRUE;
+}
+
+void CWinApp::OnFileNew()
+{
+    if (m_pDocManager)
+        m_pDocManager->OnFileNew();
+}
+
+void CWinApp::OnFileOpen()
+{
+    if (m_pDocManager)
+        m_pDocManager->OnFileOpen();
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)
+{
+    AfxParseCommandLine(rCmdInfo, __argc, __argv);
+}
+
+BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo)
+{
+    return AfxProcessShellCommand(this, m_pDocManager, rCmdInfo);
+}
+
+void CWinApp::EnableShellOpen()
+{
+    // Files are opened by starting the program with the path; no DDE server.
+}
+
+void CWinApp::RegisterShellFileTypes(BOOL bCompat)
+{
+    if (m_pDocManager)
+        m_pDocManager->RegisterShellFileTypes(bCompat);
+}
+
+void CWinApp::UnregisterShellFileTypes()
+{
+    if (m_pDocManager)
+        m_pDocManager->UnregisterShellFileTypes();
+}
+
+void CWinApp::HideApplication()
+{
+    if (m_pMainWnd && m_pMainWnd->m_hWnd)
+        ::ShowWindow(m_pMainWnd->m_hWnd, SW_HIDE);
 }
 
 // ---- Free functions ---------------------------------------------------------

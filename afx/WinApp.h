@@ -6,7 +6,13 @@
 
 #include "afx/Thread.h"
 
+class CCommandLineInfo;
+class CDocManager;
+class CDocTemplate;
+class CDocument;
 class CRecentFileList;
+struct __POSITION;
+typedef __POSITION* POSITION;   // as in afx/CollHelpers.h, without the collections
 
 class CWinApp : public CWinThread
 {
@@ -64,6 +70,23 @@ public:
     // Called by AfxWinInit: names and paths derived from the module.
     void SetCurrentHandles();
 
+    // ---- Documents: forwarded to m_pDocManager, created by the first AddDocTemplate
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    POSITION GetFirstDocTemplatePosition() const;
+    CDocTemplate* GetNextDocTemplate(POSITION& pos) const;
+    virtual CDocument* OpenDocumentFile(LPCTSTR lpszFileName);
+    void CloseAllDocuments(BOOL bEndSession);
+    virtual BOOL SaveAllModified();
+    // The process's own arguments (__argc/__argv) into rCmdInfo.
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+    // FALSE: the start-up should end (the request failed or needed no window).
+    BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+    void EnableShellOpen();
+    void RegisterShellFileTypes(BOOL bCompat = FALSE);
+    void UnregisterShellFileTypes();
+    // Hides the main window without closing anything (tray programs).
+    void HideApplication();
+
     LPCTSTR m_pszAppName;
     LPCTSTR m_pszExeName;         // the executable's file name without extension
     LPCTSTR m_pszHelpFilePath;    // the executable's path with the extension ".HLP"
@@ -74,6 +97,10 @@ public:
     LPTSTR m_lpCmdLine;
     int m_nCmdShow;
     CRecentFileList* m_pRecentFileList;
+    CDocManager* m_pDocManager;
+
+    afx_msg void OnFileNew();
+    afx_msg void OnFileOpen();
 
 protected:
     afx_msg void OnAppExit();
