@@ -65,6 +65,9 @@ BOOL CFrameWnd::IsFrameWnd() const
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
+    // Captions read "Document - Program", the shell's convention.
+    if (cs.style & FWS_ADDTOTITLE)
+        cs.style |= FWS_PREFIXTITLE;
     if (!cs.lpszClass)
         cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
                                            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
@@ -165,6 +168,8 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
 
 void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
 {
+    // Bars made by the derived OnCreate came after the first layout.
+    RecalcLayout();
     CView* view = GetActiveView();
     if (!view)
     {
