@@ -264,6 +264,33 @@ TEST_F(FrameTest, LayoutPutsBarsAtTheirEdgesAndTheViewInTheRest)
     EXPECT_EQ(CRect(0, 40, client.right, client.bottom), ChildRect(frame, frame->GetActiveView()->m_hWnd));
 }
 
+TEST_F(FrameTest, DockingMovesABarToTheEdgeAskedFor)
+{
+    CTestFrame* frame = StartSingle();
+    ASSERT_NE(nullptr, frame);
+    CToolBar& bar = frame->m_wndToolBar;
+    frame->EnableDocking(CBRS_ALIGN_ANY);
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    frame->DockControlBar(&bar, AFX_IDW_DOCKBAR_LEFT);
+    EXPECT_EQ(static_cast<DWORD>(CBRS_ALIGN_LEFT), bar.GetBarStyle() & CBRS_ALIGN_ANY);
+
+    CRect client;
+    frame->GetClientRect(&client);
+    const int width = bar.CalcFixedLayout(TRUE, FALSE).cx;
+    const int statusHeight = frame->m_wndStatusBar.CalcFixedLayout(TRUE, TRUE).cy;
+    // The toolbar came first: it takes the whole left edge, the status bar the rest of the bottom.
+    EXPECT_EQ(CRect(0, 0, width, client.bottom), ChildRect(frame, bar.m_hWnd));
+    EXPECT_EQ(CRect(width, client.bottom - statusHeight, client.right, client.bottom),
+              ChildRect(frame, frame->m_wndStatusBar.m_hWnd));
+    EXPECT_EQ(CRect(width, 0, client.right, client.bottom - statusHeight),
+              ChildRect(frame, frame->GetActiveView()->m_hWnd));
+
+    // Without an edge asked for, the first edge both allow.
+    bar.EnableDocking(CBRS_ALIGN_BOTTOM | CBRS_ALIGN_RIGHT);
+    frame->DockControlBar(&bar);
+    EXPECT_EQ(static_cast<DWORD>(CBRS_ALIGN_BOTTOM), bar.GetBarStyle() & CBRS_ALIGN_ANY);
+}
+
 TEST_F(FrameTest, CommandsGoViewThenDocumentThenFrameThenApplication)
 {
     CTestFrame* frame = StartSingle();
