@@ -12,6 +12,8 @@ class CDocManager;
 class CDocTemplate;
 class CDocument;
 class CRecentFileList;
+struct __POSITION;
+typedef __POSITION* POSITION;   // as in afx/CollHelpers.h, without the collections
 
 class CWinApp : public CWinThread
 {
@@ -80,6 +82,11 @@ public:
     void ParseCommandLine(CCommandLineInfo& rCmdInfo);
     // FALSE: the start-up should end (the request failed or needs no window).
     BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+    // Files are opened by starting the program with their path (no DDE).
+    void EnableShellOpen();
+    void UnregisterShellFileTypes();
+    // Hides the main window without closing anything (tray programs).
+    void HideApplication();
 
     // Called by AfxWinInit: names and paths derived from the module.
     void SetCurrentHandles();

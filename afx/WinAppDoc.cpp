@@ -53,6 +53,23 @@ void CWinApp::RegisterShellFileTypes(BOOL bCompat)
         m_pDocManager->RegisterShellFileTypes(bCompat);
 }
 
+void CWinApp::UnregisterShellFileTypes()
+{
+    if (m_pDocManager)
+        m_pDocManager->UnregisterShellFileTypes();
+}
+
+void CWinApp::EnableShellOpen()
+{
+    // Files are opened by starting the program with the path; no DDE server.
+}
+
+void CWinApp::HideApplication()
+{
+    if (m_pMainWnd && m_pMainWnd->m_hWnd)
+        ::ShowWindow(m_pMainWnd->m_hWnd, SW_HIDE);
+}
+
 void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)
 {
     AfxParseCommandLine(rCmdInfo, __argc, __argv);
