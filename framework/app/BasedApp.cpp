@@ -5,7 +5,11 @@
 #include "afx/DocTemplate.h"
 #include "afx/OleInit.h"
 #include "afx/Wnd.h"
+#include "framework/app/ExternalTool.h"
 #include "framework/app/MessageBoxEx.h"
+#include "framework/crash/ExceptionReport.h"
+#include "framework/crash/SeTranslator.h"
+#include "framework/log/LogWindowView.h"
 #include "framework/log/Logger.h"
 #include "framework/util/FileFunctions.h"
 #include "resources/resource.h"
@@ -178,10 +182,49 @@ int CBasedApp::ExitInstance()
     return CWinApp::ExitInstance();
 }
 
+void CBasedApp::InstallExceptionTranslator()
+{
+    // The crash report asks and warns through the framework's own boxes.
+    CrashReportUi ui = GetDefaultCrashReportUi();
+    ui.pfnAsk = [](LPCTSTR text) {
+        CBasedApp* app = GetBasedApp();
+        return app ? app->QuestionMessage(text) : MessageBoxA(nullptr, text, "Question", MB_ICONQUESTION | MB_YESNO);
+    };
+    ui.pfnShowError = [](LPCTSTR text) {
+        if (CBasedApp* app = GetBasedApp())
+            app->ErrorMessage(text);
+        else
+            MessageBoxA(nullptr, text, "Error", MB_ICONSTOP | MB_OK);
+    };
+    SetCrashReportUi(ui);
+    SetExceptionReportInfo("Lexifern", GetSupportMail(), GetWebSite());
+    InstallSeTranslator();
+}
+
+CString CBasedApp::GetExternalToolsPath()
+{
+    return GetAppFolder() + "ExternalTools.ini";
+}
+
+void CBasedApp::LoadExternalTools()
+{
+    ::LoadExternalTools(m_arrTools, GetExternalToolsPath());
+}
+
+void CBasedApp::SaveExternalTools()
+{
+    ::SaveExternalTools(m_arrTools, GetExternalToolsPath());
+}
+
 void CBasedApp::FreeExternalTools()
 {
-    // The tools are owned here; their class comes with the tools' own code.
-    m_arrTools.RemoveAll();
+    ::FreeExternalTools(m_arrTools);
+}
+
+CMultiDocTemplate* CBasedApp::CreateLogTemplate()
+{
+    CLogWindowView::SetDefaults(m_bLogToDisk, m_strLogFile);
+    return ::CreateLogTemplate();
 }
 
 CWnd* CBasedApp::CreateAboutBox(BOOL)

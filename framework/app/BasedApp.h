@@ -80,15 +80,16 @@ public:
     CTypedPtrArray<CPtrArray, CExternalTool*> m_arrTools;
 
 protected:
-    // Where later parts of the framework join the start-up and exit. Each does
-    // what exists of its part; the defaults do nothing.
-    virtual void InstallExceptionTranslator() {}
-    virtual void LoadExternalTools() {}
-    virtual void SaveExternalTools() {}
+    // Where the framework's other parts join the start-up and exit; tests
+    // override them to watch or to stay away from files and boxes.
+    virtual void InstallExceptionTranslator();
+    virtual void LoadExternalTools();
+    virtual void SaveExternalTools();
     virtual void FreeExternalTools();
-    virtual CMultiDocTemplate* CreateLogTemplate() { return nullptr; }
+    virtual CMultiDocTemplate* CreateLogTemplate();
     virtual CWnd* CreateAboutBox(BOOL modal);
     virtual BOOL RunTipOfTheDay(BOOL atStartup);
+    CString GetExternalToolsPath();
 
     afx_msg void OnAppAbout();
     afx_msg void OnShowTip();

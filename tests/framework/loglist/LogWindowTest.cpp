@@ -1,7 +1,3 @@
-// The frame window's layout code needs the control bars' sources, which are
-// not in the library yet; until they are, define LEXIFERN_FRAME_TESTS to
-// build these tests.
-#ifdef LEXIFERN_FRAME_TESTS
 #include "framework/log/LogWindowView.h"
 
 #include "afx/DocTemplate.h"
@@ -214,5 +210,3 @@ TEST(LogWindowStartup, RemembersDiskLoggingToTheDefaultFile)
     EXPECT_STREQ(line + "\r\n", CString(buffer, static_cast<int>(read)));
     DeleteFileA(file);
 }
-
-#endif
