@@ -8,32 +8,24 @@
 #include "afx/Rect.h"
 #include "afx/String.h"
 
+#include <commctrl.h>
+
 // The system header's function-like macro would swallow the member of that name.
 #ifdef GetNextWindow
 #undef GetNextWindow
 #endif
 
 class CDC;
+class CFont;
 class CMenu;
 class CScrollBar;
 class CFrameWnd;
 class CDataExchange;
 struct CCreateContext;
 
-// Handlers that take a CDC* or CMenu* get a temporary wrapper of the message's
-// handle. The GDI and menu classes install the wrapping functions when they
-// are linked in; until then such handlers are given nullptr.
-typedef CDC* (AFXAPI* AFX_DC_FROM_HANDLE)(HDC);
-typedef CMenu* (AFXAPI* AFX_MENU_FROM_HANDLE)(HMENU);
-void AFXAPI AfxSetHandleWrappers(AFX_DC_FROM_HANDLE dcFromHandle, AFX_MENU_FROM_HANDLE menuFromHandle);
-CDC* AFXAPI AfxWrapDC(HDC dc);
-CMenu* AFXAPI AfxWrapMenu(HMENU menu);
-
 // Temporary wrappers (CWnd::FromHandle of an unknown window, and those of the
-// GDI classes) live until the next idle time, when this frees them. Other
-// wrapper families register their own clean-up here.
+// GDI objects, DCs and menus) live until the next idle time, when this frees them.
 void AFXAPI AfxDeleteTempMaps();
-void AFXAPI AfxAddTempMapCleanup(void (AFXAPI* cleanup)());
 
 class CWnd : public CCmdTarget
 {
@@ -112,6 +104,10 @@ public:
     // Hands the message being handled to the bound child for reflection.
     static BOOL PASCAL ReflectLastMsg(HWND hWndChild, LRESULT* pResult = nullptr);
     BOOL SendChildNotifyLastMsg(LRESULT* pResult = nullptr);
+    // The tool under a point of the client area for tooltips: the id of the
+    // child window there (filling pTI when given), or -1 for none. Bars and
+    // controls with tools of their own override it.
+    virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
     // Frames answer TRUE; GetParentFrame looks for the nearest such parent.
     virtual BOOL IsFrameWnd() const;
     virtual CFrameWnd* GetParentFrame() const;
@@ -237,15 +233,13 @@ public:
     BOOL EnableScrollBar(int nSBFlags, UINT nArrowFlags = ESB_ENABLE_BOTH);
 
     // ---- Fonts, icons, menus ------------------------------------------------
-    void SetFont(HFONT hFont, BOOL bRedraw = TRUE);
-    HFONT GetFont() const;
+    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
+    CFont* GetFont() const;
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
     HICON GetIcon(BOOL bBigIcon) const;
     CMenu* GetMenu() const;
     HMENU GetMenuHandle() const { return ::GetMenu(m_hWnd); }
-    BOOL SetMenu(HMENU hMenu);
-    template <class Menu>
-    BOOL SetMenu(Menu* pMenu) { return SetMenu(pMenu ? pMenu->GetSafeHmenu() : HMENU(nullptr)); }
+    BOOL SetMenu(CMenu* pMenu);
     void DrawMenuBar();
     CMenu* GetSystemMenu(BOOL bRevert) const;
 
