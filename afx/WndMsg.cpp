@@ -275,6 +275,12 @@ BOOL CWnd::DispatchWndMsg(const AFX_MSGMAP_ENTRY* entry, UINT message, WPARAM wP
         r = AFX_CALL(BOOL (CWnd::*)(CWnd*, COPYDATASTRUCT*))(FromHandle(reinterpret_cast<HWND>(wParam)),
                                                              reinterpret_cast<COPYDATASTRUCT*>(lParam));
         break;
+    case AfxSig_v_i_pSTYLE:
+        AFX_CALL(void (CWnd::*)(int, LPSTYLESTRUCT))(static_cast<int>(wParam), reinterpret_cast<LPSTYLESTRUCT>(lParam));
+        break;
+    case AfxSig_b_pHELPINFO:
+        r = AFX_CALL(BOOL (CWnd::*)(HELPINFO*))(reinterpret_cast<HELPINFO*>(lParam));
+        break;
 
     case AfxSig_hbr_pDC_u: {
         const AFX_CTLCOLOR* ctl = reinterpret_cast<const AFX_CTLCOLOR*>(lParam);
@@ -504,3 +510,13 @@ void CWnd::OnEndSession(BOOL) { Default(); }
 void CWnd::OnParentNotify(UINT, LPARAM) { Default(); }
 void CWnd::OnEnable(BOOL) { Default(); }
 void CWnd::OnMouseLeave() { Default(); }
+void CWnd::OnMoving(UINT, LPRECT) { Default(); }
+void CWnd::OnEnterMenuLoop(BOOL) { Default(); }
+void CWnd::OnExitMenuLoop(BOOL) { Default(); }
+void CWnd::OnPaletteChanged(CWnd*) { Default(); }
+BOOL CWnd::OnQueryNewPalette() { return static_cast<BOOL>(Default()); }
+void CWnd::OnStyleChanging(int, LPSTYLESTRUCT) { Default(); }
+void CWnd::OnStyleChanged(int, LPSTYLESTRUCT) { Default(); }
+void CWnd::OnDeadChar(UINT, UINT, UINT) { Default(); }
+void CWnd::OnSysDeadChar(UINT, UINT, UINT) { Default(); }
+BOOL CWnd::OnHelpInfo(HELPINFO*) { return static_cast<BOOL>(Default()); }

@@ -111,14 +111,8 @@ BOOL CWnd::Attach(HWND hWndNew)
     ASSERT(FromHandlePermanent(hWndNew) == nullptr);
     if (!hWndNew)
         return FALSE;
-    // A temporary wrapper handed out earlier would now shadow nothing, but
-    // it must not outlive the binding with a stale idea of the window.
-    auto temp = t_state.temporary.find(hWndNew);
-    if (temp != t_state.temporary.end()) {
-        temp->second->m_hWnd = nullptr;
-        delete temp->second;
-        t_state.temporary.erase(temp);
-    }
+    // A temporary wrapper handed out earlier stays valid until idle time (its
+    // holder may still use it); FromHandle answers with this object from now on.
     t_state.permanent[hWndNew] = this;
     m_hWnd = hWndNew;
     return TRUE;

@@ -62,6 +62,8 @@ class CListFontScope
 {
 public:
     CListFontScope(CDC& dc, HFONT font) : m_dc(dc), m_old(font ? ::SelectObject(dc, font) : nullptr) {}
+    CListFontScope(CDC& dc, CFont* font)
+        : CListFontScope(dc, font ? static_cast<HFONT>(font->GetSafeHandle()) : nullptr) {}
     ~CListFontScope()
     {
         if (m_old)
