@@ -6,6 +6,22 @@ IMPLEMENT_DYNAMIC(CStatic, CWnd)
 IMPLEMENT_DYNAMIC(CListBox, CWnd)
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 
+// Owner drawing is reflected to the control, so the class that draws the items
+// is the one that knows them, not every dialog that holds one.
+BEGIN_MESSAGE_MAP(CButton, CWnd)
+    ON_WM_DRAWITEM_REFLECT()
+END_MESSAGE_MAP()
+
+BEGIN_MESSAGE_MAP(CListBox, CWnd)
+    ON_WM_DRAWITEM_REFLECT()
+    ON_WM_MEASUREITEM_REFLECT()
+END_MESSAGE_MAP()
+
+BEGIN_MESSAGE_MAP(CComboBox, CWnd)
+    ON_WM_DRAWITEM_REFLECT()
+    ON_WM_MEASUREITEM_REFLECT()
+END_MESSAGE_MAP()
+
 BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     if (!AfxCreateControl(this, "BUTTON", dwStyle, rect, pParentWnd, nID))

@@ -27,6 +27,9 @@ public:
 
     // BS_OWNERDRAW buttons paint here (reflected WM_DRAWITEM); the base draws nothing.
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+
+protected:
+    DECLARE_MESSAGE_MAP()
 };
 
 class CEdit : public CWnd
@@ -109,6 +112,9 @@ public:
     // Owner-drawn list boxes (reflected messages); the base does nothing.
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
     virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+
+protected:
+    DECLARE_MESSAGE_MAP()
 };
 
 class CComboBox : public CWnd
@@ -146,4 +152,7 @@ public:
     // Owner-drawn combo boxes (reflected messages); the base does nothing.
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
     virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+
+protected:
+    DECLARE_MESSAGE_MAP()
 };

@@ -1,11 +1,7 @@
 #include "afx/DC.h"
 
 #include "afx/Exception.h"
-// The window layer's GetSafeHwnd tests `this` against null by design.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wnonnull-compare"
 #include "afx/Wnd.h"
-#pragma GCC diagnostic pop
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
 IMPLEMENT_DYNAMIC(CPaintDC, CDC)

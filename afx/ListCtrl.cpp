@@ -23,11 +23,6 @@ CImageList* CHeaderCtrl::GetImageList() const
 
 // ---------------------------------------------------------------- CListCtrl
 
-CListCtrl::~CListCtrl()
-{
-    m_header.m_hWnd = nullptr;   // the header window is the list's, not ours to destroy
-}
-
 BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     return AfxCreateControl(this, WC_LISTVIEW, dwStyle, rect, pParentWnd, nID);
@@ -38,13 +33,9 @@ BOOL CListCtrl::CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd*
     return AfxCreateControl(this, WC_LISTVIEW, dwStyle, rect, pParentWnd, nID, dwExStyle);
 }
 
-CHeaderCtrl* CListCtrl::GetHeaderCtrl()
+CHeaderCtrl* CListCtrl::GetHeaderCtrl() const
 {
-    HWND header = reinterpret_cast<HWND>(AfxCtrlSend(this, LVM_GETHEADER));
-    if (header == nullptr)
-        return nullptr;
-    m_header.m_hWnd = header;   // the list's own header window
-    return &m_header;
+    return AfxControlFromHandle<CHeaderCtrl>(reinterpret_cast<HWND>(AfxCtrlSend(this, LVM_GETHEADER)));
 }
 
 CImageList* CListCtrl::SetImageList(CImageList* pImageList, int nImageListType)

@@ -31,14 +31,14 @@ class CListCtrl : public CWnd
 {
     DECLARE_DYNAMIC(CListCtrl)
 public:
-    CListCtrl() : m_header() {}
-    ~CListCtrl() override;
+    CListCtrl() = default;
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
     BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
     DWORD SetExtendedStyle(DWORD dwNewStyle) { return static_cast<DWORD>(AfxCtrlSend(this, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, dwNewStyle)); }
     DWORD GetExtendedStyle() const { return static_cast<DWORD>(AfxCtrlSend(this, LVM_GETEXTENDEDLISTVIEWSTYLE)); }
-    CHeaderCtrl* GetHeaderCtrl();
+    // The list's own header: its bound object, else a temporary wrapper.
+    CHeaderCtrl* GetHeaderCtrl() const;
     CImageList* SetImageList(CImageList* pImageList, int nImageListType);
     CImageList* GetImageList(int nImageList) const;
     BOOL SetBkColor(COLORREF cr) { return static_cast<BOOL>(AfxCtrlSend(this, LVM_SETBKCOLOR, 0, cr)); }
@@ -96,7 +96,4 @@ public:
     BOOL Update(int nItem) { return static_cast<BOOL>(AfxCtrlSend(this, LVM_UPDATE, nItem)); }
     // pfnCompare gets the items' data (lParam) and dwData.
     BOOL SortItems(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData) { return static_cast<BOOL>(AfxCtrlSend(this, LVM_SORTITEMS, dwData, reinterpret_cast<LPARAM>(pfnCompare))); }
-
-private:
-    CHeaderCtrl m_header;
 };

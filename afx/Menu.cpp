@@ -1,10 +1,6 @@
 #include "afx/Menu.h"
 
-// The window layer's GetSafeHwnd tests `this` against null by design.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wnonnull-compare"
 #include "afx/Wnd.h"
-#pragma GCC diagnostic pop
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 

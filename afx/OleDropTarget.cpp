@@ -1,8 +1,4 @@
-// The window layer's GetSafeHwnd tests `this` against null by design.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wnonnull-compare"
 #include "afx/OleDropTarget.h"
-#pragma GCC diagnostic pop
 
 IMPLEMENT_DYNAMIC(COleDropTarget, CCmdTarget)
 
