@@ -18,7 +18,7 @@ CInPlaceEdit::CInPlaceEdit(CWnd* pParent, CRect& rect, DWORD dwStyle, UINT nID, 
     DWORD dwEditStyle = WS_BORDER | WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | dwStyle;
     if (!CreateEx(0, _T("EDIT"), nullptr, dwEditStyle, rect, pParent, nID))
         return;
-    SetFont((HFONT)pParent->SendMessage(WM_GETFONT, 0, 0), TRUE);
+    SetFont(CFont::FromHandle((HFONT)pParent->SendMessage(WM_GETFONT, 0, 0)), TRUE);
     SetWindowText(sInitText);
     SetFocus();
 
@@ -102,7 +102,7 @@ void CInPlaceEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
     GetWindowText(str);
     str += _T("  ");
     CWindowDC dc(this);
-    CFont* pFontDC = dc.SelectObject(CFont::FromHandle(GetFont()));
+    CFont* pFontDC = dc.SelectObject(GetFont());
     CSize size = dc.GetTextExtent(str);
     dc.SelectObject(pFontDC);
     if (size.cx > m_Rect.Width()) {

@@ -231,6 +231,9 @@ TEST_F(GridEdit, TheTitleTipShowsOnlyForACellWhoseTextIsCutOff)
     EXPECT_FALSE(::IsWindowVisible(grid.GetTitleTip().GetSafeHwnd()));
 
     ASSERT_TRUE(grid.GetCellRect(2, 2, cell));
+    // The tip shows only while the thread has a focus window; another test's
+    // window on the shared display may have taken it meanwhile.
+    grid.SetFocus();
     grid.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(cell.left + 10, cell.top + 5));
     ASSERT_TRUE(::IsWindowVisible(grid.GetTitleTip().GetSafeHwnd()));
     CRect tip;
