@@ -26,8 +26,10 @@ BOOL CDateTimeCtrl::GetTime(COleDateTime& timeDest) const
 
 BOOL CDateTimeCtrl::SetTime(const SYSTEMTIME* pTimeNew)
 {
+    // "No date" still takes a time record: some pickers refuse a null one.
+    SYSTEMTIME unused = {};
     return static_cast<BOOL>(AfxCtrlSend(this, DTM_SETSYSTEMTIME, pTimeNew ? GDT_VALID : GDT_NONE,
-                                         reinterpret_cast<LPARAM>(pTimeNew)));
+                                         reinterpret_cast<LPARAM>(pTimeNew ? pTimeNew : &unused)));
 }
 
 BOOL CDateTimeCtrl::SetTime(const COleDateTime& timeNew)
