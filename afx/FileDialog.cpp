@@ -79,11 +79,21 @@ INT_PTR CFileDialog::DoModal()
 CString CFileDialog::GetPathName() const
 {
     if (m_hWnd && ::IsWindow(m_hWnd)) {
+        // The answer counts the closing NUL; a longer path than the buffer
+        // is not copied, only measured, so ask again with its size.
         CString path;
-        const LRESULT length = ::SendMessageA(m_hWnd, CDM_GETFILEPATH, _MAX_PATH,
-                                              reinterpret_cast<LPARAM>(path.GetBuffer(_MAX_PATH)));
-        path.ReleaseBuffer(length > 0 ? static_cast<int>(length) - 1 : 0);
-        return path;
+        int size = _MAX_PATH;
+        for (int attempt = 0; attempt < 2; attempt++) {
+            const LRESULT length = ::SendMessageA(m_hWnd, CDM_GETFILEPATH, size,
+                                                  reinterpret_cast<LPARAM>(path.GetBuffer(size)));
+            if (length <= size) {
+                path.ReleaseBuffer(length > 0 ? static_cast<int>(length) - 1 : 0);
+                return path;
+            }
+            path.ReleaseBuffer(0);
+            size = static_cast<int>(length);
+        }
+        return CString();
     }
     return m_ofn.lpstrFile ? CString(m_ofn.lpstrFile) : CString();
 }

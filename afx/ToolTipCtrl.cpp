@@ -39,7 +39,6 @@ BOOL CToolTipCtrl::AddTool(CWnd* pWnd, LPCTSTR lpszText, LPCRECT lpRectTool, UIN
         ti.rect = *lpRectTool;
     else if (nIDTool != 0)
         ::GetClientRect(pWnd->GetSafeHwnd(), &ti.rect);
-    ti.uFlags |= TTF_SUBCLASS;
     ti.lpszText = const_cast<LPTSTR>(lpszText);
     ti.hinst = lpszText && IS_INTRESOURCE(lpszText) ? AfxGetResourceHandle() : nullptr;
     return static_cast<BOOL>(AfxCtrlSend(this, TTM_ADDTOOL, 0, reinterpret_cast<LPARAM>(&ti)));

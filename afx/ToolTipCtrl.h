@@ -1,6 +1,6 @@
 // CToolTipCtrl: the tool-tip control as an object. A tool is a window, or a
-// rectangle of a window under an id, with a text; the owner relays its mouse
-// messages (RelayEvent) so the tip knows when to show.
+// rectangle of a window under an id, with a text. Tools are not subclassed:
+// the owner relays its mouse messages (RelayEvent) so the tip knows when to show.
 #pragma once
 
 #include "afx/CtrlCreate.h"

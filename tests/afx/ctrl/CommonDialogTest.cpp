@@ -88,8 +88,13 @@ class CClosingFileDialog : public CSelfClosing<CFileDialog>
 {
 public:
     CClosingFileDialog() : CSelfClosing<CFileDialog>(IDCANCEL, TRUE, "txt", "start.txt") {}
-    void OnInitDone() override { m_bInitDone = TRUE; }
+    void OnInitDone() override
+    {
+        m_bInitDone = TRUE;
+        m_strPathWhileOpen = GetPathName();   // asked of the open dialog
+    }
     BOOL m_bInitDone = FALSE;
+    CString m_strPathWhileOpen;
 };
 
 } // namespace
@@ -166,6 +171,9 @@ TEST(CommonDialogModal, FileDialogIsBoundAndEndsByAPostedCancel)
     EXPECT_TRUE(dialog.m_bInitialised);
     EXPECT_TRUE(dialog.m_bBoundAtInit);
     EXPECT_TRUE(dialog.m_bInitDone);   // the hook passes the dialog's notifications on
+    const std::string whileOpen(dialog.m_strPathWhileOpen);
+    ASSERT_GT(whileOpen.size(), 10u);
+    EXPECT_EQ("\\start.txt", whileOpen.substr(whileOpen.size() - 10));   // a full path to the name
     EXPECT_EQ(0, g_forcedCancels);
     EXPECT_EQ(nullptr, dialog.m_hWnd);
     EXPECT_STREQ("start.txt", dialog.GetPathName());   // a cancel leaves the name as it was
