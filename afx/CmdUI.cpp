@@ -1,5 +1,6 @@
 #include "afx/CmdUI.h"
 
+#include "afx/Menu.h"
 #include "afx/Wnd.h"
 
 CCmdUI::CCmdUI()
@@ -100,7 +101,7 @@ void AFXAPI AfxUpdateMenuPopup(CCmdTarget* target, HMENU popup, BOOL disableIfNo
 {
     CCmdUI state;
     state.m_hMenu = popup;
-    state.m_pMenu = AfxWrapMenu(popup);
+    state.m_pMenu = CMenu::FromHandle(popup);
     // The count is read again at every step: handlers may insert or remove
     // items (the recent-file list rebuilds its part of the menu).
     for (UINT index = 0; index < ItemCount(popup);) {
@@ -114,7 +115,7 @@ void AFXAPI AfxUpdateMenuPopup(CCmdTarget* target, HMENU popup, BOOL disableIfNo
             HMENU sub = ::GetSubMenu(popup, static_cast<int>(index));
             state.m_nID = sub ? ::GetMenuItemID(sub, 0) : 0;
             state.m_hSubMenu = sub;
-            state.m_pSubMenu = AfxWrapMenu(sub);
+            state.m_pSubMenu = CMenu::FromHandle(sub);
             if (state.m_nID != 0 && state.m_nID != static_cast<UINT>(-1))
                 state.DoUpdate(target, FALSE);
         } else if (state.m_nID != 0) {

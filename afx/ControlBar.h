@@ -5,6 +5,7 @@
 // m_dwStyle, apart from the window style, whose bits they would collide with.
 #pragma once
 
+#include "afx/AfxRes.h"
 #include "afx/CmdUI.h"
 #include "afx/Rect.h"
 #include "afx/Wnd.h"
@@ -76,6 +77,9 @@ public:
     void AttachToFrame(CWnd* pParentWnd);
 
     void PostNcDestroy() override;
+    // Commands from the bar's own controls (a dialog bar's buttons) that the
+    // bar does not handle go on to its frame.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     BOOL m_bAutoDelete;
     int m_cxLeftBorder, m_cxRightBorder, m_cyTopBorder, m_cyBottomBorder;

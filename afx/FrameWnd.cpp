@@ -7,6 +7,8 @@
 #include "afx/Menu.h"
 #include "afx/WinApp.h"
 
+#include <commctrl.h>
+
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
@@ -29,6 +31,9 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_COMMAND_EX(ID_VIEW_TOOLBAR, &CFrameWnd::OnBarCheck)
     ON_UPDATE_COMMAND_UI(ID_VIEW_REBAR, &CFrameWnd::OnUpdateControlBarMenu)
     ON_COMMAND_EX(ID_VIEW_REBAR, &CFrameWnd::OnBarCheck)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_CAPS, &CFrameWnd::OnUpdateKeyIndicator)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_NUM, &CFrameWnd::OnUpdateKeyIndicator)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_SCRL, &CFrameWnd::OnUpdateKeyIndicator)
 END_MESSAGE_MAP()
 
 namespace
@@ -60,6 +65,9 @@ BOOL CFrameWnd::IsFrameWnd() const
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
+    // Captions read "Document - Program", the shell's convention.
+    if (cs.style & FWS_ADDTOTITLE)
+        cs.style |= FWS_PREFIXTITLE;
     if (!cs.lpszClass)
         cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
                                            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
@@ -130,6 +138,8 @@ int CFrameWnd::OnCreate(LPCREATESTRUCT lpcs)
     if (!OnCreateClient(lpcs, context))
         return -1;
     RecalcLayout();
+    // "Ready" once the derived frame has made its status bar.
+    PostMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
     return 0;
 }
 
@@ -158,6 +168,8 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
 
 void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
 {
+    // Bars made by the derived OnCreate came after the first layout.
+    RecalcLayout();
     CView* view = GetActiveView();
     if (!view)
     {
@@ -342,7 +354,8 @@ void CFrameWnd::RecalcLayout(BOOL)
     for (POSITION pos = m_listControlBars.GetHeadPosition(); pos;)
     {
         CControlBar* bar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
-        if (!bar->GetSafeHwnd() || !bar->IsVisible())
+        // A bar inside another bar (a toolbar in a rebar band) is placed by it.
+        if (!bar->GetSafeHwnd() || !bar->IsVisible() || ::GetParent(bar->m_hWnd) != m_hWnd)
             continue;
         const DWORD align = bar->GetBarStyle() & CBRS_ALIGN_ANY;
         const BOOL horz = (align & CBRS_ORIENT_HORZ) != 0 || align == 0;
@@ -426,6 +439,21 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT)
 void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
 {
     ::ShowWindow(pBar->m_hWnd, bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
+    // A bar in a rebar band: the band goes with it, or an empty gap would stay.
+    HWND holder = ::GetParent(pBar->m_hWnd);
+    if (holder && holder != m_hWnd)
+    {
+        const int bands = static_cast<int>(::SendMessageA(holder, RB_GETBANDCOUNT, 0, 0));
+        for (int i = 0; i < bands; ++i)
+        {
+            REBARBANDINFOA band = {};
+            band.cbSize = sizeof band;
+            band.fMask = RBBIM_CHILD;
+            if (::SendMessageA(holder, RB_GETBANDINFOA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&band)) &&
+                band.hwndChild == pBar->m_hWnd)
+                ::SendMessageA(holder, RB_SHOWBAND, static_cast<WPARAM>(i), bShow);
+        }
+    }
     if (bDelay)
         DelayRecalcLayout();
     else
@@ -473,6 +501,20 @@ BOOL CFrameWnd::OnBarCheck(UINT nID)
         return FALSE;
     ShowControlBar(bar, (bar->GetStyle() & WS_VISIBLE) == 0, FALSE);
     return TRUE;
+}
+
+void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* pCmdUI)
+{
+    int key = 0;
+    switch (pCmdUI->m_nID)
+    {
+    case ID_INDICATOR_CAPS: key = VK_CAPITAL; break;
+    case ID_INDICATOR_NUM: key = VK_NUMLOCK; break;
+    case ID_INDICATOR_SCRL: key = VK_SCROLL; break;
+    default: pCmdUI->ContinueRouting(); return;
+    }
+    // The low bit is the toggle: the lock is on.
+    pCmdUI->Enable((::GetKeyState(key) & 1) != 0);
 }
 
 // ---- Idle updates and prompts ------------------------------------------------------------

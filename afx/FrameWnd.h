@@ -104,6 +104,7 @@ protected:
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
     afx_msg BOOL OnBarCheck(UINT nID);
+    afx_msg void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
 
     CView* m_pViewActive;
     UINT m_nIDTracking;         // the menu item whose prompt is shown

@@ -156,6 +156,8 @@ enum AfxSig : UINT_PTR
     AfxSig_v_u_sz,        // void (UINT, LPCTSTR)
     AfxSig_v_hdrop,       // void (HDROP)
     AfxSig_b_pWnd_pCOPY,  // BOOL (CWnd*, COPYDATASTRUCT*)
+    AfxSig_v_i_pSTYLE,    // void (int, LPSTYLESTRUCT)
+    AfxSig_b_pHELPINFO,   // BOOL (HELPINFO*)
 
     // Reflected to the child (handlers of the control class).
     AfxSig_hbr_pDC_u,     // HBRUSH (CDC*, UINT)

@@ -1,31 +1,12 @@
-// CReBarCtrl wraps the common-control rebar window; CReBar is the frame's bar
-// built on it, whose bands hold other windows (a toolbar, a dialog bar). The
-// frame gives the rebar the full width; its height is that of its band rows.
+// CReBar: the frame's bar built on the rebar control, whose bands hold other
+// windows (a toolbar, a dialog bar). The frame gives the rebar the full width;
+// its height is that of its band rows.
 #pragma once
 
 #include "afx/ControlBar.h"
+#include "afx/ReBarCtrl.h"
 
 #include <commctrl.h>
-
-class CReBarCtrl : public CWnd
-{
-    DECLARE_DYNAMIC(CReBarCtrl)
-public:
-    CReBarCtrl() = default;
-
-    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-    UINT GetBandCount() const;
-    BOOL GetBandInfo(UINT uBand, REBARBANDINFO* prbbi) const;
-    BOOL SetBandInfo(UINT uBand, REBARBANDINFO* prbbi);
-    BOOL InsertBand(UINT uIndex, REBARBANDINFO* prbbi);
-    BOOL DeleteBand(UINT uBand);
-    UINT GetBarHeight() const;
-    UINT GetRowCount() const;
-    int IdToIndex(UINT uBandID) const;
-    void MinimizeBand(UINT uBand);
-    void MaximizeBand(UINT uBand, BOOL bIdeal = FALSE);
-    void GetRect(UINT uBand, LPRECT prc) const;
-};
 
 class CReBar : public CControlBar
 {

@@ -119,9 +119,13 @@ void CRecentFileList::UpdateMenu(CCmdUI* pCmdUI)
         m_strOriginal = text;
     }
     if (m_arrNames[0].IsEmpty()) {
+        // Files listed before the list was emptied must not stay in the menu.
+        for (int i = 1; i < m_nSize; ++i)
+            ::DeleteMenu(menu, pCmdUI->m_nID + static_cast<UINT>(i), MF_BYCOMMAND);
         if (!m_strOriginal.IsEmpty())
             pCmdUI->SetText(m_strOriginal);
         pCmdUI->Enable(FALSE);
+        pCmdUI->m_nIndexMax = static_cast<UINT>(::GetMenuItemCount(menu));
         return;
     }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "afx/ControlBar.h"
+#include "afx/StatusBarCtrl.h"
 #include "afx/String.h"
 
 #include <commctrl.h>
@@ -41,6 +42,10 @@ public:
     UINT GetPaneStyle(int nIndex) const;
     void SetPaneStyle(int nIndex, UINT nStyle);
     int GetCount() const override { return m_nCount; }
+    CStatusBarCtrl& GetStatusBarCtrl() const
+    {
+        return *reinterpret_cast<CStatusBarCtrl*>(const_cast<CStatusBar*>(this));
+    }
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
@@ -56,6 +61,9 @@ public:
 protected:
     // Hands the pane widths and texts to the control.
     void UpdateAllPanes(BOOL bUpdateRects, BOOL bUpdateText);
+    void SendPaneText(int nIndex);
+    int TextWidth(const CString& text) const;
+    friend class CStatusCmdUI;
 
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);

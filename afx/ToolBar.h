@@ -6,8 +6,28 @@
 #pragma once
 
 #include "afx/ControlBar.h"
+#include "afx/String.h"
+#include "afx/ToolBarCtrl.h"
 
 #include <commctrl.h>
+
+// Button styles of GetButtonStyle/SetButtonStyle: the control's style in the
+// low word, its state in the high word, with "enabled" turned round so that
+// a plain style value (0x48, say) means an enabled button.
+#define TBBS_BUTTON        MAKELONG(TBSTYLE_BUTTON, 0)
+#define TBBS_SEPARATOR     MAKELONG(TBSTYLE_SEP, 0)
+#define TBBS_CHECKBOX      MAKELONG(TBSTYLE_CHECK, 0)
+#define TBBS_GROUP         MAKELONG(TBSTYLE_GROUP, 0)
+#define TBBS_CHECKGROUP    (TBBS_GROUP | TBBS_CHECKBOX)
+#define TBBS_DROPDOWN      MAKELONG(TBSTYLE_DROPDOWN, 0)
+#define TBBS_AUTOSIZE      MAKELONG(TBSTYLE_AUTOSIZE, 0)
+#define TBBS_NOPREFIX      MAKELONG(TBSTYLE_NOPREFIX, 0)
+#define TBBS_CHECKED       MAKELONG(0, TBSTATE_CHECKED)
+#define TBBS_PRESSED       MAKELONG(0, TBSTATE_PRESSED)
+#define TBBS_DISABLED      MAKELONG(0, TBSTATE_ENABLED)
+#define TBBS_INDETERMINATE MAKELONG(0, TBSTATE_INDETERMINATE)
+#define TBBS_HIDDEN        MAKELONG(0, TBSTATE_HIDDEN)
+#define TBBS_WRAPPED       MAKELONG(0, TBSTATE_WRAP)
 
 class CToolBar : public CControlBar
 {
@@ -25,6 +45,9 @@ public:
     BOOL LoadToolBar(UINT nIDResource) { return LoadToolBar(MAKEINTRESOURCE(nIDResource)); }
     BOOL LoadBitmap(LPCTSTR lpszResourceName);
     BOOL LoadBitmap(UINT nIDResource) { return LoadBitmap(MAKEINTRESOURCE(nIDResource)); }
+    // Images of the buttons in an image list (the caller keeps it).
+    void SetImageList(HIMAGELIST hImageList);
+    void SetDisabledImageList(HIMAGELIST hImageList);
     // Replaces every button: ids in order, ID_SEPARATOR for a gap; null
     // lpIDArray makes nIDCount blank separators to be filled by SetButtonInfo.
     BOOL SetButtons(const UINT* lpIDArray, int nIDCount);
@@ -42,8 +65,12 @@ public:
     CString GetButtonText(int nIndex) const;
     int GetCount() const override;
 
-    // The toolbar control behind the bar (this window under its control class).
-    CWnd& GetToolBarCtrl() const { return *const_cast<CToolBar*>(this); }
+    // The toolbar control behind the bar: this very window, seen through the
+    // control's wrapper (which adds no data of its own).
+    CToolBarCtrl& GetToolBarCtrl() const
+    {
+        return *reinterpret_cast<CToolBarCtrl*>(const_cast<CToolBar*>(this));
+    }
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
@@ -56,6 +83,11 @@ public:
 
 protected:
     afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
+
+    // The button at nIndex as the control holds it; FALSE past the last one.
+    BOOL GetButton(int nIndex, TBBUTTON& button) const;
+    void SetButtonState(int nIndex, BYTE fsStyle, BYTE fsState);
+    friend class CToolCmdUI;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,5 +1,6 @@
 #include "afx/View.h"
 
+#include "afx/ChildDialog.h"
 #include "afx/DC.h"
 #include "afx/Document.h"
 #include "afx/FrameWnd.h"
@@ -136,13 +137,6 @@ END_MESSAGE_MAP()
 namespace
 {
 
-INT_PTR CALLBACK FormDlgProc(HWND, UINT message, WPARAM, LPARAM)
-{
-    // Everything goes through the bound object's map; the dialog manager only
-    // creates the controls and handles the keyboard.
-    return message == WM_INITDIALOG ? TRUE : FALSE;
-}
-
 // Lines and pages of scrolling, in pixels.
 const int kScrollLine = 16;
 
@@ -161,35 +155,13 @@ CFormView::CFormView(LPCTSTR lpszTemplateName)
 BOOL CFormView::Create(LPCTSTR, LPCTSTR, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
                        CCreateContext* pContext)
 {
-    HINSTANCE module = AfxFindResourceHandle(m_lpszTemplateName, RT_DIALOG);
-    HRSRC found = ::FindResourceA(module, m_lpszTemplateName, RT_DIALOG);
-    HGLOBAL loaded = found ? ::LoadResource(module, found) : nullptr;
-    const void* resource = loaded ? ::LockResource(loaded) : nullptr;
-    if (!resource)
-        return FALSE;
-
-    // The template becomes a child without caption or border; its own style
-    // would make a popup. The copy is patched, the resource stays read-only.
-    const DWORD size = ::SizeofResource(module, found);
-    BYTE* copy = new BYTE[size];
-    memcpy(copy, resource, size);
-    const bool extended = reinterpret_cast<const WORD*>(copy)[1] == 0xFFFF;
-    DWORD* styleField = reinterpret_cast<DWORD*>(copy + (extended ? 12 : 0));
-    *styleField = (*styleField & ~(WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_BORDER | WS_VISIBLE |
-                                   DS_MODALFRAME)) | WS_CHILD | DS_CONTROL;
-
-    AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateDialogIndirectParamA(module, reinterpret_cast<LPCDLGTEMPLATE>(copy),
-                                             pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr, &FormDlgProc, 0);
-    AfxUnhookWindowCreate();
-    delete[] copy;
+    HWND hWnd = AfxCreateChildDialog(this, m_lpszTemplateName, pParentWnd, nID);
     if (!hWnd)
         return FALSE;
 
     RECT created;
     ::GetWindowRect(hWnd, &created);
     m_totalSize = CSize(created.right - created.left, created.bottom - created.top);
-    ::SetWindowLongPtrA(hWnd, GWLP_ID, static_cast<LONG_PTR>(nID));
     ::SetWindowLongPtrA(hWnd, GWL_STYLE,
                         (::GetWindowLongPtrA(hWnd, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_VISIBLE)) |
                             static_cast<LONG_PTR>(dwStyle & ~WS_VISIBLE) | WS_CHILD);
@@ -217,12 +189,16 @@ BOOL CFormView::PreTranslateMessage(MSG* pMsg)
 {
     if (CView::PreTranslateMessage(pMsg))
         return TRUE;
-    // Tab, arrows and mnemonics among the controls, as in a dialog; the
-    // frame's accelerators have had their turn already when this runs.
-    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && pMsg->hwnd &&
-        (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd)))
-        return ::IsDialogMessageA(m_hWnd, pMsg);
-    return FALSE;
+    if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST || !pMsg->hwnd ||
+        (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd)))
+        return FALSE;
+    // IsDialogMessage eats every key, the frames' accelerators included: the
+    // frames get their turn first.
+    for (CFrameWnd* frame = GetParentFrame(); frame; frame = frame->GetParentFrame())
+        if (frame->PreTranslateMessage(pMsg))
+            return TRUE;
+    // Tab, arrows and mnemonics among the controls, as in a dialog.
+    return ::IsDialogMessageA(m_hWnd, pMsg);
 }
 
 void CFormView::OnSetFocus(CWnd* pOldWnd)

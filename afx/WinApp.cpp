@@ -2,6 +2,7 @@
 
 #include "afx/AfxRes.h"
 #include "afx/CmdUI.h"
+#include "afx/DocManager.h"
 #include "afx/Exception.h"
 #include "afx/RecentFileList.h"
 
@@ -30,13 +31,17 @@ void Replace(LPCTSTR& member, LPCTSTR text)
 
 BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
     ON_COMMAND(ID_APP_EXIT, &CWinApp::OnAppExit)
+    ON_COMMAND(ID_FILE_NEW, &CWinApp::OnFileNew)
+    ON_COMMAND(ID_FILE_OPEN, &CWinApp::OnFileOpen)
     ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, &CWinApp::OnUpdateRecentFileMenu)
+    ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, &CWinApp::OnOpenRecentFile)
 END_MESSAGE_MAP()
 
 CWinApp::CWinApp(LPCTSTR lpszAppName)
     : m_pszAppName(Duplicate(lpszAppName)), m_pszExeName(nullptr), m_pszHelpFilePath(nullptr),
       m_pszRegistryKey(nullptr), m_pszProfileName(nullptr), m_hInstance(nullptr), m_hPrevInstance(nullptr),
-      m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL), m_pRecentFileList(nullptr), m_nWaitCursorCount(0),
+      m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL), m_pRecentFileList(nullptr), m_pDocManager(nullptr),
+      m_nWaitCursorCount(0),
       m_hcurWaitCursorRestore(nullptr)
 {
     // One application object per process, built on the thread that will run it.
@@ -50,6 +55,7 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
 
 CWinApp::~CWinApp()
 {
+    delete m_pDocManager;
     delete m_pRecentFileList;
     free(const_cast<LPTSTR>(m_pszAppName));
     free(const_cast<LPTSTR>(m_pszExeName));

@@ -4,9 +4,16 @@
 // boxes and wait cursor, and the registry profile the settings live in.
 #pragma once
 
+#include "afx/CollHelpers.h"
 #include "afx/Thread.h"
 
+class CCommandLineInfo;
+class CDocManager;
+class CDocTemplate;
+class CDocument;
 class CRecentFileList;
+struct __POSITION;
+typedef __POSITION* POSITION;   // as in afx/CollHelpers.h, without the collections
 
 class CWinApp : public CWinThread
 {
@@ -61,6 +68,26 @@ public:
     void LoadStdProfileSettings(UINT nMaxMRU = 4);
     virtual void AddToRecentFileList(LPCTSTR lpszPathName);
 
+    // ---- Documents: the application's document manager does the work.
+    // The first template creates the manager; it owns the templates.
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    POSITION GetFirstDocTemplatePosition() const;
+    CDocTemplate* GetNextDocTemplate(POSITION& pos) const;
+    int GetOpenDocumentCount();
+    virtual CDocument* OpenDocumentFile(LPCTSTR lpszFileName);
+    virtual BOOL SaveAllModified();
+    void CloseAllDocuments(BOOL bEndSession);
+    void RegisterShellFileTypes(BOOL bCompat = FALSE);
+    // The process's arguments into rCmdInfo, one at a time.
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+    // FALSE: the start-up should end (the request failed or needs no window).
+    BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+    // Files are opened by starting the program with their path (no DDE).
+    void EnableShellOpen();
+    void UnregisterShellFileTypes();
+    // Hides the main window without closing anything (tray programs).
+    void HideApplication();
+
     // Called by AfxWinInit: names and paths derived from the module.
     void SetCurrentHandles();
 
@@ -74,9 +101,16 @@ public:
     LPTSTR m_lpCmdLine;
     int m_nCmdShow;
     CRecentFileList* m_pRecentFileList;
+    CDocManager* m_pDocManager;
+
+    // Standard commands; the application's map names the ones it offers.
+    afx_msg void OnFileNew();
+    afx_msg void OnFileOpen();
 
 protected:
     afx_msg void OnAppExit();
+    // A recent file that cannot be opened any more leaves the list.
+    afx_msg BOOL OnOpenRecentFile(UINT nID);
     afx_msg void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
 
     int m_nWaitCursorCount;

@@ -2,6 +2,9 @@
 #include "afx/Wnd.h"
 
 #include "afx/CmdUI.h"
+#include "afx/DC.h"
+#include "afx/GdiObject.h"
+#include "afx/Menu.h"
 #include "afx/WinApp.h"
 
 #include <shellapi.h>
@@ -667,14 +670,16 @@ BOOL CWnd::EnableScrollBar(int nSBFlags, UINT nArrowFlags)
 
 // ---- Fonts, icons, menus ---------------------------------------------------
 
-void CWnd::SetFont(HFONT hFont, BOOL bRedraw)
+void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
 {
-    ::SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), bRedraw);
+    HFONT font = pFont ? static_cast<HFONT>(*pFont) : nullptr;
+    ::SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), bRedraw);
 }
 
-HFONT CWnd::GetFont() const
+CFont* CWnd::GetFont() const
 {
-    return reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
+    // nullptr when the window draws with the system font.
+    return CFont::FromHandle(reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
 }
 
 HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
@@ -690,12 +695,12 @@ HICON CWnd::GetIcon(BOOL bBigIcon) const
 
 CMenu* CWnd::GetMenu() const
 {
-    return AfxWrapMenu(::GetMenu(m_hWnd));
+    return CMenu::FromHandle(::GetMenu(m_hWnd));
 }
 
-BOOL CWnd::SetMenu(HMENU hMenu)
+BOOL CWnd::SetMenu(CMenu* pMenu)
 {
-    return ::SetMenu(m_hWnd, hMenu);
+    return ::SetMenu(m_hWnd, pMenu ? pMenu->GetSafeHmenu() : nullptr);
 }
 
 void CWnd::DrawMenuBar()
@@ -705,7 +710,24 @@ void CWnd::DrawMenuBar()
 
 CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
 {
-    return AfxWrapMenu(::GetSystemMenu(m_hWnd, bRevert));
+    return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
+}
+
+INT_PTR CWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+{
+    HWND child = ::ChildWindowFromPointEx(m_hWnd, point, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    if (!child || child == m_hWnd)
+        return -1;
+    const int id = ::GetDlgCtrlID(child);
+    if (id == 0 || id == -1)
+        return -1;
+    if (pTI) {
+        pTI->hwnd = m_hWnd;
+        pTI->uId = reinterpret_cast<UINT_PTR>(child);
+        pTI->uFlags |= TTF_IDISHWND;
+        pTI->lpszText = LPSTR_TEXTCALLBACKA;
+    }
+    return id;
 }
 
 int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)

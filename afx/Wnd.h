@@ -8,32 +8,24 @@
 #include "afx/Rect.h"
 #include "afx/String.h"
 
+#include <commctrl.h>
+
 // The system header's function-like macro would swallow the member of that name.
 #ifdef GetNextWindow
 #undef GetNextWindow
 #endif
 
 class CDC;
+class CFont;
 class CMenu;
 class CScrollBar;
 class CFrameWnd;
 class CDataExchange;
 struct CCreateContext;
 
-// Handlers that take a CDC* or CMenu* get a temporary wrapper of the message's
-// handle. The GDI and menu classes install the wrapping functions when they
-// are linked in; until then such handlers are given nullptr.
-typedef CDC* (AFXAPI* AFX_DC_FROM_HANDLE)(HDC);
-typedef CMenu* (AFXAPI* AFX_MENU_FROM_HANDLE)(HMENU);
-void AFXAPI AfxSetHandleWrappers(AFX_DC_FROM_HANDLE dcFromHandle, AFX_MENU_FROM_HANDLE menuFromHandle);
-CDC* AFXAPI AfxWrapDC(HDC dc);
-CMenu* AFXAPI AfxWrapMenu(HMENU menu);
-
 // Temporary wrappers (CWnd::FromHandle of an unknown window, and those of the
-// GDI classes) live until the next idle time, when this frees them. Other
-// wrapper families register their own clean-up here.
+// GDI objects, DCs and menus) live until the next idle time, when this frees them.
 void AFXAPI AfxDeleteTempMaps();
-void AFXAPI AfxAddTempMapCleanup(void (AFXAPI* cleanup)());
 
 class CWnd : public CCmdTarget
 {
@@ -112,6 +104,10 @@ public:
     // Hands the message being handled to the bound child for reflection.
     static BOOL PASCAL ReflectLastMsg(HWND hWndChild, LRESULT* pResult = nullptr);
     BOOL SendChildNotifyLastMsg(LRESULT* pResult = nullptr);
+    // The tool under a point of the client area for tooltips: the id of the
+    // child window there (filling pTI when given), or -1 for none. Bars and
+    // controls with tools of their own override it.
+    virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
     // Frames answer TRUE; GetParentFrame looks for the nearest such parent.
     virtual BOOL IsFrameWnd() const;
     virtual CFrameWnd* GetParentFrame() const;
@@ -237,15 +233,13 @@ public:
     BOOL EnableScrollBar(int nSBFlags, UINT nArrowFlags = ESB_ENABLE_BOTH);
 
     // ---- Fonts, icons, menus ------------------------------------------------
-    void SetFont(HFONT hFont, BOOL bRedraw = TRUE);
-    HFONT GetFont() const;
+    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
+    CFont* GetFont() const;
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
     HICON GetIcon(BOOL bBigIcon) const;
     CMenu* GetMenu() const;
     HMENU GetMenuHandle() const { return ::GetMenu(m_hWnd); }
-    BOOL SetMenu(HMENU hMenu);
-    template <class Menu>
-    BOOL SetMenu(Menu* pMenu) { return SetMenu(pMenu ? pMenu->GetSafeHmenu() : HMENU(nullptr)); }
+    BOOL SetMenu(CMenu* pMenu);
     void DrawMenuBar();
     CMenu* GetSystemMenu(BOOL bRevert) const;
 
@@ -328,6 +322,20 @@ public:
     void OnParentNotify(UINT message, LPARAM lParam);
     void OnEnable(BOOL bEnable);
     void OnMouseLeave();
+    void OnMoving(UINT fwSide, LPRECT pRect);
+    void OnEnterMenuLoop(BOOL bIsTrackPopupMenu);
+    void OnExitMenuLoop(BOOL bIsTrackPopupMenu);
+    void OnPaletteChanged(CWnd* pFocusWnd);
+    BOOL OnQueryNewPalette();
+    void OnStyleChanging(int nStyleType, LPSTYLESTRUCT lpStyleStruct);
+    void OnStyleChanged(int nStyleType, LPSTYLESTRUCT lpStyleStruct);
+    void OnNcMButtonDown(UINT nHitTest, CPoint point);
+    void OnNcMButtonUp(UINT nHitTest, CPoint point);
+    void OnNcMButtonDblClk(UINT nHitTest, CPoint point);
+    void OnNcRButtonDblClk(UINT nHitTest, CPoint point);
+    void OnDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnSysDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    BOOL OnHelpInfo(HELPINFO* pHelpInfo);
 
     HWND m_hWnd = nullptr;
 
@@ -460,6 +468,20 @@ BOOL AFXAPI AfxRegisterClass(WNDCLASS* lpWndClass);
 #define ON_WM_PARENTNOTIFY() AFX_WM_ENTRY(WM_PARENTNOTIFY, AfxSig_v_u_l, void (CWnd::*)(UINT, LPARAM), &ThisClass::OnParentNotify)
 #define ON_WM_ENABLE() AFX_WM_ENTRY(WM_ENABLE, AfxSig_v_b, void (CWnd::*)(BOOL), &ThisClass::OnEnable)
 #define ON_WM_MOUSELEAVE() AFX_WM_ENTRY(WM_MOUSELEAVE, AfxSig_v_v, void (CWnd::*)(), &ThisClass::OnMouseLeave)
+#define ON_WM_MOVING() AFX_WM_ENTRY(WM_MOVING, AfxSig_v_u_pRECT, void (CWnd::*)(UINT, LPRECT), &ThisClass::OnMoving)
+#define ON_WM_ENTERMENULOOP() AFX_WM_ENTRY(WM_ENTERMENULOOP, AfxSig_v_b, void (CWnd::*)(BOOL), &ThisClass::OnEnterMenuLoop)
+#define ON_WM_EXITMENULOOP() AFX_WM_ENTRY(WM_EXITMENULOOP, AfxSig_v_b, void (CWnd::*)(BOOL), &ThisClass::OnExitMenuLoop)
+#define ON_WM_PALETTECHANGED() AFX_WM_ENTRY(WM_PALETTECHANGED, AfxSig_v_pWnd, void (CWnd::*)(CWnd*), &ThisClass::OnPaletteChanged)
+#define ON_WM_QUERYNEWPALETTE() AFX_WM_ENTRY(WM_QUERYNEWPALETTE, AfxSig_b_v, BOOL (CWnd::*)(), &ThisClass::OnQueryNewPalette)
+#define ON_WM_STYLECHANGING() AFX_WM_ENTRY(WM_STYLECHANGING, AfxSig_v_i_pSTYLE, void (CWnd::*)(int, LPSTYLESTRUCT), &ThisClass::OnStyleChanging)
+#define ON_WM_STYLECHANGED() AFX_WM_ENTRY(WM_STYLECHANGED, AfxSig_v_i_pSTYLE, void (CWnd::*)(int, LPSTYLESTRUCT), &ThisClass::OnStyleChanged)
+#define ON_WM_NCMBUTTONDOWN() AFX_WM_ENTRY(WM_NCMBUTTONDOWN, AfxSig_v_u_pt, void (CWnd::*)(UINT, CPoint), &ThisClass::OnNcMButtonDown)
+#define ON_WM_NCMBUTTONUP() AFX_WM_ENTRY(WM_NCMBUTTONUP, AfxSig_v_u_pt, void (CWnd::*)(UINT, CPoint), &ThisClass::OnNcMButtonUp)
+#define ON_WM_NCMBUTTONDBLCLK() AFX_WM_ENTRY(WM_NCMBUTTONDBLCLK, AfxSig_v_u_pt, void (CWnd::*)(UINT, CPoint), &ThisClass::OnNcMButtonDblClk)
+#define ON_WM_NCRBUTTONDBLCLK() AFX_WM_ENTRY(WM_NCRBUTTONDBLCLK, AfxSig_v_u_pt, void (CWnd::*)(UINT, CPoint), &ThisClass::OnNcRButtonDblClk)
+#define ON_WM_DEADCHAR() AFX_WM_ENTRY(WM_DEADCHAR, AfxSig_v_uuu, void (CWnd::*)(UINT, UINT, UINT), &ThisClass::OnDeadChar)
+#define ON_WM_SYSDEADCHAR() AFX_WM_ENTRY(WM_SYSDEADCHAR, AfxSig_v_uuu, void (CWnd::*)(UINT, UINT, UINT), &ThisClass::OnSysDeadChar)
+#define ON_WM_HELPINFO() AFX_WM_ENTRY(WM_HELP, AfxSig_b_pHELPINFO, BOOL (CWnd::*)(HELPINFO*), &ThisClass::OnHelpInfo)
 
 // Reflected to the control that sent the notification (handlers of the control class).
 #define ON_WM_CTLCOLOR_REFLECT() AFX_WM_ENTRY(WM_REFLECT_BASE + WM_CTLCOLOR, AfxSig_hbr_pDC_u, HBRUSH (CWnd::*)(CDC*, UINT), &ThisClass::CtlColor)

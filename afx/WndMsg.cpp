@@ -3,6 +3,8 @@
 #include "afx/Wnd.h"
 
 #include "afx/CmdUI.h"
+#include "afx/DC.h"
+#include "afx/Menu.h"
 
 namespace {
 
@@ -167,7 +169,7 @@ BOOL CWnd::DispatchWndMsg(const AFX_MSGMAP_ENTRY* entry, UINT message, WPARAM wP
         AFX_CALL(void (CWnd::*)(int, int))(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
         break;
     case AfxSig_b_pDC:
-        r = AFX_CALL(BOOL (CWnd::*)(CDC*))(AfxWrapDC(reinterpret_cast<HDC>(wParam)));
+        r = AFX_CALL(BOOL (CWnd::*)(CDC*))(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
         break;
     case AfxSig_v_up:
         AFX_CALL(void (CWnd::*)(UINT_PTR))(static_cast<UINT_PTR>(wParam));
@@ -201,18 +203,18 @@ BOOL CWnd::DispatchWndMsg(const AFX_MSGMAP_ENTRY* entry, UINT message, WPARAM wP
                                                            reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam));
         break;
     case AfxSig_v_pMenu_u_b:
-        AFX_CALL(void (CWnd::*)(CMenu*, UINT, BOOL))(AfxWrapMenu(reinterpret_cast<HMENU>(wParam)),
+        AFX_CALL(void (CWnd::*)(CMenu*, UINT, BOOL))(CMenu::FromHandle(reinterpret_cast<HMENU>(wParam)),
                                                      LOWORD(lParam), HIWORD(lParam));
         break;
     case AfxSig_v_pMenu:
-        AFX_CALL(void (CWnd::*)(CMenu*))(AfxWrapMenu(reinterpret_cast<HMENU>(wParam)));
+        AFX_CALL(void (CWnd::*)(CMenu*))(CMenu::FromHandle(reinterpret_cast<HMENU>(wParam)));
         break;
     case AfxSig_v_u_u_hmenu:
         AFX_CALL(void (CWnd::*)(UINT, UINT, HMENU))(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
         break;
     case AfxSig_l_u_u_pMenu:
         r = AFX_CALL(LRESULT (CWnd::*)(UINT, UINT, CMenu*))(LOWORD(wParam), HIWORD(wParam),
-                                                            AfxWrapMenu(reinterpret_cast<HMENU>(lParam)));
+                                                            CMenu::FromHandle(reinterpret_cast<HMENU>(lParam)));
         break;
     case AfxSig_v_i_pMIS:
         AFX_CALL(void (CWnd::*)(int, LPMEASUREITEMSTRUCT))(static_cast<int>(wParam),
@@ -235,7 +237,7 @@ BOOL CWnd::DispatchWndMsg(const AFX_MSGMAP_ENTRY* entry, UINT message, WPARAM wP
         break;
     case AfxSig_hbr_pDC_pWnd_u:
         r = reinterpret_cast<LRESULT>(AFX_CALL(HBRUSH (CWnd::*)(CDC*, CWnd*, UINT))(
-            AfxWrapDC(reinterpret_cast<HDC>(wParam)), FromHandle(reinterpret_cast<HWND>(lParam)),
+            CDC::FromHandle(reinterpret_cast<HDC>(wParam)), FromHandle(reinterpret_cast<HWND>(lParam)),
             IsCtlColor(message) ? message - WM_CTLCOLORMSGBOX : 0));
         break;
     case AfxSig_v_u_u_pScroll:
@@ -273,10 +275,16 @@ BOOL CWnd::DispatchWndMsg(const AFX_MSGMAP_ENTRY* entry, UINT message, WPARAM wP
         r = AFX_CALL(BOOL (CWnd::*)(CWnd*, COPYDATASTRUCT*))(FromHandle(reinterpret_cast<HWND>(wParam)),
                                                              reinterpret_cast<COPYDATASTRUCT*>(lParam));
         break;
+    case AfxSig_v_i_pSTYLE:
+        AFX_CALL(void (CWnd::*)(int, LPSTYLESTRUCT))(static_cast<int>(wParam), reinterpret_cast<LPSTYLESTRUCT>(lParam));
+        break;
+    case AfxSig_b_pHELPINFO:
+        r = AFX_CALL(BOOL (CWnd::*)(HELPINFO*))(reinterpret_cast<HELPINFO*>(lParam));
+        break;
 
     case AfxSig_hbr_pDC_u: {
         const AFX_CTLCOLOR* ctl = reinterpret_cast<const AFX_CTLCOLOR*>(lParam);
-        HBRUSH brush = AFX_CALL(HBRUSH (CWnd::*)(CDC*, UINT))(AfxWrapDC(ctl->hDC), ctl->nCtlType);
+        HBRUSH brush = AFX_CALL(HBRUSH (CWnd::*)(CDC*, UINT))(CDC::FromHandle(ctl->hDC), ctl->nCtlType);
         // No brush: the control leaves the colours to its parent.
         if (!brush)
             return FALSE;
@@ -502,3 +510,13 @@ void CWnd::OnEndSession(BOOL) { Default(); }
 void CWnd::OnParentNotify(UINT, LPARAM) { Default(); }
 void CWnd::OnEnable(BOOL) { Default(); }
 void CWnd::OnMouseLeave() { Default(); }
+void CWnd::OnMoving(UINT, LPRECT) { Default(); }
+void CWnd::OnEnterMenuLoop(BOOL) { Default(); }
+void CWnd::OnExitMenuLoop(BOOL) { Default(); }
+void CWnd::OnPaletteChanged(CWnd*) { Default(); }
+BOOL CWnd::OnQueryNewPalette() { return static_cast<BOOL>(Default()); }
+void CWnd::OnStyleChanging(int, LPSTYLESTRUCT) { Default(); }
+void CWnd::OnStyleChanged(int, LPSTYLESTRUCT) { Default(); }
+void CWnd::OnDeadChar(UINT, UINT, UINT) { Default(); }
+void CWnd::OnSysDeadChar(UINT, UINT, UINT) { Default(); }
+BOOL CWnd::OnHelpInfo(HELPINFO*) { return static_cast<BOOL>(Default()); }

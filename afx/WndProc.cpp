@@ -3,6 +3,7 @@
 #include "afx/Wnd.h"
 
 #include "afx/Exception.h"
+#include "afx/HandleMap.h"
 #include "afx/WinApp.h"
 
 #include <exception>
@@ -28,15 +29,6 @@ struct WndThreadState
 
 thread_local WndThreadState t_state;
 
-std::vector<void (AFXAPI*)()>& TempMapCleanups()
-{
-    static std::vector<void (AFXAPI*)()> cleanups;
-    return cleanups;
-}
-
-AFX_DC_FROM_HANDLE g_dcFromHandle = nullptr;
-AFX_MENU_FROM_HANDLE g_menuFromHandle = nullptr;
-
 // What a message answers when its handler threw: a window being created
 // fails, a paint message validates so it does not come back at once.
 LRESULT ResultAfterException(HWND hWnd, UINT message)
@@ -61,34 +53,10 @@ void ReportText(LPCSTR text)
 
 } // namespace
 
-void AFXAPI AfxSetHandleWrappers(AFX_DC_FROM_HANDLE dcFromHandle, AFX_MENU_FROM_HANDLE menuFromHandle)
-{
-    if (dcFromHandle)
-        g_dcFromHandle = dcFromHandle;
-    if (menuFromHandle)
-        g_menuFromHandle = menuFromHandle;
-}
-
-CDC* AFXAPI AfxWrapDC(HDC dc)
-{
-    return dc && g_dcFromHandle ? g_dcFromHandle(dc) : nullptr;
-}
-
-CMenu* AFXAPI AfxWrapMenu(HMENU menu)
-{
-    return menu && g_menuFromHandle ? g_menuFromHandle(menu) : nullptr;
-}
-
-void AFXAPI AfxAddTempMapCleanup(void (AFXAPI* cleanup)())
-{
-    TempMapCleanups().push_back(cleanup);
-}
-
 void AFXAPI AfxDeleteTempMaps()
 {
     CWnd::DeleteTempMap();
-    for (auto cleanup : TempMapCleanups())
-        cleanup();
+    AfxDeleteTempGdiObjects();
 }
 
 const MSG* AFXAPI AfxGetCurrentMessage()
@@ -143,14 +111,8 @@ BOOL CWnd::Attach(HWND hWndNew)
     ASSERT(FromHandlePermanent(hWndNew) == nullptr);
     if (!hWndNew)
         return FALSE;
-    // A temporary wrapper handed out earlier would now shadow nothing, but
-    // it must not outlive the binding with a stale idea of the window.
-    auto temp = t_state.temporary.find(hWndNew);
-    if (temp != t_state.temporary.end()) {
-        temp->second->m_hWnd = nullptr;
-        delete temp->second;
-        t_state.temporary.erase(temp);
-    }
+    // A temporary wrapper handed out earlier stays valid until idle time (its
+    // holder may still use it); FromHandle answers with this object from now on.
     t_state.permanent[hWndNew] = this;
     m_hWnd = hWndNew;
     return TRUE;

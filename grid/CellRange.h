@@ -17,7 +17,7 @@ public:
     int row;
     int col;
 
-    explicit CCellID(int nRow = -1, int nCol = -1) : row(nRow), col(nCol) {}
+    CCellID(int nRow = -1, int nCol = -1) : row(nRow), col(nCol) {}
 
     int IsValid() const { return row >= 0 && col >= 0; }
     int operator==(const CCellID& rhs) const { return row == rhs.row && col == rhs.col; }
@@ -28,7 +28,7 @@ public:
 class CCellRange
 {
 public:
-    explicit CCellRange(int nMinRow = -1, int nMinCol = -1, int nMaxRow = -1, int nMaxCol = -1)
+    CCellRange(int nMinRow = -1, int nMinCol = -1, int nMaxRow = -1, int nMaxCol = -1)
         : m_nMinRow(nMinRow), m_nMinCol(nMinCol), m_nMaxRow(nMaxRow), m_nMaxCol(nMaxCol) {}
 
     void Set(int nMinRow = -1, int nMinCol = -1, int nMaxRow = -1, int nMaxCol = -1)

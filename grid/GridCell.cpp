@@ -39,19 +39,6 @@ void CGridCellBase::operator=(const CGridCellBase& cell)
     SetMargin(cell.GetMargin());
 }
 
-BOOL CGridCellBase::GetTextRect(LPRECT pRect)
-{
-    // Cells carry an image index only; the window layer's image list moves the
-    // text (see CGridCtrl::GetCellImageWidth). Without a grid window nothing moves.
-    CGridModel* pGrid = GetGrid();
-    if (pGrid && GetImage() >= 0) {
-        int width = pGrid->GetCellImageWidth(GetImage());
-        if (width > 0)
-            pRect->left += (LONG)GetMargin() + width + 1;
-    }
-    return TRUE;
-}
-
 BOOL CGridCellBase::Edit(int, int, CRect, CPoint, UINT, UINT) { return FALSE; }
 
 BOOL CGridCellBase::OnSetCursor()
@@ -91,6 +78,18 @@ void CGridCell::Reset()
     m_pEditWnd = nullptr;
     delete m_plfFont;
     m_plfFont = nullptr;
+}
+
+CFont* CGridCell::GetFontObject() const
+{
+    if (m_plfFont) {
+        static CFont s_font;
+        s_font.DeleteObject();
+        s_font.CreateFontIndirect(m_plfFont);
+        return &s_font;
+    }
+    CGridCellBase* pDefault = GetDefaultCell();
+    return pDefault ? pDefault->GetFontObject() : nullptr;
 }
 
 void CGridCell::SetFont(const LOGFONT* plf)
@@ -170,7 +169,7 @@ void CGridCell::OnEndEdit()
 
 // ---------------------------------------------------------------- CGridDefaultCell
 
-CGridDefaultCell::CGridDefaultCell() : m_nWidth(30), m_nHeight(10), m_hFont(nullptr), m_dwStyle(0)
+CGridDefaultCell::CGridDefaultCell() : m_nWidth(30), m_nHeight(10), m_dwStyle(0)
 {
     m_nFormat = DT_END_ELLIPSIS | DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER;
     m_crFgClr = CLR_DEFAULT;
@@ -188,19 +187,14 @@ CGridDefaultCell::CGridDefaultCell() : m_nWidth(30), m_nHeight(10), m_hFont(null
     }
 }
 
-CGridDefaultCell::~CGridDefaultCell()
-{
-    if (m_hFont)
-        ::DeleteObject(m_hFont);
-}
+CGridDefaultCell::~CGridDefaultCell() = default;
 
 void CGridDefaultCell::SetFont(const LOGFONT* plf)
 {
     if (!plf)
         return;
-    if (m_hFont)
-        ::DeleteObject(m_hFont);
-    m_hFont = ::CreateFontIndirect(plf);
+    m_Font.DeleteObject();
+    m_Font.CreateFontIndirect(plf);
     CGridCell::SetFont(plf);
 
     HDC hdc = ::GetDC(nullptr);
@@ -210,7 +204,7 @@ void CGridDefaultCell::SetFont(const LOGFONT* plf)
         m_nHeight = 16;
         return;
     }
-    HGDIOBJ hOld = ::SelectObject(hdc, m_hFont);
+    HGDIOBJ hOld = ::SelectObject(hdc, (HFONT)m_Font);
     SIZE size;
     ::GetTextExtentPoint32A(hdc, " ", 1, &size);
     m_nMargin = size.cx;

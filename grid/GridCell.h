@@ -3,6 +3,7 @@
 // set nothing themselves, and the default column width and row height.
 #pragma once
 
+#include "afx/GdiObject.h"
 #include "grid/GridCellBase.h"
 
 class CGridCell : public CGridCellBase
@@ -43,6 +44,9 @@ public:
     CWnd* GetEditWnd() const override { return m_pEditWnd; }
     UINT GetMargin() const override;
 
+    // A cell with its own font shares one process-wide CFont, re-created on
+    // each call: the pointer holds until the next call.
+    CFont* GetFontObject() const override;
     BOOL IsDefaultFont() const override { return m_plfFont == nullptr; }
     BOOL IsEditing() const override { return m_bEditing; }
 
@@ -96,12 +100,11 @@ public:
     virtual void SetWidth(int nWidth) { m_nWidth = nWidth; }
     virtual void SetHeight(int nHeight) { m_nHeight = nHeight; }
 
-    // The font made from the default cell's LOGFONT; owned by the cell.
-    HFONT GetFontHandle() const { return m_hFont; }
+    CFont* GetFontObject() const override { return const_cast<CFont*>(&m_Font); }
 
 protected:
     int m_nWidth;
     int m_nHeight;
-    HFONT m_hFont;
+    CFont m_Font;
     DWORD m_dwStyle;
 };

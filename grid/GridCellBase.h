@@ -8,6 +8,8 @@
 #include "afx/String.h"
 #include "grid/CellRange.h"
 
+class CDC;
+class CFont;
 class CGridModel;
 class CWnd;
 
@@ -47,6 +49,7 @@ public:
     virtual CWnd* GetEditWnd() const = 0;
     virtual UINT GetMargin() const = 0;
     virtual CGridCellBase* GetDefaultCell() const;
+    virtual CFont* GetFontObject() const = 0;
 
     virtual BOOL IsDefaultFont() const = 0;
     virtual BOOL IsEditing() const = 0;
@@ -63,9 +66,15 @@ public:
     virtual void operator=(const CGridCellBase& cell);
     virtual void Reset() { m_nState = 0; }
 
+    // Paints the cell into a rectangle whose right and bottom edges are inclusive.
+    virtual BOOL Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd = TRUE);
     // The left edge moves right past the cell's image; TRUE always.
     virtual BOOL GetTextRect(LPRECT pRect);
     virtual BOOL GetTipTextRect(LPRECT pRect) { return GetTextRect(pRect); }
+    // The size the text needs with the cell's font and margins; either argument may be null.
+    virtual CSize GetTextExtent(LPCTSTR szText, CDC* pDC = nullptr);
+    virtual CSize GetCellExtent(CDC* pDC);
+    virtual BOOL PrintCell(CDC* pDC, int nRow, int nCol, CRect rect);
 
     virtual BOOL Edit(int nRow, int nCol, CRect rect, CPoint point, UINT nID, UINT nChar);
     virtual BOOL ValidateEdit(LPCTSTR /*str*/) { return TRUE; }
@@ -85,6 +94,9 @@ public:
     LRESULT NotifyParent(int nRow, int nCol, int nMessage);
 
 protected:
+    // Width and height of the cell's image, FALSE without one.
+    BOOL GetImageSize(CSize& size, int* pRectWidth = nullptr) const;
+
     DWORD m_nState;
     int m_nRow;
     int m_nCol;

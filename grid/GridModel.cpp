@@ -17,7 +17,7 @@ CGridModel::CGridModel(int nRows, int nCols, int nFixedRows, int nFixedCols)
       m_nRows(0), m_nFixedRows(0), m_nCols(0), m_nFixedCols(0), m_nVScrollMax(0), m_nHScrollMax(0),
       m_pRtcDefault(RUNTIME_CLASS(CGridCell)), m_MouseMode(MOUSE_SELECT_CELLS), m_nResizeCaptureRange(3),
       m_nRowsPerWheelNotch(3), m_SelectedCellMap(10), m_PrevSelectedCellMap(10), m_bSortAscending(TRUE),
-      m_nSortColumn(-1), m_pfnCompare(nullptr), m_bShadedPrintOut(TRUE), m_bWysiwygPrinting(FALSE),
+      m_nSortColumn(-1), m_pfnCompare(nullptr), m_pImageList(nullptr), m_bShadedPrintOut(TRUE), m_bWysiwygPrinting(FALSE),
       m_nHeaderHeight(2), m_nFooterHeight(2), m_nLeftMargin(4), m_nRightMargin(4), m_nTopMargin(1),
       m_nBottomMargin(1), m_nGap(1), m_nPageHeight(0), m_nPageWidth(0), m_nNumPages(0), m_nPageMultiplier(1),
       m_sizeView(0, 0), m_nScrollPos{0, 0}

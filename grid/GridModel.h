@@ -14,6 +14,7 @@
 #include "grid/GridCell.h"
 
 class CDC;
+class CImageList;
 class CException;
 class CWnd;
 
@@ -162,6 +163,10 @@ public:
     BOOL MouseOverRowResizeArea(CPoint point);
     BOOL MouseOverColumnResizeArea(CPoint point);
 
+    // Paints the view onto a DC (the window's paint pass calls it); only cells
+    // inside the DC's clip box are drawn.
+    void DrawGrid(CDC* pDC);
+
     // --- Scrolling ----------------------------------------------------------
     virtual int GetScrollPos32(int nBar, BOOL bGetTrackPos = FALSE);
     virtual BOOL SetScrollPos32(int nBar, int nPos, BOOL bRedraw = TRUE);
@@ -273,8 +278,11 @@ public:
     // Sizes the columns a load made; measuring needs the window.
     virtual void AutoSizeLoadedColumns();
     virtual BOOL HasView() const { return TRUE; }
-    // The width (right - left of its rectangle) of a cell image, 0 without an image list.
-    virtual int GetCellImageWidth(int /*nImage*/) const { return 0; }
+    // Images of the cells; not owned.
+    void SetImageList(CImageList* pList) { m_pImageList = pList; }
+    CImageList* GetImageList() const { return m_pImageList; }
+    // The window cells measure on (none: the screen).
+    virtual HWND GetGridWindow() const { return nullptr; }
     BOOL IsDrawAllowed() const { return m_bAllowDraw; }
 
 public:
@@ -322,6 +330,7 @@ public:
     BOOL m_bSortAscending;
     int m_nSortColumn;
     PFNLVCOMPARE m_pfnCompare;
+    CImageList* m_pImageList;
 
     // Print layout (character units for the margins).
     BOOL m_bShadedPrintOut;

@@ -17,6 +17,21 @@
 
 // Dialog templates.
 #define IDD_LEXIFERN_FORM               101
+#define IDD_LOG_WINDOW                  130     // the trace-log window's form
+#define IDD_TRACE_NOTE                  132
+
+// Controls of the trace-log window (template 130) and the note (template 132).
+#define IDC_TRACE_LIST                  1000
+#define IDC_LOG_FIRST                   1002
+#define IDC_LOG_PREV_ERROR              1004
+#define IDC_LOG_NEXT_ERROR              1005
+#define IDC_LOG_LAST                    1007
+#define IDC_LOG_LIMIT_VALUE             1012
+#define IDC_LOG_LIMIT                   1013
+#define IDC_LOG_NOTE                    1015
+#define IDC_TRACE_NOTE_TEXT             1018
+#define IDC_LOG_SET_LIMIT               1021
+#define IDC_LOG_DISK                    1022
 
 // Bitmaps.
 #define IDB_TOOLBAR_IMAGES              112     // 24-bit, 32x32 images of the main toolbar
@@ -92,5 +107,24 @@
 #define ID_COPY_ADWORDS_EXACT           35057
 #define ID_RESTORE_FROM_TRAY            33001
 
+// Test commands of the trace-log window's menu (121): each posts sample events.
+#define ID_TRACE_TEST_COMMENT           32774
+#define ID_TRACE_TEST_ERROR             32775
+#define ID_TRACE_TEST_FORMAT_ERROR      32776
+#define ID_TRACE_TEST_FORMAT_MESSAGE    32777
+#define ID_TRACE_TEST_DATA_BINARY       32779
+#define ID_TRACE_TEST_DATA_STRING       32780
+
 // Strings.
 #define IDS_UNKNOWN_ERROR               5000
+#define IDS_LOG_FILTER                  5001
+#define IDS_LOG_SAVE                    5002
+#define IDS_LOG_SAVE_AS                 5003
+#define IDS_LOG_OPEN_FAILED             5004
+#define IDS_LOG_TITLE                   5005
+#define IDS_LOG_ENTRIES_DELETED         5006
+#define IDS_TRACE_TEST_ACCESS_DENIED    113
+#define IDS_TRACE_TEST_TIMES            135
+#define IDS_TRACE_TEST_TIME             136
+#define IDS_TRACE_TEST_COMMENT          145
+#define IDS_TRACE_TEST_ERROR            147

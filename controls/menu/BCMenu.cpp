@@ -2,6 +2,8 @@
 
 #include "afx/DC.h"
 #include "afx/Exception.h"
+#include "afx/WinApp.h"
+#include "afx/Wnd.h"
 #include "controls/menu/BCMenuToolbar.h"
 
 #include <algorithm>
@@ -182,6 +184,13 @@ BOOL BCMenu::DestroyMenu()
 
 // ---------------------------------------------------------------------------
 // Static services
+
+HWND BCMenu::OwnerWindow()
+{
+    CWnd* mainWnd = AfxGetMainWnd();
+    HWND hWnd = mainWnd != nullptr ? mainWnd->GetSafeHwnd() : nullptr;
+    return hWnd != nullptr && ::IsWindow(hWnd) ? hWnd : ::GetDesktopWindow();
+}
 
 void BCMenu::SetIconSize(int width, int height)
 {
@@ -478,6 +487,43 @@ BOOL BCMenu::InsertItemCore(UINT nPosition, const wchar_t* text, UINT nFlags, UI
     return TRUE;
 }
 
+BOOL BCMenu::AppendItemWithImageList(const wchar_t* lpstrText, UINT nFlags, UINT_PTR nID, CImageList* il,
+                                     int xoffset)
+{
+    if (!AppendItem(lpstrText, nFlags, nID, -1))
+        return FALSE;
+    if (il == nullptr || xoffset < 0 || nID == 0 || (nFlags & MF_POPUP))
+        return TRUE;
+    BCMenuData* record = items.back();
+    auto own = std::make_unique<CImageList>();
+    if (CopyImageFromList(il, xoffset, own.get())) {
+        record->ownImages = std::move(own);
+        record->ownImageOffset = 0;
+        record->imageIndex = 0;
+    }
+    return TRUE;
+}
+
+BOOL BCMenu::AppendItemWithImageList(LPCSTR lpszText, UINT nFlags, UINT_PTR nID, CImageList* il, int xoffset)
+{
+    return AppendItemWithImageList(ToWide(lpszText).c_str(), nFlags, nID, il, xoffset);
+}
+
+BOOL BCMenu::AppendItemWithBitmap(const wchar_t* lpstrText, UINT nFlags, UINT_PTR nID, CBitmap* bmp)
+{
+    if (bmp == nullptr || bmp->m_hObject == nullptr)
+        return AppendItem(lpstrText, nFlags, nID, -1);
+    CImageList list;
+    if (!list.Create(iconWidth, iconHeight, ILC_COLORDDB | ILC_MASK, 1, 1) || list.Add(bmp, MaskColour()) < 0)
+        return AppendItem(lpstrText, nFlags, nID, -1);
+    return AppendItemWithImageList(lpstrText, nFlags, nID, &list, 0);
+}
+
+BOOL BCMenu::AppendItemWithBitmap(LPCSTR lpszText, UINT nFlags, UINT_PTR nID, CBitmap* bmp)
+{
+    return AppendItemWithBitmap(ToWide(lpszText).c_str(), nFlags, nID, bmp);
+}
+
 BCMenu* BCMenu::AppendPopup(const wchar_t* lpstrText)
 {
     BCMenu* sub = new BCMenu;
@@ -705,6 +751,38 @@ int BCMenu::FindItemIndexByText(const wchar_t* lpstrText) const
     return -1;
 }
 
+BCMenu* BCMenu::FindSubMenuByText(const wchar_t* lpstrText)
+{
+    if (lpstrText == nullptr)
+        return nullptr;
+    int count = static_cast<int>(GetMenuItemCount());
+    for (int position = 0; position < count; ++position) {
+        BCMenu* sub = SubMenuAt(position);
+        if (sub == nullptr)
+            continue;
+        for (BCMenuData* record : sub->items)
+            if (record->text == lpstrText)
+                return sub;
+        if (BCMenu* found = sub->FindSubMenuByText(lpstrText))
+            return found;
+    }
+    return nullptr;
+}
+
+CMenu* BCMenu::GetSubMenuByText(LPCSTR lpszText)
+{
+    if (lpszText == nullptr)
+        return nullptr;
+    int count = static_cast<int>(GetMenuItemCount());
+    for (int position = 0; position < count; ++position) {
+        CString text;
+        GetMenuString(position, text, MF_BYPOSITION);
+        if (text == lpszText)
+            return GetSubMenu(position);
+    }
+    return nullptr;
+}
+
 // ---------------------------------------------------------------------------
 // Removing
 
@@ -919,7 +997,7 @@ void BCMenu::AlignAccelerators()
     if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
         return;
     HFONT font = ::CreateFontIndirectW(&metrics.lfMenuFont);
-    HWND owner = ::GetDesktopWindow();
+    HWND owner = OwnerWindow();
     HDC hdc = ::GetDC(owner);
     HGDIOBJ previous = ::SelectObject(hdc, font);
     auto widthOf = [hdc](const std::wstring& text) {

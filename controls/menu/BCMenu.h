@@ -91,6 +91,12 @@ public:
     BOOL InsertItem(UINT nPosition, LPCSTR lpszText, UINT nFlags = MF_OWNERDRAW, UINT_PTR nID = 0, int nIconNormal = -1);
     BOOL InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0, LPCSTR lpszNewItem = nullptr,
                     int nIconNormal = -1);
+    // An image of the item's own, copied from a list or made from a bitmap
+    // (masked on the bitmap background or COLOR_3DFACE).
+    BOOL AppendItemWithImageList(const wchar_t* lpstrText, UINT nFlags, UINT_PTR nID, CImageList* il, int xoffset);
+    BOOL AppendItemWithImageList(LPCSTR lpszText, UINT nFlags, UINT_PTR nID, CImageList* il, int xoffset);
+    BOOL AppendItemWithBitmap(const wchar_t* lpstrText, UINT nFlags, UINT_PTR nID, CBitmap* bmp);
+    BOOL AppendItemWithBitmap(LPCSTR lpszText, UINT nFlags, UINT_PTR nID, CBitmap* bmp);
     BCMenu* AppendPopup(const wchar_t* lpstrText);
     BCMenu* AppendPopup(LPCSTR lpszText);
 
@@ -120,6 +126,10 @@ public:
     BCMenuData* FindItemData(UINT nID);
     BCMenuData* FindItemDataByText(const wchar_t* lpstrText);
     int FindItemIndexByText(const wchar_t* lpstrText) const;
+    // The BCMenu sub-menu whose item has the text, searched through all levels.
+    BCMenu* FindSubMenuByText(const wchar_t* lpstrText);
+    // The sub-menu of the first position of this menu whose string is the text.
+    CMenu* GetSubMenuByText(LPCSTR lpszText);
 
     void SetBitmapBackground(COLORREF color);
     void ClearBitmapBackground() { useBitmapBackground = false; }
@@ -167,6 +177,10 @@ public:
     static void DrawGreyed(CDC* pDC, int x, int y, int width, int height, CBitmap& bitmap, COLORREF background);
     static CImageList& GlobalImages() { return globalImages; }
     static const std::vector<UINT_PTR>& GlobalImageCommands() { return globalImageCommands; }
+
+    // The window whose DC measures texts and makes images: the thread's main
+    // window, the desktop when there is none.
+    static HWND OwnerWindow();
 
     // Process-wide settings (one copy for all menus; UI thread only).
     static int iconWidth;

@@ -170,7 +170,7 @@ void BCMenu::MeasureItem(LPMEASUREITEMSTRUCT lpMIS)
         return;
     }
     HFONT font = CreateMenuFont();
-    HWND owner = ::GetDesktopWindow();
+    HWND owner = OwnerWindow();
     HDC hdc = ::GetDC(owner);
     HGDIOBJ previous = windowsClass >= 1 ? ::SelectObject(hdc, font) : nullptr;
     SIZE size = {};

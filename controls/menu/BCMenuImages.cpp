@@ -148,11 +148,12 @@ void FitCells(CBitmap& bitmap, int cellWidth, int cellHeight, int width, int hei
 void AddVariants(CImageList* list, int index)
 {
     CBitmap faded, shadow, greyed;
-    HDC screen = ::GetDC(nullptr);
+    HWND owner = BCMenu::OwnerWindow();
+    HDC screen = ::GetDC(owner);
     CDC* dc = CDC::FromHandle(screen);
     bool made = BCMenu::ImageToBitmap(dc, list, index, faded) && BCMenu::ImageToBitmap(dc, list, index, shadow)
                 && BCMenu::ImageToBitmap(dc, list, index, greyed);
-    ::ReleaseDC(nullptr, screen);
+    ::ReleaseDC(owner, screen);
     if (!made)
         return;
     BCMenu::MakeFaded(faded);

@@ -27,6 +27,7 @@ public:
     virtual void PrintHeader();
     virtual void SetupFont();
 
+    CDC* GetDC() const { return m_pDC; }
     int GetPage() const { return m_nPage; }
     int GetLineHeight() const { return m_nLineHeight; }
     int GetTopMargin() const { return m_nTopMargin; }

@@ -1,0 +1,103 @@
+// CBasedApp: the framework's application class. The program's own application
+// class derives from it. It owns the framework-wide settings kept in the
+// registry profile, the program-folder paths, the external tools, the hidden
+// trace-log window's template, and the message-box routines that also log.
+#pragma once
+
+#include "afx/WinApp.h"
+#include "afx/ArrayTypes.h"
+
+class CDocTemplate;
+class CMultiDocTemplate;
+class CExternalTool;
+class CWnd;
+
+// The logging switch: when set, the message-box routines and the frame's start
+// and exit events post trace events. Process-wide, not a member; TRUE until
+// start-up reads it from the profile.
+extern BOOL m_bEnableLog;
+
+class CBasedApp : public CWinApp
+{
+    DECLARE_DYNAMIC(CBasedApp)
+public:
+    CBasedApp();
+    ~CBasedApp() override;
+
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+    // The program file, as the system names the process's module (at most 260 characters).
+    virtual CString GetProgramPath();
+    virtual CString GetWebSite();
+    virtual CString GetSecondWebSite();
+    virtual CString GetSupportMail();
+    // The start-up alternative to plain command-line processing: reopens the
+    // last document (whose path must contain the given text).
+    virtual BOOL OpenLastDocument(CString mustContain);
+
+    // The program folder, always ending in "\".
+    CString GetAppFolder();
+    // GetAppFolder() + "Temp\".
+    CString GetAppTempFolder();
+    // Shows the tip of the day when the command line allows it and the tip's
+    // own start-up setting asks for it.
+    void ShowTipAtStartup();
+
+    // Message boxes that also record their text in the trace log (when logging
+    // is on). The owner is the calling thread's main window, if it has one.
+    void WarningMessage(CString text, CString caption);
+    void InfoMessage(CString text, CWnd* parent = nullptr);
+    void ErrorMessage(CString text);
+    int QuestionMessage(CString text);
+    int QuestionWarningMessage(CString text);
+    // A Yes/No question with "Don't ask me again": a remembered Yes
+    // ("Settings"/key = 1) answers at once; only a ticked Yes is remembered.
+    static int QuestionDontAskAgain(CString text, CString key, CString caption);
+
+    // About box: the credits text, its x position and the logo waves.
+    CWnd* m_pSplashWnd;
+    BOOL m_bSplashShown;
+    CString m_strAboutText;
+    int m_nAboutTextX;
+    BYTE m_bAboutWave;
+    // User options kept in the profile.
+    BYTE m_bAutoSaveEnable;
+    int m_iSaveTime;
+    BYTE m_bMinimizeToTray;
+    BYTE m_bAutoSaveByMinimize;
+    BYTE m_bAutoSaveBySwitch;
+    BYTE m_bStartWithWindows;
+    BYTE m_bDontCloseAndMinimize;
+    // The trace-log window: its template (never registered with the
+    // application), folder, default disk logging and file.
+    CMultiDocTemplate* m_pLogTemplate;
+    CString m_strLogsFolder;
+    BYTE m_bLogToDisk;
+    CString m_strLogFile;
+    CString m_strRegistryKey;
+    CTypedPtrArray<CPtrArray, CExternalTool*> m_arrTools;
+
+protected:
+    // Where the framework's other parts join the start-up and exit; tests
+    // override them to watch or to stay away from files and boxes.
+    virtual void InstallExceptionTranslator();
+    virtual void LoadExternalTools();
+    virtual void SaveExternalTools();
+    virtual void FreeExternalTools();
+    virtual CMultiDocTemplate* CreateLogTemplate();
+    virtual CWnd* CreateAboutBox(BOOL modal);
+    virtual BOOL RunTipOfTheDay(BOOL atStartup);
+    CString GetExternalToolsPath();
+
+    afx_msg void OnAppAbout();
+    afx_msg void OnShowTip();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void LogMessage(LPCTSTR prefix, const CString& text);
+};
+
+// The one application object; nullptr before it is constructed and after it is gone.
+CBasedApp* GetBasedApp();

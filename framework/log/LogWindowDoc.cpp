@@ -1,0 +1,3 @@
+#include "framework/log/LogWindowDoc.h"
+
+IMPLEMENT_DYNCREATE(CLogWindowDoc, CDocument)
