@@ -104,7 +104,7 @@ CRect CCheckListBox::CheckBoxRect(const CRect& rectItem)
 int CCheckListBox::LineHeight() const
 {
     HDC dc = ::GetDC(m_hWnd);
-    HFONT font = GetFont();
+    HFONT font = reinterpret_cast<HFONT>(AfxCtrlSend(this, WM_GETFONT));
     HGDIOBJ old = font ? ::SelectObject(dc, font) : nullptr;
     TEXTMETRICA metrics = {};
     ::GetTextMetricsA(dc, &metrics);
