@@ -2,6 +2,8 @@
 // hand cursor, notifications and the hyperlink hot areas.
 #include "tooltip/PPHtmlDrawer.h"
 
+#include "tooltip/PPLinkOpener.h"
+
 #include <algorithm>
 
 namespace {
@@ -334,10 +336,21 @@ void CPPHtmlDrawer::JumpToHyperlink(int area)
     const HOTAREA& hot = m_arrHAreas[area];
     if (hot.sHyperlink.IsEmpty())
         return;
-    // Links of type 1 are opened by the window layer; messages go to the
-    // owner's hyperlink target here.
-    if (hot.nLinkType == LINK_MESSAGE)
+    if (hot.nLinkType == LINK_HREF)
+        GotoURL(hot.sHyperlink, SW_SHOW);
+    else if (hot.nLinkType == LINK_MESSAGE)
         SendHyperlinkNotify(reinterpret_cast<WPARAM>(static_cast<LPCTSTR>(hot.sHyperlink)));
+}
+
+INT_PTR CPPHtmlDrawer::GotoURL(LPCTSTR url, int showCommand)
+{
+    // The hand cursor is taken afresh: the page that opens may take the
+    // focus while the cursor is still over the tip.
+    if (m_hLinkCursor)
+        DestroyCursor(m_hLinkCursor);
+    m_hLinkCursor = nullptr;
+    SetDefaultCursor();
+    return PPOpenLink(url, showCommand);
 }
 
 void CPPHtmlDrawer::OnLButtonDown(POINT pt)

@@ -75,6 +75,8 @@ public:
     // Hyperlinks.
     int FindHotArea(int x, int y) const;
     void JumpToHyperlink(int area);
+    // Opens a web or mail link through the shell; other schemes are refused.
+    INT_PTR GotoURL(LPCTSTR url, int showCommand = SW_SHOW);
     void OnLButtonDown(POINT pt);
     BOOL OnSetCursor(POINT pt);
     const std::vector<HOTAREA>& GetHotAreas() const { return m_arrHAreas; }
