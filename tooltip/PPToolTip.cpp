@@ -435,10 +435,15 @@ void CPPToolTip::OnEnterIdle(UINT nWhy, CWnd* pWho)
 {
     if (nWhy != MSGF_MENU || m_nCurrentKind != KIND_MENU || m_nState != STATE_SHOWN)
         return;
-    POINT pt;
-    GetCursorPos(&pt);
-    if (WindowFromPoint(pt) != pWho->GetSafeHwnd())
+    if (WindowFromPoint(GetCursorPoint()) != pWho->GetSafeHwnd())
         HideTip();
+}
+
+CPoint CPPToolTip::GetCursorPoint() const
+{
+    POINT pt = {0, 0};
+    GetCursorPos(&pt);
+    return pt;
 }
 
 // ---- Tool lookup --------------------------------------------------------------
@@ -648,7 +653,7 @@ void CPPToolTip::ShowStep()
         KillTimer(kTimerShow);
     CPoint pt = m_ptLast;
     if (m_nNextKind != KIND_POINT && m_nNextKind != KIND_MENU)
-        GetCursorPos(&pt);
+        pt = GetCursorPoint();
     if (pt == m_ptLast)
     {
         if (m_nState != STATE_HIDDEN)

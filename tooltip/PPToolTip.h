@@ -229,6 +229,9 @@ public:
 protected:
     // Frames the tip's region; owners may draw another border.
     virtual void OnDrawBorder(CDC* pDC, HRGN hRgn);
+    // Where the mouse is (screen); tests put a point of their own here, as
+    // a display server moves a warped pointer back and forth on its own time.
+    virtual CPoint GetCursorPoint() const;
 
     void OnPaint();
     void OnTimer(UINT_PTR nIDEvent);

@@ -413,8 +413,7 @@ void CPPToolTip::OnPaint()
 
 BOOL CPPToolTip::OnSetCursor(CWnd* /*pWnd*/, UINT /*nHitTest*/, UINT /*message*/)
 {
-    POINT pt;
-    GetCursorPos(&pt);
+    POINT pt = GetCursorPoint();
     ::ScreenToClient(m_hWnd, &pt);
     if (!m_drawer.OnSetCursor(pt))
         ::SetCursor(LoadCursor(nullptr, IDC_ARROW));

@@ -49,6 +49,16 @@ LRESULT CALLBACK OwnerProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam
     return DefWindowProcA(hWnd, message, wParam, lParam);
 }
 
+// The tooltip with the mouse where the test says.
+class TestTip : public CPPToolTip
+{
+public:
+    CPoint cursor = CPoint(0, 0);
+
+protected:
+    CPoint GetCursorPoint() const override { return cursor; }
+};
+
 class ToolTipTest : public ::testing::Test
 {
 protected:
@@ -84,7 +94,7 @@ protected:
     // A mouse move the owner pre-translates, with the cursor really there.
     void MoveTo(int x, int y)
     {
-        SetCursorPos(x, y);
+        m_tip.cursor = CPoint(x, y);
         MSG msg = {};
         msg.hwnd = m_hOwner;
         msg.message = WM_MOUSEMOVE;
@@ -97,7 +107,7 @@ protected:
     HWND m_hChild = nullptr;
     CWnd m_owner;
     CWnd m_child;
-    CPPToolTip m_tip;
+    TestTip m_tip;
 };
 
 TEST_F(ToolTipTest, ShowsAfterTheInitialDelayWhenTheCursorRests)
@@ -239,8 +249,7 @@ TEST_F(ToolTipTest, ClickOnAMessageLinkReachesTheOwnerAndHoverRepaints)
 
     // Hovering the link makes it the hot one; the drawer's repaint notice
     // comes back to the tip.
-    SetCursorPos(pt.x, pt.y);
-    PumpUntil([] { return false; }, 30);
+    m_tip.cursor = pt;
     m_tip.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(m_tip.GetSafeHwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(m_tip.GetHtmlDrawer()->GetHotAreas()[0].nID, m_tip.GetHtmlDrawer()->GetHotLink());
 
