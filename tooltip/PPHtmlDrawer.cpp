@@ -23,7 +23,7 @@ CPPHtmlDrawer::CPPHtmlDrawer()
       m_nHoverIndexLink(-2), m_nCurIndexLink(-1), m_bKeepControlChars(TRUE),
       m_bShadowBlur(TRUE), m_nShadowDx(4), m_nShadowDy(4), m_nShadowDepthX(7), m_nShadowDepthY(7),
       m_nShadowDarkness(50), m_crShadow(RGB(128, 128, 128)),
-      m_tm(), m_pMeasurer(nullptr), m_hDC(nullptr)
+      m_tm(), m_fontCache(), m_pMeasurer(nullptr), m_hDC(nullptr)
 {
     SetDefaultStyle(m_defStyle);
     InitColorNames();
