@@ -57,6 +57,14 @@ public:
 
 protected:
     CPoint GetCursorPoint() const override { return cursor; }
+    // Other test programs on the same display take the activation at any
+    // time, and losing it pops the tip; these tests drive the tip alone.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_ACTIVATEAPP)
+            return 0;
+        return CPPToolTip::WindowProc(message, wParam, lParam);
+    }
 };
 
 class ToolTipTest : public ::testing::Test
