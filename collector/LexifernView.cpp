@@ -197,7 +197,7 @@ void CLexifernView::OnInitialUpdate()
     ScreenToClient(&place);
     m_pWebPane = CreateWebPane(place);
 
-    m_wndProgress.SendMessage(PBM_SETRANGE32, 0, 100);
+    m_wndProgress.SetRange(0, 100);
 
     CRect client;
     GetClientRect(&client);
@@ -306,7 +306,7 @@ void CLexifernView::EndBusyState()
 void CLexifernView::SetProgress(int pos)
 {
     if (::IsWindow(m_wndProgress.GetSafeHwnd()))
-        m_wndProgress.SendMessage(PBM_SETPOS, static_cast<WPARAM>(pos));
+        m_wndProgress.SetPos(pos);
 }
 
 void CLexifernView::OnTimer(UINT_PTR nIDEvent)

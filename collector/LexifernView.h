@@ -9,6 +9,7 @@
 #include "afx/BasicCtrls.h"
 #include "afx/ImageList.h"
 #include "afx/ListCtrl.h"
+#include "afx/RangeCtrls.h"
 #include "controls/buttons/ButtonST.h"
 #include "controls/layout/DynamicFormView.h"
 #include "controls/misc/HistoryCombo.h"
@@ -71,7 +72,7 @@ public:
     CStringArray m_arrHistory;
     BOOL m_bFilling;
     CStringArray m_arrKeywords;
-    CWnd m_wndProgress;
+    CProgressCtrl m_wndProgress;
 
 protected:
     // Seams: what the tests replace and the later windows fill in.
