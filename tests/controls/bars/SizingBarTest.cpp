@@ -2,12 +2,15 @@
 // edge, the splitter on the inner edge dragged with the mouse (with and
 // without full-window dragging), cancelling, the close button, and the
 // sizes kept in the profile.
+#include "controls/bars/DynamicBar.h"
 #include "controls/bars/SizingControlBar.h"
 
 #include "afx/FrameWnd.h"
 #include "afx/WinApp.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -139,6 +142,45 @@ TEST_F(SizingBarFrame, SizesAreKeptInTheProfileAndRaisedToTheMinimum)
     EXPECT_EQ(CSize(33, 32), bar.m_szHorz);
     EXPECT_EQ(CSize(150, 90), bar.m_szVert);
     ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\LexifernTests\\Bars Test");
+}
+
+// A child dialog template without items, in dialog units.
+std::vector<WORD> ChildTemplate(short cx, short cy)
+{
+    std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD) + 3, 0);
+    DLGTEMPLATE* dt = reinterpret_cast<DLGTEMPLATE*>(words.data());
+    dt->style = WS_CHILD | DS_CONTROL;
+    dt->cx = cx;
+    dt->cy = cy;
+    return words;   // no menu, default class, empty title
+}
+
+TEST_F(SizingBarFrame, DynamicBarTakesItsDialogsSizeAsMinimumAndSizesIt)
+{
+    std::vector<WORD> tmpl = ChildTemplate(60, 40);
+    cdxCDynamicBar bar;
+    ASSERT_TRUE(bar.CreateIndirect("Dyn", m_frame, reinterpret_cast<LPCDLGTEMPLATE>(tmpl.data()), TRUE, kBarId,
+                                   WS_CHILD | WS_VISIBLE | CBRS_LEFT));
+    m_frame->DockControlBar(&bar, AFX_IDW_DOCKBAR_LEFT);
+    ASSERT_NE(nullptr, bar.GetDialog());
+    CRect dialog;
+    bar.GetDialog()->GetWindowRect(&dialog);
+    EXPECT_GE(bar.m_szMinVert.cx, dialog.Width() + 5);
+    EXPECT_GE(ParentRect(bar).Width(), bar.m_szMinVert.cx);
+
+    CRect screen;
+    bar.GetWindowRect(&screen);
+    bar.m_bDragShowContent = TRUE;
+    Drag(bar, CPoint(screen.right - 2, screen.top + 20), 50, 0);
+    CRect client;
+    bar.GetClientRect(&client);
+    bar.GetDialog()->GetWindowRect(&dialog);
+    EXPECT_EQ(client.Size(), dialog.Size());
+
+    // Dragged below the dialog's size, the bar stops at it.
+    bar.GetWindowRect(&screen);
+    Drag(bar, CPoint(screen.right - 2, screen.top + 20), -500, 0);
+    EXPECT_EQ(bar.m_szMinVert.cx, ParentRect(bar).Width());
 }
 
 } // namespace
