@@ -1,8 +1,4 @@
-#include "afx/String.h"
+// The program's one application object. The class library's WinMain runs it.
+#include "collector/LexifernApp.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
-{
-    CString title("Lexifern");
-    MessageBoxA(nullptr, title, title, MB_OK);
-    return 0;
-}
+CLexifernApp theApp;

@@ -43,9 +43,9 @@ function(lexifern_test name)
     set(T_TIMEOUT 300)
   endif()
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${LEXIFERN_TEST_ENV}" TIMEOUT ${T_TIMEOUT})
-  if(T_LOCKS)
-    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${T_LOCKS}")
-  endif()
+  # Every test program shares Wine's one virtual desktop, and window tests
+  # depend on which window has the focus: they take turns with the desktop.
+  set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "desktop;${T_LOCKS}")
 endfunction()
 
 # lexifern_test_folders(<prefix> LIBS ... [EXTRA ...]): one test program per

@@ -1,6 +1,10 @@
 #include "grid/GridCtrl.h"
 
+#include "afx/AfxRes.h"
+#include "afx/CmdUI.h"
 #include "afx/DC.h"
+#include "afx/OleDataSource.h"
+#include "afx/OleInit.h"
 #include "grid/MemDC.h"
 
 IMPLEMENT_DYNCREATE(CGridCtrl, CWnd)
@@ -16,18 +20,37 @@ BEGIN_MESSAGE_MAP(CGridCtrl, CWnd)
     ON_WM_TIMER()
     ON_WM_GETDLGCODE()
     ON_WM_KEYDOWN()
+    ON_WM_CHAR()
+    ON_WM_LBUTTONDBLCLK()
     ON_WM_ERASEBKGND()
+    ON_UPDATE_COMMAND_UI(ID_EDIT_SELECT_ALL, &CGridCtrl::OnUpdateEditSelectAll)
+    ON_COMMAND(ID_EDIT_SELECT_ALL, &CGridCtrl::OnEditSelectAll)
+    ON_WM_SETCURSOR()
+    ON_WM_RBUTTONUP()
+    ON_WM_SYSCOLORCHANGE()
     ON_WM_CAPTURECHANGED()
+    ON_COMMAND(ID_EDIT_COPY, &CGridCtrl::OnEditCopy)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, &CGridCtrl::OnUpdateEditCopy)
+    ON_COMMAND(ID_EDIT_CUT, &CGridCtrl::OnEditCut)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, &CGridCtrl::OnUpdateEditCut)
+    ON_COMMAND(ID_EDIT_PASTE, &CGridCtrl::OnEditPaste)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, &CGridCtrl::OnUpdateEditPaste)
     ON_WM_MOUSEWHEEL()
     ON_MESSAGE(WM_SETFONT, &CGridCtrl::OnSetFont)
     ON_MESSAGE(WM_GETFONT, &CGridCtrl::OnGetFont)
+    ON_MESSAGE(WM_IME_CHAR, &CGridCtrl::OnImeChar)
+    ON_NOTIFY(GVN_ENDLABELEDIT, IDC_INPLACE_CONTROL, &CGridCtrl::OnEndInPlaceEdit)
 END_MESSAGE_MAP()
 
 CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
-    : CGridModel(nRows, nCols, nFixedRows, nFixedCols), m_bLMouseButtonDown(FALSE), m_nTimerID(0),
-      m_nTimerInterval(25)
+    : CGridModel(nRows, nCols, nFixedRows, nFixedCols), m_bLMouseButtonDown(FALSE), m_bRMouseButtonDown(FALSE),
+      m_nTimerID(0), m_nTimerInterval(25), m_nCurrPrintRow(0), m_nCurrPrintCol(0)
 {
     RegisterWindowClass();
+    // Clipboard and drop target work through OLE.
+    if (!AfxOleIsInitialized() && !AfxOleInit())
+        ::MessageBoxA(nullptr, "OLE initialization failed. Make sure that the OLE libraries are the correct version",
+                      nullptr, MB_OK | MB_ICONEXCLAMATION);
     UINT lines = 3;
     if (::SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0))
         m_nRowsPerWheelNotch = (int)lines;
@@ -35,8 +58,14 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
 
 CGridCtrl::~CGridCtrl()
 {
+    DeleteAllItems();
+    if (m_bTitleTips && ::IsWindow(m_TitleTip.GetSafeHwnd()))
+        m_TitleTip.DestroyWindow();
     if (m_hWnd)
         DestroyWindow();
+    // Text copied from this grid must outlive it.
+    if (COleDataSource::GetClipboardOwner())
+        COleDataSource::FlushClipboard();
 }
 
 BOOL CGridCtrl::RegisterWindowClass()
@@ -316,6 +345,8 @@ void CGridCtrl::OnSize(UINT nType, int cx, int cy)
     if (s_bAlreadyInsideThisProcedure || !::IsWindow(m_hWnd))
         return;
     s_bAlreadyInsideThisProcedure = TRUE;
+    if (!m_DropTarget.IsRegistered())
+        m_DropTarget.Register(this);
     CWnd::OnSize(nType, cx, cy);
     ResetScrollBars();
     s_bAlreadyInsideThisProcedure = FALSE;
@@ -338,4 +369,11 @@ LRESULT CGridCtrl::OnGetFont(WPARAM, LPARAM)
 {
     CFont* pFont = m_cellDefault.GetFontObject();
     return pFont ? (LRESULT)(HFONT)*pFont : 0;
+}
+
+void CGridCtrl::AutoSizeLoadedColumns()
+{
+    for (int col = 0; col < m_nCols; col++)
+        if (GetColumnWidth(col) > 0)
+            AutoSizeColumn(col, m_nAutoSizeColumnStyle, FALSE);
 }

@@ -4,8 +4,19 @@
 // and tells its owner what changed through WM_NOTIFY.
 #pragma once
 
+#include "afx/GdiObject.h"
+#include "afx/PrintInfo.h"
 #include "afx/Wnd.h"
+#include "grid/GridDropTarget.h"
 #include "grid/GridModel.h"
+#include "grid/TitleTip.h"
+
+class CCmdUI;
+class COleDataObject;
+class COleDataSource;
+
+// Control id of the in-place editor.
+#define IDC_INPLACE_CONTROL 8
 
 #define GRIDCTRL_CLASSNAME _T("MFCGridCtrl")
 
@@ -39,9 +50,42 @@ public:
     BOOL HasView() const override { return m_hWnd != nullptr; }
     HWND GetGridWindow() const override { return m_hWnd; }
 
-    virtual void OnDraw(CDC* pDC);
-    virtual void OnFixedRowClick(CCellID& cell);
+    // --- Clipboard and drag and drop ---------------------------------------------
+    // The selection as CF_TEXT in a new data source the caller owns; null on failure.
+    virtual COleDataSource* CopyTextFromGrid();
+    virtual BOOL PasteTextToGrid(CCellID cell, COleDataObject* pDataObject, BOOL bSelectPastedCells = TRUE);
+    virtual void OnBeginDrag();
+    virtual DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual void OnDragLeave();
+    virtual BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
+    virtual void OnEditCut();
+    virtual void OnEditCopy();
+    virtual void OnEditPaste();
+    virtual void OnEditSelectAll();
+
+    // --- Printing -------------------------------------------------------------
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+
+    // --- Editing ----------------------------------------------------------------
+    virtual void OnEndEditCell(int nRow, int nCol, CString str);
     virtual void OnFixedColumnClick(CCellID& cell);
+    virtual void OnFixedRowClick(CCellID& cell);
+    virtual void OnEditCell(int nRow, int nCol, CPoint point, UINT nChar);
+    BOOL ValidateEdit(int nRow, int nCol, LPCTSTR str) override;
+    virtual void EndEditing();
+    virtual void OnDraw(CDC* pDC);
+
+    CWnd* CreateInPlaceEditor(const CRect& rect, DWORD dwStyle, UINT nID, int nRow, int nCol, LPCTSTR szText,
+                              UINT nChar) override;
+    void EndInPlaceEditor(CWnd* pEditor) override;
+    void AutoSizeLoadedColumns() override;
+
+    // Called directly only: the grid has no right-button-down handler.
+    void OnRButtonDown(UINT nFlags, CPoint point);
+    CTitleTip& GetTitleTip() { return m_TitleTip; }
 
 protected:
     CRect GetGridViewRect() override;
@@ -62,15 +106,40 @@ protected:
     afx_msg void OnCaptureChanged(CWnd* pWnd);
     afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg LRESULT OnImeChar(WPARAM nChar, LPARAM lParam);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg void OnSysColorChange();
+    afx_msg void OnEndInPlaceEdit(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnUpdateEditSelectAll(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateEditCopy(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateEditCut(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateEditPaste(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
+
+    virtual void PrintColumnRange(CDC* pDC, int nStartColumn, int nStopColumn, int nStartRow, int nStopRow,
+                                  int& nColumnOffset);
+    virtual void PrintColumnHeadings(CDC* pDC, CPrintInfo* pInfo);
+    virtual void PrintHeader(CDC* pDC, CPrintInfo* pInfo);
+    virtual void PrintFooter(CDC* pDC, CPrintInfo* pInfo);
+    virtual void PrintRowButtons(CDC* pDC, CPrintInfo* pInfo);
 
     void OnScroll(int nBar, UINT nSBCode);
     // Ends a divider drag: the clip and the rubber line go, the mouse idles.
     void CancelSizing();
     void InvertSizingLine(CPoint point);
+    // Shows the title tip over the cell under an idle mouse, when its text is cut off.
+    void ShowTitleTipAt(CPoint point);
 
     BOOL m_bLMouseButtonDown;
+    BOOL m_bRMouseButtonDown;
     CPoint m_LeftClickDownPoint, m_LastMousePoint;
     UINT_PTR m_nTimerID;
     int m_nTimerInterval;
+    CTitleTip m_TitleTip;
+    CGridDropTarget m_DropTarget;
+    CFont m_PrinterFont;
+    int m_nCurrPrintRow, m_nCurrPrintCol;
 };

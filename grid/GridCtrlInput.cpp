@@ -28,8 +28,36 @@ void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     BOOL bChangeLine = FALSE;
     int firstRow = m_nFixedRows, firstCol = m_nFixedCols;
 
+    if (bCtrl) {
+        switch (nChar) {
+        case 'C':
+        case VK_INSERT:
+            OnEditCopy();
+            break;
+        case 'X':
+            OnEditCut();
+            break;
+        case 'V':
+            OnEditPaste();
+            break;
+        case 'A':
+            OnEditSelectAll();
+            break;
+        default:
+            break;
+        }
+    }
+    if (bShift && nChar == VK_INSERT) {
+        OnEditPaste();
+        CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+        return;
+    }
+
     switch (nChar) {
     case VK_DELETE:
+        break;
+    case VK_F2:
+        OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, CPoint(-1, -1), VK_F2);
         break;
     case VK_DOWN:
         for (int row = next.row + 1; row < m_nRows; row++)
@@ -179,8 +207,34 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
     } else
         m_SelectionStartCell = m_LeftClickDownCell;
 
-    if (!IsCellSelected(m_LeftClickDownCell) && m_MouseMode != MOUSE_OVER_COL_DIVIDE &&
-        m_MouseMode != MOUSE_OVER_ROW_DIVIDE && m_LeftClickDownCell.row >= m_nFixedRows)
+    EndEditing();
+    CGridCellBase* pCell = GetCell(m_LeftClickDownCell.row, m_LeftClickDownCell.col);
+    CPoint pointClicked = GetPointClicked(m_LeftClickDownCell.row, m_LeftClickDownCell.col, point);
+    if (pCell)
+        pCell->OnClickDown(pointClicked);
+
+    if (m_LeftClickDownCell == m_idCurrentCell && !(nFlags & MK_CONTROL) && pCell) {
+        CRect textRect;
+        if (GetCellRect(m_LeftClickDownCell, textRect) && pCell->GetTextRect(textRect) &&
+            textRect.PtInRect(point) && IsCellEditable(m_LeftClickDownCell)) {
+            m_MouseMode = MOUSE_PREPARE_EDIT;
+            return;
+        }
+    }
+
+    if (IsCellSelected(m_LeftClickDownCell)) {
+        if (nFlags & MK_CONTROL) {
+            SetFocusCell(m_LeftClickDownCell);
+            if (m_bListMode)
+                SelectRows(m_LeftClickDownCell, TRUE, FALSE);
+            else
+                SelectCells(m_LeftClickDownCell, TRUE, FALSE);
+            return;
+        }
+        if (m_bAllowDragAndDrop)
+            m_MouseMode = MOUSE_PREPARE_DRAG;
+    } else if (m_MouseMode != MOUSE_OVER_COL_DIVIDE && m_MouseMode != MOUSE_OVER_ROW_DIVIDE &&
+               m_LeftClickDownCell.row >= m_nFixedRows)
         SetFocusCell(m_LeftClickDownCell);
 
     SetCapture();
@@ -212,7 +266,7 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
             clip.top = start.y + 1;
         ClientToScreen(clip);
         ::ClipCursor(clip);
-    } else {
+    } else if (m_MouseMode != MOUSE_PREPARE_DRAG) {
         SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_SELCHANGING);
         if (m_LeftClickDownCell.row >= m_nFixedRows)
             KeepSelectionForMerge((nFlags & MK_CONTROL) != 0);
@@ -233,7 +287,7 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point)
 {
     CRect rect = GetGridViewRect();
-    if (!rect.PtInRect(point))
+    if (m_MouseMode != MOUSE_DRAGGING && !rect.PtInRect(point))
         return;
     if (!m_bLMouseButtonDown || m_MouseMode == MOUSE_NOTHING) {
         int mode = MOUSE_NOTHING;
@@ -247,6 +301,8 @@ void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point)
                                               : mode == MOUSE_OVER_ROW_DIVIDE ? IDC_SIZENS
                                                                               : IDC_ARROW));
         }
+        if (m_MouseMode == MOUSE_NOTHING)
+            ShowTitleTipAt(point);
     } else if (IsValid(m_LeftClickDownCell) && (nFlags & MK_LBUTTON)) {
         switch (m_MouseMode) {
         case MOUSE_SELECT_COL:
@@ -266,6 +322,11 @@ void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point)
             InvertSizingLine(m_LastMousePoint);
             InvertSizingLine(point);
             break;
+        case MOUSE_PREPARE_EDIT:
+        case MOUSE_PREPARE_DRAG:
+            m_MouseMode = MOUSE_PREPARE_DRAG;
+            OnBeginDrag();
+            break;
         default:
             break;
         }
@@ -282,7 +343,22 @@ void CGridCtrl::OnLButtonUp(UINT, CPoint point)
         KillTimer(m_nTimerID);
         m_nTimerID = 0;
     }
-    if (m_MouseMode == MOUSE_SIZING_COL || m_MouseMode == MOUSE_SIZING_ROW) {
+    CPoint pointClickedRel = GetPointClicked(m_idCurrentCell.row, m_idCurrentCell.col, point);
+    CGridCellBase* pFocusCell = GetCell(m_idCurrentCell.row, m_idCurrentCell.col);
+    if (m_MouseMode == MOUSE_PREPARE_EDIT) {
+        OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, pointClickedRel, VK_LBUTTON);
+    } else if (m_MouseMode == MOUSE_PREPARE_DRAG) {
+        if (pFocusCell)
+            pFocusCell->OnClick(pointClickedRel);
+        SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, NM_CLICK);
+        SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_SELCHANGING);
+        ResetSelectedRange();
+        Invalidate();
+        for (int col = 0; col < m_nCols && IsValid(m_LeftClickDownCell); col++)
+            SetItemState(m_LeftClickDownCell.row, col,
+                         GetItemState(m_LeftClickDownCell.row, col) | GVIS_FOCUSED | GVIS_SELECTED);
+        SendMessageToParent(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
+    } else if (m_MouseMode == MOUSE_SIZING_COL || m_MouseMode == MOUSE_SIZING_ROW) {
         BOOL bCol = m_MouseMode == MOUSE_SIZING_COL;
         InvertSizingLine(m_LastMousePoint);
         CPoint start;
@@ -296,6 +372,8 @@ void CGridCtrl::OnLButtonUp(UINT, CPoint point)
         }
     } else {
         SendMessageToParent(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
+        if (pFocusCell)
+            pFocusCell->OnClick(pointClickedRel);
         SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, NM_CLICK);
     }
     m_MouseMode = MOUSE_NOTHING;
@@ -390,4 +468,138 @@ void CGridCtrl::OnFixedColumnClick(CCellID& cell)
         return;
     m_MouseMode = cell.row < m_nFixedRows ? MOUSE_SELECT_ALL : MOUSE_SELECT_ROW;
     OnSelecting(cell);
+}
+
+void CGridCtrl::ShowTitleTipAt(CPoint point)
+{
+    CCellID idCurrentCell = GetCellFromPt(point);
+    if (!IsValid(idCurrentCell) || (m_bVirtualMode && !m_bTitleTips))
+        return;
+    CGridCellBase* pCell = GetCell(idCurrentCell.row, idCurrentCell.col);
+    if (!pCell)
+        return;
+    pCell->OnMouseOver();
+    if (!m_bTitleTips || m_bRMouseButtonDown)
+        return;
+    LPCTSTR szTipText = pCell->GetTipText();
+    CRect textRect, cellRect;
+    if (szTipText && szTipText[0] && !pCell->IsEditing() && GetCellRect(idCurrentCell, &textRect) &&
+        pCell->GetTipTextRect(&textRect) && GetCellRect(idCurrentCell, cellRect)) {
+        m_TitleTip.Create(this);
+        m_TitleTip.Show(textRect, szTipText, 0, cellRect, pCell->GetFont(), m_crTTipTextClr, m_crTTipBackClr);
+    }
+}
+
+void CGridCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    CCellID cell = GetCellFromPt(point);
+    if (!IsValid(cell))
+        return;
+    if (m_MouseMode == MOUSE_OVER_COL_DIVIDE) {
+        CPoint start;
+        if (!GetCellOrigin(0, cell.col, &start))
+            return;
+        int col = cell.col;
+        if (point.x - start.x < m_nResizeCaptureRange)
+            col--;
+        while (col >= 0 && GetColumnWidth(col) <= 0)
+            col--;
+        if (col < 0)
+            return;
+        AutoSizeColumn(col, m_nAutoSizeColumnStyle);
+        Invalidate();
+    } else if (m_MouseMode == MOUSE_OVER_ROW_DIVIDE) {
+        CPoint start;
+        if (!GetCellOrigin(cell.row, 0, &start))
+            return;
+        int row = cell.row;
+        if (point.y - start.y < m_nResizeCaptureRange)
+            row--;
+        while (row >= 0 && GetRowHeight(row) <= 0)
+            row--;
+        if (row < 0)
+            return;
+        AutoSizeRow(row);
+        Invalidate();
+    } else if (m_MouseMode == MOUSE_NOTHING) {
+        CPoint pointClickedRel = GetPointClicked(cell.row, cell.col, point);
+        CGridCellBase* pCell = GetCell(cell.row, cell.col);
+        BOOL bInTextArea = FALSE;
+        CRect textRect;
+        if (pCell && GetCellRect(cell, textRect) && pCell->GetTextRect(textRect))
+            bInTextArea = textRect.PtInRect(point);
+        BOOL bDataCell = cell.row >= m_nFixedRows && cell.col >= m_nFixedCols;
+        if (bDataCell && bInTextArea && (IsValid(m_LeftClickDownCell) || m_bListMode))
+            OnEditCell(cell.row, cell.col, pointClickedRel, VK_LBUTTON);
+        if (pCell)
+            pCell->OnDblClick(pointClickedRel);
+        SendMessageToParent(cell.row, cell.col, NM_DBLCLK);
+    }
+    CWnd::OnLButtonDblClk(nFlags, point);
+}
+
+void CGridCtrl::OnRButtonDown(UINT nFlags, CPoint point)
+{
+    CWnd::OnRButtonDown(nFlags, point);
+    m_bRMouseButtonDown = TRUE;
+    CCellID cell = GetCellFromPt(point);
+    SetFocusCell(cell);
+    SetSelectedRange(cell.row, 0, cell.row, m_nCols - 1, FALSE, TRUE);
+    SelectRows(cell, FALSE, TRUE);
+}
+
+void CGridCtrl::OnRButtonUp(UINT nFlags, CPoint point)
+{
+    CWnd::OnRButtonUp(nFlags, point);
+    m_bRMouseButtonDown = FALSE;
+    EndEditing();
+    CCellID cell = GetCellFromPt(point);
+    if (!IsValid(cell)) {
+        SendMessageToParent(-1, -1, NM_RCLICK);
+        return;
+    }
+    SetFocusCell(-1, -1);
+    SetFocusCell(std::max(cell.row, m_nFixedRows), std::max(cell.col, m_nFixedCols));
+    SetSelectedRange(std::max(cell.row, m_nFixedRows), 0, std::max(cell.row, m_nFixedRows), m_nCols - 1, TRUE,
+                     TRUE);
+    CGridCellBase* pCell = GetCell(cell.row, cell.col);
+    if (pCell)
+        pCell->OnRClick(GetPointClicked(cell.row, cell.col, point));
+    SendMessageToParent(cell.row, cell.col, NM_RCLICK);
+}
+
+BOOL CGridCtrl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    if (nHitTest != HTCLIENT)
+        return CWnd::OnSetCursor(pWnd, nHitTest, message);
+    switch (m_MouseMode) {
+    case MOUSE_OVER_ROW_DIVIDE:
+        ::SetCursor(::LoadCursor(nullptr, IDC_SIZENS));
+        break;
+    case MOUSE_OVER_COL_DIVIDE:
+        ::SetCursor(::LoadCursor(nullptr, IDC_SIZEWE));
+        break;
+    case MOUSE_DRAGGING:
+        break;
+    default: {
+        if (m_bVirtualMode)
+            break;
+        DWORD pos = ::GetMessagePos();
+        CPoint pt((short)LOWORD(pos), (short)HIWORD(pos));
+        ScreenToClient(&pt);
+        CCellID cell = GetCellFromPt(pt);
+        CGridCellBase* pCell = IsValid(cell) ? GetCell(cell.row, cell.col) : nullptr;
+        if (pCell)
+            return pCell->OnSetCursor();
+        ::SetCursor(::LoadCursor(nullptr, IDC_ARROW));
+        break;
+    }
+    }
+    return TRUE;
+}
+
+void CGridCtrl::OnSysColorChange()
+{
+    CWnd::OnSysColorChange();
+    RefreshSystemColours();
 }

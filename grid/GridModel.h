@@ -87,6 +87,15 @@ public:
     void ExpandRowsToFit(BOOL bExpandFixed = TRUE);
     void ExpandToFit(BOOL bExpandFixed = TRUE);
     void ExpandLastColumn();
+    // Style bits: 1 measures the fixed rows, 2 the others; 0 means m_nAutoSizeColumnStyle.
+    BOOL AutoSizeColumn(int nCol, UINT nAutoSizeStyle = 0, BOOL bResetScroll = TRUE);
+    BOOL AutoSizeRow(int nRow, BOOL bResetScroll = TRUE);
+    void AutoSizeColumns(UINT nAutoSizeStyle = 0);
+    void AutoSizeRows();
+    // Rows and columns together; hidden ones stay hidden.
+    void AutoSize(UINT nAutoSizeStyle = 0);
+    // Default cells that follow the system colours take the current ones.
+    void RefreshSystemColours();
 
     // --- Cells ------------------------------------------------------------
     CGridCellBase* GetCell(int nRow, int nCol) const;

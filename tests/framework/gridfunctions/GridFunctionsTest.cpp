@@ -1,0 +1,91 @@
+#include "framework/util/GridFunctions.h"
+
+#include "grid/GridCtrl.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace
+{
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+std::string TempPath(const char* name)
+{
+    char folder[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, folder);
+    return std::string(folder) + name;
+}
+}  // namespace
+
+TEST(SelectGridRow, ClampsIntoTheDataRowsAndSelectsTheWholeRow)
+{
+    CGridCtrl grid(5, 3, 1, 0);
+    SelectGridRow(0, &grid);
+    EXPECT_EQ(CCellID(1, 0), grid.GetFocusCell());
+    EXPECT_EQ(CCellRange(1, 0, 1, 2), grid.GetSelectedCellRange());
+    SelectGridRow(99, &grid);
+    EXPECT_EQ(CCellID(4, 0), grid.GetFocusCell());
+    EXPECT_EQ(CCellRange(4, 0, 4, 2), grid.GetSelectedCellRange());
+
+    CGridCtrl headerOnly(1, 3, 1, 0);
+    SelectGridRow(0, &headerOnly);
+    EXPECT_FALSE(headerOnly.IsValid(headerOnly.GetFocusCell()));
+}
+
+TEST(GridReports, CsvQuotesFieldsWithSeparatorsQuotesAndLineBreaks)
+{
+    EXPECT_STREQ("plain", (LPCTSTR)QuoteCsvField("plain"));
+    EXPECT_STREQ("\"a,b\"", (LPCTSTR)QuoteCsvField("a,b"));
+    EXPECT_STREQ("\"say \"\"hi\"\"\"", (LPCTSTR)QuoteCsvField("say \"hi\""));
+    EXPECT_STREQ("\"two\nlines\"", (LPCTSTR)QuoteCsvField("two\nlines"));
+
+    CGridCtrl grid(3, 2, 1, 0);
+    grid.SetItemText(0, 0, "Keyword");
+    grid.SetItemText(0, 1, "Count");
+    grid.SetItemText(1, 0, "red, green");
+    grid.SetItemText(1, 1, "12");
+    grid.SetItemText(2, 0, "\"quoted\"");
+    std::string path = TempPath("grid-export.csv");
+    ASSERT_TRUE(WriteGridToCsvFile(&grid, path.c_str()));
+    EXPECT_EQ("Keyword,Count\r\n\r\n\"red, green\",12\r\n\"\"\"quoted\"\"\",\r\n", ReadBytes(path));
+
+    CGridCtrl headerOnly(1, 2, 1, 0);
+    headerOnly.SetItemText(0, 0, "A");
+    ASSERT_TRUE(WriteGridToCsvFile(&headerOnly, path.c_str()));
+    EXPECT_EQ("A,\r\n\r\nEmpty", ReadBytes(path));
+    ::DeleteFileA(path.c_str());
+}
+
+TEST(GridReports, HtmlEscapesTextAndMarksEmptyCellsAndEmptyGrids)
+{
+    EXPECT_STREQ("a &amp; b &lt;i&gt;", (LPCTSTR)EscapeHtmlText("a & b <i>"));
+
+    CGridCtrl grid(2, 2, 1, 0);
+    grid.SetItemText(0, 0, "Word");
+    grid.SetItemText(0, 1, "N");
+    grid.SetItemText(1, 0, "<b>&");
+    std::string path = TempPath("grid-report.html");
+    ASSERT_TRUE(GenerateHtmlReport(&grid, path.c_str(), "Fish & chips", FALSE, nullptr));
+    EXPECT_EQ("<center><h3>Fish &amp; chips</h3><p><p><table border=1 width=80%><tr><th colspan=10></th></tr>"
+              "<tr><th>Word</th><th>N</th></tr><tr><td>&lt;b&gt;&amp;</td><td>___________</td></tr>"
+              "</table></center>",
+              ReadBytes(path));
+
+    CGridCtrl headerOnly(1, 1, 1, 0);
+    headerOnly.SetItemText(0, 0, "H");
+    ASSERT_TRUE(GenerateHtmlReport(&headerOnly, path.c_str(), "T", FALSE, nullptr));
+    std::string html = ReadBytes(path);
+    EXPECT_NE(std::string::npos, html.find("<tr><th>H</th></tr></table>Empty</center>"));
+    ::DeleteFileA(path.c_str());
+
+    EXPECT_FALSE(GenerateHtmlReport(&grid, "Z:\\no\\such\\folder\\r.html", "T", FALSE, nullptr));
+}
