@@ -114,7 +114,7 @@ CBasedMainFrame::CBasedMainFrame()
       m_bFullScreen(0),
       m_bStatusBarWasVisible(0),
       m_rcBeforeFullScreen(),
-      m_dwStyleBeforeFullScreen(0)
+      m_wpBeforeFullScreen()
 {
     if (CWinApp* app = App())
         m_bFullScreen = static_cast<BYTE>(app->GetProfileInt(FrameSection, FullScreenKey, 0));
@@ -422,10 +422,13 @@ void CBasedMainFrame::EnterFullScreen()
     if (m_bStatusBarWasVisible)
         m_wndStatusBar.ShowWindow(SW_HIDE);
     GetWindowRect(&m_rcBeforeFullScreen);
-    DWORD style = GetStyle();
-    // Kept so leaving gives back a maximised frame as maximised, not only its caption.
-    m_dwStyleBeforeFullScreen = style & FullScreenRemovedStyle;
-    ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(style & ~FullScreenRemovedStyle));
+    // The whole placement too: a maximised frame must come back maximised and
+    // still know the normal rectangle it restores to.
+    m_wpBeforeFullScreen = WINDOWPLACEMENT();
+    m_wpBeforeFullScreen.length = sizeof m_wpBeforeFullScreen;
+    if (!::GetWindowPlacement(m_hWnd, &m_wpBeforeFullScreen))
+        m_wpBeforeFullScreen.length = 0;
+    ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(GetStyle() & ~FullScreenRemovedStyle));
     int width = ::GetSystemMetrics(SM_CXSCREEN);
     int height = ::GetSystemMetrics(SM_CYSCREEN);
     SetWindowPos(nullptr, -FullScreenOverhang, -FullScreenOverhang, width + 2 * FullScreenOverhang,
@@ -436,11 +439,12 @@ void CBasedMainFrame::EnterFullScreen()
 
 void CBasedMainFrame::LeaveFullScreen()
 {
-    DWORD restored = m_dwStyleBeforeFullScreen ? m_dwStyleBeforeFullScreen : CaptionStyle;
-    ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(GetStyle() | restored));
+    ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(GetStyle() | CaptionStyle));
     if (m_bStatusBarWasVisible && m_wndStatusBar.GetSafeHwnd())
         m_wndStatusBar.ShowWindow(SW_SHOW);
-    if (!m_rcBeforeFullScreen.IsRectEmpty())
+    if (m_wpBeforeFullScreen.length && m_wpBeforeFullScreen.showCmd == SW_SHOWMAXIMIZED)
+        ::SetWindowPlacement(m_hWnd, &m_wpBeforeFullScreen);
+    else if (!m_rcBeforeFullScreen.IsRectEmpty())
         SetWindowPos(nullptr, m_rcBeforeFullScreen.left, m_rcBeforeFullScreen.top, m_rcBeforeFullScreen.Width(),
                      m_rcBeforeFullScreen.Height(), SWP_NOZORDER | SWP_FRAMECHANGED);
     else

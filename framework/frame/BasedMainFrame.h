@@ -101,6 +101,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // The style bits full screen took away, given back when it ends.
-    DWORD m_dwStyleBeforeFullScreen;
+    // The placement before full screen (length 0 when unknown).
+    WINDOWPLACEMENT m_wpBeforeFullScreen;
 };
