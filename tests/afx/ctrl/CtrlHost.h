@@ -1,0 +1,37 @@
+// A bound top-level parent for control tests: it records, in order, the
+// notifications that reach its map, next to what the controls record.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "afx/Wnd.h"
+
+#include <commctrl.h>
+
+// Control ids the tests create their controls with.
+enum TestCtrlId : UINT
+{
+    IDC_TEST_TREE = 300,
+    IDC_TEST_TAB,
+    IDC_TEST_CHECKLIST,
+    IDC_TEST_OTHER,
+};
+
+class CRecordingParent : public CWnd
+{
+public:
+    explicit CRecordingParent(std::vector<std::string>& log) : m_log(log) {}
+    BOOL CreateHidden(DWORD style = WS_POPUP);
+
+    std::vector<std::string>& m_log;
+
+protected:
+    afx_msg void OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnTabSelChange(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnCheckChange();
+    DECLARE_MESSAGE_MAP()
+};
+
+// Registers the common control classes once.
+void InitTestControls();
