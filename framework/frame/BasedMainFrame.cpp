@@ -109,6 +109,7 @@ CBasedMainFrame::CBasedMainFrame()
       m_nImageCount(24),
       m_nImageSize(32),
       m_clrImageBackground(RGB(192, 192, 192)),
+      m_tooltip(),
       m_pProgressBar(nullptr),
       m_trayIcon(),
       m_bFullScreen(0),
@@ -301,21 +302,15 @@ LRESULT CBasedMainFrame::OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu)
 void CBasedMainFrame::OnEnterIdle(UINT nWhy, CWnd* pWho)
 {
     CFrameWnd::OnEnterIdle(nWhy, pWho);
-    ToolTipEnterIdle(nWhy, pWho);
+    m_tooltip.OnEnterIdle(nWhy, pWho);
 }
 
-// ---- Tooltip, progress bar and tools: the seams ------------------------------------------
+// ---- Tooltip, progress bar and tools ------------------------------------------
 
 void CBasedMainFrame::CreateToolTip()
 {
-}
-
-void CBasedMainFrame::RelayToolTipEvent(MSG* /*pMsg*/)
-{
-}
-
-void CBasedMainFrame::ToolTipEnterIdle(UINT /*nWhy*/, CWnd* /*pWho*/)
-{
+    if (!m_tooltip.GetSafeHwnd())
+        m_tooltip.Create(this, TRUE);
 }
 
 void CBasedMainFrame::CreateProgressBar()
@@ -339,7 +334,7 @@ void CBasedMainFrame::RunExternalToolsEditor()
 BOOL CBasedMainFrame::PreTranslateMessage(MSG* pMsg)
 {
     CreateToolTip();
-    RelayToolTipEvent(pMsg);
+    m_tooltip.RelayEvent(pMsg);
     CBasedApp* app = GetBasedApp();
     if (app && (pMsg->message == WM_KEYDOWN || pMsg->message == WM_SYSKEYDOWN)) {
         int index = FindExternalToolByHotKey(app->m_arrTools, pMsg->message, pMsg->wParam, GetHotKeyModifierState());

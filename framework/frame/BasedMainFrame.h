@@ -14,6 +14,7 @@
 #include "afx/ToolBar.h"
 #include "controls/menu/BCMenu.h"
 #include "controls/misc/SystemTray.h"
+#include "tooltip/PPToolTip.h"
 
 class CProgressBar;
 
@@ -52,6 +53,7 @@ public:
     int m_nImageCount;
     int m_nImageSize;
     COLORREF m_clrImageBackground;
+    CPPToolTip m_tooltip;
     CProgressBar* m_pProgressBar;   // made by CreateProgressBar; owned
     CSystemTray m_trayIcon;
     BYTE m_bFullScreen;
@@ -59,15 +61,15 @@ public:
     CRect m_rcBeforeFullScreen;
 
 protected:
-    // Seams: the tooltip window and the status-bar progress bar join here;
-    // tests watch the tool launcher instead of starting programs.
-    virtual void CreateToolTip();
-    virtual void RelayToolTipEvent(MSG* pMsg);
-    virtual void ToolTipEnterIdle(UINT nWhy, CWnd* pWho);
+    // Seams: the status-bar progress bar joins here; tests watch the tool
+    // launcher instead of starting programs.
     virtual void CreateProgressBar();
     virtual BOOL LaunchExternalTool(INT_PTR index);
     // The external-tools editor (command 32771).
     virtual void RunExternalToolsEditor();
+
+    // Creates the balloon tooltip unless it exists.
+    void CreateToolTip();
 
     // Writes a start or exit event ("Application starting " + the local date
     // and time) followed by an empty data event, when logging is on.

@@ -1,5 +1,7 @@
 #include "framework/util/ControlFunctions.h"
 
+#include "afx/ColorDialog.h"
+#include "afx/FontDialog.h"
 #include "afx/GdiObject.h"
 #include "afx/ImageList.h"
 #include "afx/ListCtrl.h"
@@ -7,14 +9,9 @@
 #include "afx/WinApp.h"
 #include "afx/Wnd.h"
 
-#include <commdlg.h>
-
 #include <algorithm>
 
 namespace {
-// The colours the user keeps in the colour chooser's custom boxes, for the run.
-COLORREF g_customColours[16] = {};
-
 // Frees the report records when the program ends.
 class CTableOfHTMLList
 {
@@ -32,12 +29,6 @@ CTableOfHTMLList& Tables()
 {
     static CTableOfHTMLList list;
     return list;
-}
-
-HWND ChooserOwner()
-{
-    CWnd* main = AfxGetMainWnd();
-    return main ? main->GetSafeHwnd() : nullptr;
 }
 } // namespace
 
@@ -132,31 +123,21 @@ void SyncMenuWithDialog(CMenu* pMenu, CWnd* pDialog)
 
 BOOL PickColor(COLORREF& clrColor)
 {
-    CHOOSECOLORA cc = {};
-    cc.lStructSize = sizeof cc;
-    cc.hwndOwner = ChooserOwner();
-    cc.rgbResult = clrColor;
-    cc.lpCustColors = g_customColours;
-    cc.Flags = CC_RGBINIT;
-    if (!::ChooseColorA(&cc))
+    CColorDialog dialog(clrColor);
+    if (dialog.DoModal() != IDOK)
         return FALSE;
-    clrColor = cc.rgbResult;
+    clrColor = dialog.GetColor();
     return TRUE;
 }
 
 BOOL PickFont(COLORREF& clrColor, LOGFONT& lf)
 {
-    LOGFONTA chosen = lf;
-    CHOOSEFONTA cf = {};
-    cf.lStructSize = sizeof cf;
-    cf.hwndOwner = ChooserOwner();
-    cf.lpLogFont = &chosen;
-    cf.Flags = CF_EFFECTS | CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
-    cf.rgbColors = clrColor;
-    if (!::ChooseFontA(&cf))
+    CFontDialog dialog(&lf, CF_EFFECTS | CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT);
+    dialog.m_cf.rgbColors = clrColor;
+    if (dialog.DoModal() != IDOK)
         return FALSE;
-    lf = chosen;
-    clrColor = cf.rgbColors;
+    dialog.GetCurrentFont(&lf);
+    clrColor = dialog.GetColor();
     return TRUE;
 }
 
