@@ -4,6 +4,7 @@
 #include "afx/DocTemplate.h"
 #include "afx/Document.h"
 #include "afx/WinApp.h"
+#include "controls/bars/ProgressBar.h"
 #include "framework/app/BasedApp.h"
 #include "framework/app/ExternalTool.h"
 #include "framework/crash/MailMsg.h"
@@ -126,8 +127,8 @@ CBasedMainFrame::~CBasedMainFrame()
 {
     if (CWinApp* app = App())
         app->WriteProfileInt(FrameSection, FullScreenKey, m_bFullScreen);
-    // The progress bar joins with its class; until then none is ever made.
-    ASSERT(m_pProgressBar == nullptr);
+    delete m_pProgressBar;
+    m_pProgressBar = nullptr;
 }
 
 BOOL CBasedMainFrame::PreCreateWindow(CREATESTRUCT& cs)
@@ -162,7 +163,7 @@ int CBasedMainFrame::OnCreate(LPCREATESTRUCT /*lpCreateStruct*/)
     m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
 
     if (!m_wndReBar.Create(this, ReBarCtrlStyle, ReBarWndStyle, AFX_IDW_REBAR) ||
-        !m_wndReBar.AddBar(&m_wndToolBar, nullptr, nullptr, ChevronBandStyle))
+        !m_wndReBar.AddBar(&m_wndToolBar, 0, nullptr, ChevronBandStyle))
         return -1;
 
     SIZE maxSize = {};
@@ -315,6 +316,14 @@ void CBasedMainFrame::CreateToolTip()
 
 void CBasedMainFrame::CreateProgressBar()
 {
+    // The progress bar finds its status bar through the main window; this frame
+    // is the program's main window even while it is still being created.
+    CWinThread* thread = AfxGetThread();
+    if (thread && !thread->m_pMainWnd)
+        thread->m_pMainWnd = this;
+    m_pProgressBar = new CProgressBar("Done", 100, 100, FALSE, 0);
+    m_pProgressBar->SetRange(0, 100, 1);
+    m_pProgressBar->ShowWindow(SW_HIDE);
 }
 
 BOOL CBasedMainFrame::LaunchExternalTool(INT_PTR index)

@@ -9,9 +9,9 @@
 
 #include "afx/FrameWnd.h"
 #include "afx/ImageList.h"
-#include "afx/ReBar.h"
 #include "afx/StatusBar.h"
 #include "afx/ToolBar.h"
+#include "controls/bars/ChevBar.h"
 #include "controls/menu/BCMenu.h"
 #include "controls/misc/SystemTray.h"
 #include "tooltip/PPToolTip.h"
@@ -44,7 +44,7 @@ public:
     // Opens the trace-log window: the first time hidden, later shown.
     void OnLogWindow();
 
-    CReBar m_wndReBar;   // takes the chevron bar's place until that bar is in the build
+    CChevBar m_wndReBar;
     BCMenu m_menu;
     CStatusBar m_wndStatusBar;
     CToolBar m_wndToolBar;
