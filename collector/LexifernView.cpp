@@ -10,6 +10,7 @@
 #include "collector/SuggestionFetch.h"
 #include "collector/SuggestionRequest.h"
 #include "controls/misc/SystemTray.h"
+#include "framework/frame/BasedMainFrame.h"
 #include "resources/resource.h"
 
 #include <commctrl.h>
@@ -84,9 +85,9 @@ private:
 };
 }
 
-IMPLEMENT_DYNCREATE(CLexifernView, cdxCDynamicFormView)
+IMPLEMENT_DYNCREATE(CLexifernView, CBaseFormView)
 
-BEGIN_MESSAGE_MAP(CLexifernView, cdxCDynamicFormView)
+BEGIN_MESSAGE_MAP(CLexifernView, CBaseFormView)
     ON_WM_SIZE()
     ON_WM_TIMER()
     ON_MESSAGE(WM_SUGGESTION_RESULT, &CLexifernView::OnSuggestionResult)
@@ -114,12 +115,13 @@ CLexifernView* GetMainView()
 }
 
 CLexifernView::CLexifernView()
-    : CLexifernViewBase(IDD_LEXIFERN_FORM), m_wndList(), m_imageList(), m_btnSettings(), m_btnGetNewVersion(),
+    : CBaseFormView(IDD_LEXIFERN_FORM), m_wndList(), m_imageList(), m_btnSettings(), m_btnGetNewVersion(),
       m_btnCheckAll(), m_btnExit(), m_btnCopy(), m_btnHelp(), m_btnBack(), m_btnSave(), m_btnSpare(),
       m_wndKeyword(), m_wndBasket(), m_btnCheckCustom(), m_btnUncheckAll(), m_wndWebPlace(), m_strCustomText(),
       m_arrHistory(), m_bFilling(FALSE), m_arrKeywords(), m_wndProgress(), m_pWebPane(nullptr),
       m_bSettingKeyword(FALSE), m_bRequestArmed(FALSE), m_nBusyRequests(0), m_bBasketWarned(FALSE)
 {
+    m_strSettingsName = ProfileSection;
     g_view = this;
 }
 
@@ -131,7 +133,7 @@ CLexifernView::~CLexifernView()
 
 void CLexifernView::DoDataExchange(CDataExchange* pDX)
 {
-    CLexifernViewBase::DoDataExchange(pDX);
+    CBaseFormView::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_KEYWORD, m_wndKeyword);
     DDX_Control(pDX, IDC_BASKET, m_wndBasket);
     DDX_Control(pDX, IDC_SUGGESTIONS, m_wndList);
@@ -156,12 +158,12 @@ BOOL CLexifernView::PreTranslateMessage(MSG* pMsg)
         OnGo();
         return TRUE;
     }
-    return CLexifernViewBase::PreTranslateMessage(pMsg);
+    return CBaseFormView::PreTranslateMessage(pMsg);
 }
 
 void CLexifernView::OnInitialUpdate()
 {
-    CLexifernViewBase::OnInitialUpdate();
+    CBaseFormView::OnInitialUpdate();
 
     for (int i = 0; i < static_cast<int>(sizeof ButtonLooks / sizeof ButtonLooks[0]); ++i) {
         CButtonST& button = this->*ButtonLooks[i].button;
@@ -215,7 +217,7 @@ void CLexifernView::OnQuitButton()
 
 void CLexifernView::OnSize(UINT nType, int cx, int cy)
 {
-    CLexifernViewBase::OnSize(nType, cx, cy);
+    CBaseFormView::OnSize(nType, cx, cy);
     if (!::IsWindow(m_wndKeyword.GetSafeHwnd()))
         return;
     for (UINT id : kLaidOutControls) {
@@ -323,7 +325,7 @@ void CLexifernView::OnTimer(UINT_PTR nIDEvent)
             }
         }
     }
-    CLexifernViewBase::OnTimer(nIDEvent);
+    CBaseFormView::OnTimer(nIDEvent);
 }
 
 BOOL CLexifernView::StartSuggestionThread(const CString& keyword)
@@ -444,7 +446,10 @@ CWnd* CLexifernView::CreateWebPane(const CRect&)
 
 CSystemTray* CLexifernView::GetTrayIcon()
 {
-    return nullptr;
+    CBasedMainFrame* frame = DYNAMIC_DOWNCAST(CBasedMainFrame, AfxGetMainWnd());
+    if (!frame || !::IsWindow(frame->m_trayIcon.GetSafeHwnd()))
+        return nullptr;
+    return &frame->m_trayIcon;
 }
 
 void CLexifernView::ShowConnectionFailure()

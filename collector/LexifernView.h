@@ -11,15 +11,12 @@
 #include "afx/ListCtrl.h"
 #include "afx/RangeCtrls.h"
 #include "controls/buttons/ButtonST.h"
-#include "controls/layout/DynamicFormView.h"
 #include "controls/misc/HistoryCombo.h"
+#include "framework/views/BaseFormView.h"
 
 class CSystemTray;
 
-// The view's base; the framework's form view takes its place when it is there.
-typedef cdxCDynamicFormView CLexifernViewBase;
-
-class CLexifernView : public CLexifernViewBase
+class CLexifernView : public CBaseFormView
 {
     DECLARE_DYNCREATE(CLexifernView)
 public:
