@@ -7,19 +7,8 @@
 namespace
 {
 
-// Sets the default value of root\path, creating the key as needed.
-BOOL SetKeyText(HKEY root, const CString& path, LPCTSTR value)
-{
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(root, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
-        return FALSE;
-    const LONG result = RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
-                                       static_cast<DWORD>(lstrlenA(value) + 1));
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS;
-}
-
+// Sets the value name (the default value for nullptr) of root\path, creating
+// the key as needed.
 BOOL SetNamedText(HKEY root, const CString& path, LPCTSTR name, LPCTSTR value)
 {
     HKEY key = nullptr;
@@ -30,6 +19,11 @@ BOOL SetNamedText(HKEY root, const CString& path, LPCTSTR name, LPCTSTR value)
                                        static_cast<DWORD>(lstrlenA(value) + 1));
     RegCloseKey(key);
     return result == ERROR_SUCCESS;
+}
+
+BOOL SetKeyText(HKEY root, const CString& path, LPCTSTR value)
+{
+    return SetNamedText(root, path, nullptr, value);
 }
 
 // The default value of root\path; empty when the key or the value is missing.
