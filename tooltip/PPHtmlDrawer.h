@@ -202,6 +202,9 @@ private:
     static int FindTag(const CString& text, int from, int end, int& tagEnd, CString& name, CString& params);
     SIZE PrepareTable(const CString& text, const TableText& table, TableLayout& layout);
     void DrawTable(const CString& text, const TableText& table, TableLayout& layout, const RECT& rect);
+    // Makes the table's own style current; both passes start from it, so the
+    // sizes measured are the sizes drawn.
+    void SelectTableStyle(const TableText& table);
     void DrawBackgroundImage(HDC hDC, const CString& reference, const RECT& rect);
 
     // Resources.

@@ -88,10 +88,7 @@ SIZE CPPHtmlDrawer::PrepareTable(const CString& text, const TableText& table, Ta
     // are dropped with it, so one cell's markup never leaks into the next.
     const STYLEREC tableSaved = m_defStyle;
     const size_t tableDepth = m_arrStack.size();
-    SetDefaultStyle(m_defStyle);
-    ApplyStyleByName(m_defStyle, "table");
-    SetTableParams(table.params, m_defStyle);
-    SelectStyleFont();
+    SelectTableStyle(table);
     const STYLEREC tableStyle = m_defStyle;
 
     for (int r = 0; r < static_cast<int>(table.rows.size()); ++r)
@@ -195,6 +192,14 @@ SIZE CPPHtmlDrawer::PrepareTable(const CString& text, const TableText& table, Ta
     return layout.size;
 }
 
+void CPPHtmlDrawer::SelectTableStyle(const TableText& table)
+{
+    SetDefaultStyle(m_defStyle);
+    ApplyStyleByName(m_defStyle, "table");
+    SetTableParams(table.params, m_defStyle);
+    SelectStyleFont();
+}
+
 void CPPHtmlDrawer::DrawTable(const CString& text, const TableText& table, TableLayout& layout, const RECT& rect)
 {
     const int cols = layout.columns;
@@ -203,10 +208,7 @@ void CPPHtmlDrawer::DrawTable(const CString& text, const TableText& table, Table
         return;
     const STYLEREC tableSaved = m_defStyle;
     const size_t tableDepth = m_arrStack.size();
-    SetDefaultStyle(m_defStyle);
-    ApplyStyleByName(m_defStyle, "table");
-    SetTableParams(table.params, m_defStyle);
-    SelectStyleFont();
+    SelectTableStyle(table);
     const STYLEREC tableStyle = m_defStyle;
 
     RECT box = {rect.left, rect.top, rect.left + layout.size.cx, rect.top + layout.size.cy};
