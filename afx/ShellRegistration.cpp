@@ -54,6 +54,20 @@ CString Under(LPCTSTR classesKey, const CString& name)
     return path + name;
 }
 
+// Calls fn with the key of each extension in the type's ";"-separated list;
+// entries that are not ".ext" are passed over.
+template <class Fn>
+void ForEachExtensionKey(LPCTSTR classesKey, const AFX_SHELL_FILE_TYPE& type, Fn fn)
+{
+    int pos = 0;
+    for (CString ext = type.strFilterExt.Tokenize(";", pos); pos >= 0; ext = type.strFilterExt.Tokenize(";", pos))
+    {
+        ext.Trim();
+        if (!ext.IsEmpty() && ext[0] == '.')
+            fn(Under(classesKey, ext));
+    }
+}
+
 } // namespace
 
 BOOL AFXAPI AfxRegisterShellFileType(HKEY root, LPCTSTR classesKey, const AFX_SHELL_FILE_TYPE& type,
@@ -83,20 +97,14 @@ BOOL AFXAPI AfxRegisterShellFileType(HKEY root, LPCTSTR classesKey, const AFX_SH
         ok = SetKeyText(root, typeKey + "\\shell\\printto\\command", printTo) && ok;
     }
 
-    int pos = 0;
-    for (CString ext = type.strFilterExt.Tokenize(";", pos); pos >= 0; ext = type.strFilterExt.Tokenize(";", pos))
-    {
-        ext.Trim();
-        if (ext.IsEmpty() || ext[0] != '.')
-            continue;
-        const CString extKey = Under(classesKey, ext);
+    ForEachExtensionKey(classesKey, type, [&](const CString& extKey) {
         const CString owner = GetKeyText(root, extKey);
         if (!owner.IsEmpty() && owner != type.strTypeId)
-            continue;
+            return;
         ok = SetKeyText(root, extKey, type.strTypeId) && ok;
         if (bCompat)
             ok = SetNamedText(root, extKey + "\\ShellNew", "NullFile", "") && ok;
-    }
+    });
     return ok;
 }
 
@@ -104,15 +112,9 @@ void AFXAPI AfxUnregisterShellFileType(HKEY root, LPCTSTR classesKey, const AFX_
 {
     if (type.strTypeId.IsEmpty())
         return;
-    int pos = 0;
-    for (CString ext = type.strFilterExt.Tokenize(";", pos); pos >= 0; ext = type.strFilterExt.Tokenize(";", pos))
-    {
-        ext.Trim();
-        if (ext.IsEmpty() || ext[0] != '.')
-            continue;
-        const CString extKey = Under(classesKey, ext);
+    ForEachExtensionKey(classesKey, type, [&](const CString& extKey) {
         if (GetKeyText(root, extKey) == type.strTypeId)
             SHDeleteKeyA(root, extKey);
-    }
+    });
     SHDeleteKeyA(root, Under(classesKey, type.strTypeId));
 }
