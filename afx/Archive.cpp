@@ -17,6 +17,19 @@ const DWORD kMaxMapCount = 0x3FFFFFFE;      // the 32-bit tags' limit
 const int kMaxClassName = 64;
 // Below this a buffer would only slow the archive down.
 const UINT kMinBufSize = 128;
+
+// A reference to a class or object stored before: its map index in a 16-bit
+// tag while it fits, else kBigObjectTag and a 32-bit tag. Class references
+// carry kClassTag (kBigClassTag); object references carry no flag.
+void WriteReference(CArchive& ar, DWORD index, WORD flag, DWORD bigFlag)
+{
+    if (index < kBigObjectTag) {
+        ar << static_cast<WORD>(flag | index);
+    } else {
+        ar << kBigObjectTag;
+        ar << static_cast<DWORD>(bigFlag | index);
+    }
+}
 }
 
 CArchive::CArchive(CFile* file, UINT mode, int bufSize, void* buf)
@@ -275,13 +288,7 @@ void CArchive::WriteClass(const CRuntimeClass* classRef)
 
     auto found = m_storeMap.find(classRef);
     if (found != m_storeMap.end()) {
-        DWORD index = found->second;
-        if (index < kBigObjectTag) {
-            *this << static_cast<WORD>(kClassTag | index);
-        } else {
-            *this << kBigObjectTag;
-            *this << static_cast<DWORD>(kBigClassTag | index);
-        }
+        WriteReference(*this, found->second, kClassTag, kBigClassTag);
         return;
     }
     *this << kNewClassTag;
@@ -299,13 +306,7 @@ void CArchive::WriteObject(const CObject* object)
     }
     auto found = m_storeMap.find(object);
     if (found != m_storeMap.end()) {
-        DWORD index = found->second;
-        if (index < kBigObjectTag) {
-            *this << static_cast<WORD>(index);
-        } else {
-            *this << kBigObjectTag;
-            *this << index;
-        }
+        WriteReference(*this, found->second, 0, 0);
         return;
     }
     WriteClass(object->GetRuntimeClass());

@@ -46,16 +46,7 @@ HWND CCommonDialog::PreModal()
     t_saved.push_back(t_opening);
     t_opening = this;
 
-    HWND owner = nullptr;
-    if (m_pParentWnd && m_pParentWnd->m_hWnd) {
-        owner = m_pParentWnd->m_hWnd;
-        while ((::GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD) && ::GetParent(owner))
-            owner = ::GetParent(owner);
-    } else if (CWnd* mainWnd = AfxGetMainWnd()) {
-        if (mainWnd->m_hWnd && ::IsWindow(mainWnd->m_hWnd))
-            owner = ::GetLastActivePopup(mainWnd->m_hWnd);
-    }
-    return owner;
+    return GetModalOwner();
 }
 
 void CCommonDialog::PostModal()

@@ -100,6 +100,18 @@ void FailWith(CDataExchange* pDX, LPCSTR message)
     pDX->Fail();
 }
 
+// A range check runs only when saving; a value outside [minVal, maxVal], NaN
+// included, is reported with the message made of format and shown.
+template <class T, class... Shown>
+void CheckRange(CDataExchange* pDX, const T& value, T minVal, T maxVal, LPCSTR format, Shown... shown)
+{
+    if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal))
+        return;
+    CString message;
+    message.Format(format, shown...);
+    FailWith(pDX, message);
+}
+
 const char* SkipSpace(const char* p)
 {
     while (*p == ' ' || *p == '\t')
@@ -368,57 +380,34 @@ void AFXAPI DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)
 
 void AFXAPI DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal)
 {
-    if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal))
-        return;
-    CString message;
-    message.Format("Please enter an integer between %d and %d.", minVal, maxVal);
-    FailWith(pDX, message);
+    CheckRange(pDX, value, minVal, maxVal, "Please enter an integer between %d and %d.", minVal, maxVal);
 }
 
 void AFXAPI DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long maxVal)
 {
-    if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal))
-        return;
-    CString message;
-    message.Format("Please enter an integer between %ld and %ld.", minVal, maxVal);
-    FailWith(pDX, message);
+    CheckRange(pDX, value, minVal, maxVal, "Please enter an integer between %ld and %ld.", minVal, maxVal);
 }
 
 void AFXAPI DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal)
 {
-    if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal))
-        return;
-    CString message;
-    message.Format("Please enter an integer between %u and %u.", minVal, maxVal);
-    FailWith(pDX, message);
+    CheckRange(pDX, value, minVal, maxVal, "Please enter an integer between %u and %u.", minVal, maxVal);
 }
 
 void AFXAPI DDV_MinMaxDWord(CDataExchange* pDX, DWORD value, DWORD minVal, DWORD maxVal)
 {
-    if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal))
-        return;
-    CString message;
-    message.Format("Please enter an integer between %lu and %lu.", minVal, maxVal);
-    FailWith(pDX, message);
+    CheckRange(pDX, value, minVal, maxVal, "Please enter an integer between %lu and %lu.", minVal, maxVal);
 }
 
 void AFXAPI DDV_MinMaxDouble(CDataExchange* pDX, double const& value, double minVal, double maxVal)
 {
-    if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal))
-        return;
-    CString message;
-    message.Format("Please enter a number between %.*g and %.*g.", DBL_DIG, minVal, DBL_DIG, maxVal);
-    FailWith(pDX, message);
+    CheckRange(pDX, value, minVal, maxVal, "Please enter a number between %.*g and %.*g.", DBL_DIG, minVal, DBL_DIG,
+               maxVal);
 }
 
 void AFXAPI DDV_MinMaxFloat(CDataExchange* pDX, float const& value, float minVal, float maxVal)
 {
-    if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal))
-        return;
-    CString message;
-    message.Format("Please enter a number between %.*g and %.*g.", FLT_DIG, static_cast<double>(minVal),
-                   FLT_DIG, static_cast<double>(maxVal));
-    FailWith(pDX, message);
+    CheckRange(pDX, value, minVal, maxVal, "Please enter a number between %.*g and %.*g.", FLT_DIG,
+               static_cast<double>(minVal), FLT_DIG, static_cast<double>(maxVal));
 }
 
 void AFXAPI DDV_MaxChars(CDataExchange* pDX, CString const& value, int nChars)

@@ -123,15 +123,8 @@ BOOL CDialog::InitModalIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd)
     return hDialogTemplate != nullptr;
 }
 
-INT_PTR CDialog::DoModal()
+HWND CDialog::GetModalOwner() const
 {
-    HINSTANCE instance = nullptr;
-    LPCDLGTEMPLATE dialogTemplate = LockTemplate(&instance);
-    if (!dialogTemplate)
-        return -1;
-
-    // The owner is the top-level window of the parent, or the main window's
-    // last active popup; it stays disabled while the dialog runs.
     HWND owner = nullptr;
     if (m_pParentWnd && m_pParentWnd->m_hWnd) {
         owner = m_pParentWnd->m_hWnd;
@@ -141,6 +134,18 @@ INT_PTR CDialog::DoModal()
         if (mainWnd->m_hWnd && ::IsWindow(mainWnd->m_hWnd))
             owner = ::GetLastActivePopup(mainWnd->m_hWnd);
     }
+    return owner;
+}
+
+INT_PTR CDialog::DoModal()
+{
+    HINSTANCE instance = nullptr;
+    LPCDLGTEMPLATE dialogTemplate = LockTemplate(&instance);
+    if (!dialogTemplate)
+        return -1;
+
+    // The owner stays disabled while the dialog runs.
+    HWND owner = GetModalOwner();
     const bool disabledOwner = owner && ::IsWindowEnabled(owner);
     if (disabledOwner)
         ::EnableWindow(owner, FALSE);

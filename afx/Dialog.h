@@ -58,6 +58,9 @@ protected:
 
     // Runs until EndDialog; the message pump of DoModal.
     void RunModalLoop();
+    // The window a modal dialog disables while it runs: the top-level window
+    // of the parent, else the main window's last active popup; nullptr for none.
+    HWND GetModalOwner() const;
 
     int m_nModalResult;
     BOOL m_bContinueModal;

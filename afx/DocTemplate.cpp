@@ -151,6 +151,30 @@ void CDocTemplate::CloseAllDocuments(BOOL)
         GetNextDoc(pos)->OnCloseDocument();
 }
 
+// A new document and its frame, for either template; a failure is reported,
+// leaves nothing behind and answers nullptr.
+static CFrameWnd* CreateDocumentAndFrame(CDocTemplate* tmpl, CDocument*& doc)
+{
+    doc = tmpl->CreateNewDocument();
+    if (!doc)
+    {
+        AfxMessageBox("Failed to create empty document.", MB_ICONEXCLAMATION);
+        return nullptr;
+    }
+    const BOOL autoDelete = doc->m_bAutoDelete;
+    doc->m_bAutoDelete = FALSE;   // a failing frame must not take the document with it
+    CFrameWnd* frame = tmpl->CreateNewFrame(doc, nullptr);
+    doc->m_bAutoDelete = autoDelete;
+    if (!frame)
+    {
+        AfxMessageBox("Failed to create empty document.", MB_ICONEXCLAMATION);
+        delete doc;
+        doc = nullptr;
+        return nullptr;
+    }
+    return frame;
+}
+
 // Opens (or creates, for a null path) the document in the frame given, which
 // the caller created for it. Shared by both templates; a failure closes what
 // was made for it and answers nullptr.
@@ -226,23 +250,10 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMake
     }
     else
     {
-        doc = CreateNewDocument();
-        if (!doc)
-        {
-            AfxMessageBox("Failed to create empty document.", MB_ICONEXCLAMATION);
-            return nullptr;
-        }
-        created = TRUE;
-        const BOOL autoDelete = doc->m_bAutoDelete;
-        doc->m_bAutoDelete = FALSE;   // a failing frame must not take the document with it
-        frame = CreateNewFrame(doc, nullptr);
-        doc->m_bAutoDelete = autoDelete;
+        frame = CreateDocumentAndFrame(this, doc);
         if (!frame)
-        {
-            AfxMessageBox("Failed to create empty document.", MB_ICONEXCLAMATION);
-            delete doc;
             return nullptr;
-        }
+        created = TRUE;
     }
 
     if (!LoadIntoDocument(this, doc, lpszPathName))
@@ -324,22 +335,10 @@ CDocument* CMultiDocTemplate::GetNextDoc(POSITION& rPos) const
 
 CDocument* CMultiDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeVisible)
 {
-    CDocument* doc = CreateNewDocument();
-    if (!doc)
-    {
-        AfxMessageBox("Failed to create empty document.", MB_ICONEXCLAMATION);
-        return nullptr;
-    }
-    const BOOL autoDelete = doc->m_bAutoDelete;
-    doc->m_bAutoDelete = FALSE;
-    CFrameWnd* frame = CreateNewFrame(doc, nullptr);
-    doc->m_bAutoDelete = autoDelete;
+    CDocument* doc = nullptr;
+    CFrameWnd* frame = CreateDocumentAndFrame(this, doc);
     if (!frame)
-    {
-        AfxMessageBox("Failed to create empty document.", MB_ICONEXCLAMATION);
-        delete doc;
         return nullptr;
-    }
     if (!LoadIntoDocument(this, doc, lpszPathName))
     {
         frame->DestroyWindow();

@@ -37,6 +37,18 @@ BYTE AttributeByte(DWORD attributes)
     return static_cast<BYTE>(attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_NORMAL) & 0xFF);
 }
 
+// The fields an open file and a file found by name report alike: both system
+// records name their times, size and attributes the same way.
+template <class Info>
+void SetTimesSizeAndAttribute(CFileStatus& status, const Info& info)
+{
+    status.m_ctime = TimeFromFileTime(info.ftCreationTime);
+    status.m_atime = TimeFromFileTime(info.ftLastAccessTime);
+    status.m_mtime = TimeFromFileTime(info.ftLastWriteTime);
+    status.m_size = (static_cast<ULONGLONG>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    status.m_attribute = AttributeByte(info.dwFileAttributes);
+}
+
 int NamePart(const CString& path)
 {
     for (int i = path.GetLength() - 1; i >= 0; --i) {
@@ -185,11 +197,7 @@ BOOL CFile::GetStatus(CFileStatus& status) const
     BY_HANDLE_FILE_INFORMATION info;
     if (!GetFileInformationByHandle(m_hFile, &info))
         return FALSE;
-    status.m_ctime = TimeFromFileTime(info.ftCreationTime);
-    status.m_atime = TimeFromFileTime(info.ftLastAccessTime);
-    status.m_mtime = TimeFromFileTime(info.ftLastWriteTime);
-    status.m_size = (static_cast<ULONGLONG>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
-    status.m_attribute = AttributeByte(info.dwFileAttributes);
+    SetTimesSizeAndAttribute(status, info);
     return TRUE;
 }
 
@@ -247,11 +255,7 @@ BOOL AFXAPI CFile::GetStatus(LPCTSTR fileName, CFileStatus& status)
         status.m_szFullName[0] = 0;
         return FALSE;
     }
-    status.m_ctime = TimeFromFileTime(data.ftCreationTime);
-    status.m_atime = TimeFromFileTime(data.ftLastAccessTime);
-    status.m_mtime = TimeFromFileTime(data.ftLastWriteTime);
-    status.m_size = (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    status.m_attribute = AttributeByte(data.dwFileAttributes);
+    SetTimesSizeAndAttribute(status, data);
     return TRUE;
 }
 

@@ -90,11 +90,7 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const
     // Grow the buffer until the text fits: the control cuts it silently.
     CString text;
     for (int size = 256;; size *= 2) {
-        LVITEM item = {};
-        item.iSubItem = nSubItem;
-        item.cchTextMax = size;
-        item.pszText = text.GetBuffer(size);
-        int length = static_cast<int>(AfxCtrlSend(this, LVM_GETITEMTEXT, nItem, reinterpret_cast<LPARAM>(&item)));
+        int length = GetItemText(nItem, nSubItem, text.GetBuffer(size), size);
         text.ReleaseBuffer(length);
         if (length < size - 1)
             return text;

@@ -1,9 +1,9 @@
 #include "afx/OleDateTime.h"
 #include "afx/Exception.h"
+#include "afx/SpanFormat.h"
 
 #include <math.h>
 #include <string.h>
-#include <string>
 #include <vector>
 
 namespace {
@@ -112,13 +112,6 @@ bool MakeDate(int year, int month, int day, int hour, int minute, int second, DA
     return true;
 }
 
-void AppendNumber(CString& text, LONGLONG value, bool twoDigits)
-{
-    if (twoDigits && value >= 0 && value < 10)
-        text += '0';
-    text += std::to_string(value).c_str();
-}
-
 CString LoadFormat(UINT formatId)
 {
     CString format;
@@ -200,35 +193,11 @@ bool COleDateTimeSpan::operator==(const COleDateTimeSpan& span) const noexcept
 
 CString COleDateTimeSpan::Format(LPCTSTR format) const
 {
-    CString result;
     if (m_status == null || !format)
-        return result;
+        return CString();
     if (m_status != valid)
         return CString(kInvalidText);
-    for (LPCTSTR p = format; *p; ++p) {
-        if (*p != '%' || p[1] == 0) {
-            result += *p;
-            continue;
-        }
-        switch (*++p) {
-        case 'D':
-            AppendNumber(result, GetDays(), false);
-            break;
-        case 'H':
-            AppendNumber(result, GetHours(), true);
-            break;
-        case 'M':
-            AppendNumber(result, GetMinutes(), true);
-            break;
-        case 'S':
-            AppendNumber(result, GetSeconds(), true);
-            break;
-        default:
-            result += *p;
-            break;
-        }
-    }
-    return result;
+    return AfxFormatSpan(format, GetDays(), GetHours(), GetMinutes(), GetSeconds());
 }
 
 CString COleDateTimeSpan::Format(UINT formatId) const

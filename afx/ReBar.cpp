@@ -8,15 +8,6 @@ BEGIN_MESSAGE_MAP(CReBar, CControlBar)
     ON_NOTIFY_REFLECT(RBN_HEIGHTCHANGE, &CReBar::OnHeightChange)
 END_MESSAGE_MAP()
 
-namespace {
-
-LRESULT Send(const CWnd* wnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-{
-    return ::SendMessageA(wnd->m_hWnd, message, wParam, lParam);
-}
-
-} // namespace
-
 CReBar::CReBar() = default;
 
 BOOL CReBar::Create(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, UINT nID)
@@ -29,7 +20,7 @@ BOOL CReBar::Create(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, UINT nID
         return FALSE;
     REBARINFO info = {};
     info.cbSize = sizeof info;
-    Send(this, RB_SETBARINFO, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessage(RB_SETBARINFO, 0, reinterpret_cast<LPARAM>(&info));
     AttachToFrame(pParentWnd);
     return TRUE;
 }
@@ -56,7 +47,7 @@ BOOL CReBar::AddBandForBar(CWnd* pBar, REBARBANDINFO& rbbi)
     rbbi.cx = static_cast<UINT>(size.cx);
     rbbi.cxIdeal = static_cast<UINT>(size.cx);
     rbbi.wID = static_cast<UINT>(::GetDlgCtrlID(pBar->m_hWnd));
-    if (!Send(this, RB_INSERTBANDA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&rbbi)))
+    if (!SendMessage(RB_INSERTBANDA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&rbbi)))
         return FALSE;
     if (m_pDockSite)
         m_pDockSite->RecalcLayout();

@@ -7,19 +7,8 @@
 namespace
 {
 
-// Sets the default value of root\path, creating the key as needed.
-BOOL SetKeyText(HKEY root, const CString& path, LPCTSTR value)
-{
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(root, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
-        return FALSE;
-    const LONG result = RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
-                                       static_cast<DWORD>(lstrlenA(value) + 1));
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS;
-}
-
+// Sets the value name (the default value for nullptr) of root\path, creating
+// the key as needed.
 BOOL SetNamedText(HKEY root, const CString& path, LPCTSTR name, LPCTSTR value)
 {
     HKEY key = nullptr;
@@ -30,6 +19,11 @@ BOOL SetNamedText(HKEY root, const CString& path, LPCTSTR name, LPCTSTR value)
                                        static_cast<DWORD>(lstrlenA(value) + 1));
     RegCloseKey(key);
     return result == ERROR_SUCCESS;
+}
+
+BOOL SetKeyText(HKEY root, const CString& path, LPCTSTR value)
+{
+    return SetNamedText(root, path, nullptr, value);
 }
 
 // The default value of root\path; empty when the key or the value is missing.
@@ -58,6 +52,20 @@ CString Under(LPCTSTR classesKey, const CString& name)
     if (!path.IsEmpty() && path[path.GetLength() - 1] != '\\')
         path += '\\';
     return path + name;
+}
+
+// Calls fn with the key of each extension in the type's ";"-separated list;
+// entries that are not ".ext" are passed over.
+template <class Fn>
+void ForEachExtensionKey(LPCTSTR classesKey, const AFX_SHELL_FILE_TYPE& type, Fn fn)
+{
+    int pos = 0;
+    for (CString ext = type.strFilterExt.Tokenize(";", pos); pos >= 0; ext = type.strFilterExt.Tokenize(";", pos))
+    {
+        ext.Trim();
+        if (!ext.IsEmpty() && ext[0] == '.')
+            fn(Under(classesKey, ext));
+    }
 }
 
 } // namespace
@@ -89,20 +97,14 @@ BOOL AFXAPI AfxRegisterShellFileType(HKEY root, LPCTSTR classesKey, const AFX_SH
         ok = SetKeyText(root, typeKey + "\\shell\\printto\\command", printTo) && ok;
     }
 
-    int pos = 0;
-    for (CString ext = type.strFilterExt.Tokenize(";", pos); pos >= 0; ext = type.strFilterExt.Tokenize(";", pos))
-    {
-        ext.Trim();
-        if (ext.IsEmpty() || ext[0] != '.')
-            continue;
-        const CString extKey = Under(classesKey, ext);
+    ForEachExtensionKey(classesKey, type, [&](const CString& extKey) {
         const CString owner = GetKeyText(root, extKey);
         if (!owner.IsEmpty() && owner != type.strTypeId)
-            continue;
+            return;
         ok = SetKeyText(root, extKey, type.strTypeId) && ok;
         if (bCompat)
             ok = SetNamedText(root, extKey + "\\ShellNew", "NullFile", "") && ok;
-    }
+    });
     return ok;
 }
 
@@ -110,15 +112,9 @@ void AFXAPI AfxUnregisterShellFileType(HKEY root, LPCTSTR classesKey, const AFX_
 {
     if (type.strTypeId.IsEmpty())
         return;
-    int pos = 0;
-    for (CString ext = type.strFilterExt.Tokenize(";", pos); pos >= 0; ext = type.strFilterExt.Tokenize(";", pos))
-    {
-        ext.Trim();
-        if (ext.IsEmpty() || ext[0] != '.')
-            continue;
-        const CString extKey = Under(classesKey, ext);
+    ForEachExtensionKey(classesKey, type, [&](const CString& extKey) {
         if (GetKeyText(root, extKey) == type.strTypeId)
             SHDeleteKeyA(root, extKey);
-    }
+    });
     SHDeleteKeyA(root, Under(classesKey, type.strTypeId));
 }

@@ -21,12 +21,6 @@ const int kPaneMarginX = 4;
 const int kPaneMarginY = 3;
 // The bar's own edge above its panes.
 const int kTopBorder = 2;
-
-LRESULT Send(const CWnd* wnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-{
-    return ::SendMessageA(wnd->m_hWnd, message, wParam, lParam);
-}
-
 } // namespace
 
 // The state of one pane while its update handler runs.
@@ -88,7 +82,7 @@ BOOL CStatusBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, UI
     if (!CWnd::Create(STATUSCLASSNAMEA, nullptr, windowStyle, CRect(0, 0, 0, 0), pParentWnd, nID))
         return FALSE;
     // One known font, so the panes' widths and the bar's height agree with what is drawn.
-    Send(this, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     AttachToFrame(pParentWnd);
     return TRUE;
 }
@@ -96,7 +90,7 @@ BOOL CStatusBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, UI
 int CStatusBar::TextWidth(const CString& text) const
 {
     HDC dc = ::GetDC(m_hWnd);
-    HFONT font = reinterpret_cast<HFONT>(Send(this, WM_GETFONT));
+    HFONT font = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
     HGDIOBJ old = font ? ::SelectObject(dc, font) : nullptr;
     SIZE size = { 0, 0 };
     ::GetTextExtentPoint32A(dc, text, text.GetLength(), &size);
@@ -169,7 +163,7 @@ void CStatusBar::UpdateAllPanes(BOOL bUpdateRects, BOOL bUpdateText)
             right += width;
             edges[i] = right;
         }
-        Send(this, SB_SETPARTS, static_cast<WPARAM>(m_nCount), reinterpret_cast<LPARAM>(edges));
+        SendMessage(SB_SETPARTS, static_cast<WPARAM>(m_nCount), reinterpret_cast<LPARAM>(edges));
         delete[] edges;
     }
     if (bUpdateText)
@@ -182,7 +176,7 @@ void CStatusBar::SendPaneText(int nIndex)
     const Pane& pane = m_pPanes[nIndex];
     const UINT drawing = pane.nStyle & (SBT_NOBORDERS | SBT_POPOUT | SBT_OWNERDRAW);
     LPCTSTR text = (pane.nStyle & SBPS_DISABLED) ? "" : static_cast<LPCTSTR>(pane.strText);
-    Send(this, SB_SETTEXTA, static_cast<WPARAM>(nIndex) | drawing, reinterpret_cast<LPARAM>(text));
+    SendMessage(SB_SETTEXTA, static_cast<WPARAM>(nIndex) | drawing, reinterpret_cast<LPARAM>(text));
 }
 
 int CStatusBar::CommandToIndex(UINT nIDFind) const
@@ -201,7 +195,7 @@ UINT CStatusBar::GetItemID(int nIndex) const
 
 void CStatusBar::GetItemRect(int nIndex, LPRECT lpRect) const
 {
-    if (!Send(this, SB_GETRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpRect)))
+    if (!SendMessage(SB_GETRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpRect)))
         ::SetRectEmpty(lpRect);
 }
 
@@ -276,7 +270,7 @@ CSize CStatusBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     int textHeight = 0;
     if (m_hWnd) {
         HDC dc = ::GetDC(m_hWnd);
-        HFONT font = reinterpret_cast<HFONT>(Send(this, WM_GETFONT));
+        HFONT font = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
         HGDIOBJ old = font ? ::SelectObject(dc, font) : nullptr;
         TEXTMETRICA metrics = {};
         ::GetTextMetricsA(dc, &metrics);

@@ -2,15 +2,6 @@
 
 IMPLEMENT_DYNAMIC(CStatusBarCtrl, CWnd)
 
-namespace {
-
-LRESULT Send(const CWnd* wnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-{
-    return ::SendMessageA(wnd->m_hWnd, message, wParam, lParam);
-}
-
-} // namespace
-
 BOOL CStatusBarCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     return CWnd::Create(STATUSCLASSNAMEA, nullptr, dwStyle, rect, pParentWnd, nID);
@@ -18,23 +9,23 @@ BOOL CStatusBarCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, U
 
 BOOL CStatusBarCtrl::SetParts(int nParts, int* pWidths)
 {
-    return static_cast<BOOL>(Send(this, SB_SETPARTS, static_cast<WPARAM>(nParts), reinterpret_cast<LPARAM>(pWidths)));
+    return static_cast<BOOL>(SendMessage(SB_SETPARTS, static_cast<WPARAM>(nParts), reinterpret_cast<LPARAM>(pWidths)));
 }
 
 int CStatusBarCtrl::GetParts(int nParts, int* pParts) const
 {
-    return static_cast<int>(Send(this, SB_GETPARTS, static_cast<WPARAM>(nParts), reinterpret_cast<LPARAM>(pParts)));
+    return static_cast<int>(SendMessage(SB_GETPARTS, static_cast<WPARAM>(nParts), reinterpret_cast<LPARAM>(pParts)));
 }
 
 BOOL CStatusBarCtrl::SetText(LPCTSTR lpszText, int nPane, int nType)
 {
-    return static_cast<BOOL>(Send(this, SB_SETTEXTA, static_cast<WPARAM>(nPane | nType),
-                                  reinterpret_cast<LPARAM>(lpszText)));
+    return static_cast<BOOL>(SendMessage(SB_SETTEXTA, static_cast<WPARAM>(nPane | nType),
+                                   reinterpret_cast<LPARAM>(lpszText)));
 }
 
 int CStatusBarCtrl::GetTextLength(int nPane, int* pType) const
 {
-    const LRESULT result = Send(this, SB_GETTEXTLENGTHA, static_cast<WPARAM>(nPane));
+    const LRESULT result = SendMessage(SB_GETTEXTLENGTHA, static_cast<WPARAM>(nPane));
     if (pType)
         *pType = HIWORD(result);
     return LOWORD(result);
@@ -46,7 +37,7 @@ CString CStatusBarCtrl::GetText(int nPane, int* pType) const
     CString text;
     if (length > 0) {
         LPTSTR buffer = text.GetBuffer(length + 1);
-        Send(this, SB_GETTEXTA, static_cast<WPARAM>(nPane), reinterpret_cast<LPARAM>(buffer));
+        SendMessage(SB_GETTEXTA, static_cast<WPARAM>(nPane), reinterpret_cast<LPARAM>(buffer));
         buffer[length] = 0;
         text.ReleaseBuffer(length);
     }
@@ -55,29 +46,29 @@ CString CStatusBarCtrl::GetText(int nPane, int* pType) const
 
 BOOL CStatusBarCtrl::GetRect(int nPane, LPRECT lpRect) const
 {
-    return static_cast<BOOL>(Send(this, SB_GETRECT, static_cast<WPARAM>(nPane), reinterpret_cast<LPARAM>(lpRect)));
+    return static_cast<BOOL>(SendMessage(SB_GETRECT, static_cast<WPARAM>(nPane), reinterpret_cast<LPARAM>(lpRect)));
 }
 
 BOOL CStatusBarCtrl::GetBorders(int& nHorz, int& nVert, int& nSpacing) const
 {
     int borders[3] = { 0, 0, 0 };
-    const BOOL ok = static_cast<BOOL>(Send(this, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders)));
+    const BOOL ok = static_cast<BOOL>(SendMessage(SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders)));
     nHorz = borders[0];
     nVert = borders[1];
     nSpacing = borders[2];
     return ok;
 }
 
-void CStatusBarCtrl::SetMinHeight(int nMin) { Send(this, SB_SETMINHEIGHT, static_cast<WPARAM>(nMin)); }
-BOOL CStatusBarCtrl::SetSimple(BOOL bSimple) { return static_cast<BOOL>(Send(this, SB_SIMPLE, static_cast<WPARAM>(bSimple))); }
-BOOL CStatusBarCtrl::IsSimple() const { return Send(this, SB_ISSIMPLE) != 0; }
+void CStatusBarCtrl::SetMinHeight(int nMin) { SendMessage(SB_SETMINHEIGHT, static_cast<WPARAM>(nMin)); }
+BOOL CStatusBarCtrl::SetSimple(BOOL bSimple) { return static_cast<BOOL>(SendMessage(SB_SIMPLE, static_cast<WPARAM>(bSimple))); }
+BOOL CStatusBarCtrl::IsSimple() const { return SendMessage(SB_ISSIMPLE) != 0; }
 
 BOOL CStatusBarCtrl::SetIcon(int nPane, HICON hIcon)
 {
-    return static_cast<BOOL>(Send(this, SB_SETICON, static_cast<WPARAM>(nPane), reinterpret_cast<LPARAM>(hIcon)));
+    return static_cast<BOOL>(SendMessage(SB_SETICON, static_cast<WPARAM>(nPane), reinterpret_cast<LPARAM>(hIcon)));
 }
 
 void CStatusBarCtrl::SetTipText(int nPane, LPCTSTR pszTipText)
 {
-    Send(this, SB_SETTIPTEXTA, static_cast<WPARAM>(nPane), reinterpret_cast<LPARAM>(pszTipText));
+    SendMessage(SB_SETTIPTEXTA, static_cast<WPARAM>(nPane), reinterpret_cast<LPARAM>(pszTipText));
 }

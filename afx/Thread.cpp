@@ -56,6 +56,22 @@ unsigned __stdcall ThreadEntry(void* param)
     return code;
 }
 
+// Starts a new thread object suspended, so its priority is set before it
+// runs, then lets it go unless the caller asked for it suspended. A thread
+// that cannot be created is deleted and answers nullptr.
+CWinThread* StartThread(CWinThread* thread, int priority, UINT stackSize, DWORD flags,
+                        LPSECURITY_ATTRIBUTES security)
+{
+    if (!thread->CreateThread(flags | CREATE_SUSPENDED, stackSize, security)) {
+        thread->Delete();
+        return nullptr;
+    }
+    VERIFY(thread->SetThreadPriority(priority));
+    if (!(flags & CREATE_SUSPENDED))
+        VERIFY(thread->ResumeThread() != static_cast<DWORD>(-1));
+    return thread;
+}
+
 }  // namespace
 
 CWinThread::CWinThread()
@@ -189,14 +205,7 @@ CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC proc, LPVOID param, int priorit
 {
     ASSERT(proc != nullptr);
     CWinThread* thread = new CWinThread(proc, param);
-    if (!thread->CreateThread(flags | CREATE_SUSPENDED, stackSize, security)) {
-        thread->Delete();
-        return nullptr;
-    }
-    VERIFY(thread->SetThreadPriority(priority));
-    if (!(flags & CREATE_SUSPENDED))
-        VERIFY(thread->ResumeThread() != static_cast<DWORD>(-1));
-    return thread;
+    return StartThread(thread, priority, stackSize, flags, security);
 }
 
 CWinThread* AFXAPI AfxBeginThread(CRuntimeClass* threadClass, int priority, UINT stackSize, DWORD flags,
@@ -206,14 +215,7 @@ CWinThread* AFXAPI AfxBeginThread(CRuntimeClass* threadClass, int priority, UINT
     CWinThread* thread = static_cast<CWinThread*>(threadClass->CreateObject());
     if (!thread)
         AfxThrowMemoryException();
-    if (!thread->CreateThread(flags | CREATE_SUSPENDED, stackSize, security)) {
-        thread->Delete();
-        return nullptr;
-    }
-    VERIFY(thread->SetThreadPriority(priority));
-    if (!(flags & CREATE_SUSPENDED))
-        VERIFY(thread->ResumeThread() != static_cast<DWORD>(-1));
-    return thread;
+    return StartThread(thread, priority, stackSize, flags, security);
 }
 
 CWinThread* AFXAPI AfxGetThread()

@@ -1,5 +1,6 @@
 #include "afx/Time.h"
 #include "afx/Exception.h"
+#include "afx/SpanFormat.h"
 
 #include <string.h>
 #include <string>
@@ -44,6 +45,37 @@ CString LoadFormat(UINT formatId)
 }
 }
 
+CString AfxFormatSpan(LPCTSTR format, LONGLONG days, LONG hours, LONG minutes, LONG seconds)
+{
+    CString result;
+    if (!format)
+        return result;
+    for (LPCTSTR p = format; *p; ++p) {
+        if (*p != '%' || p[1] == 0) {
+            result += *p;
+            continue;
+        }
+        switch (*++p) {
+        case 'D':
+            result += std::to_string(static_cast<long long>(days)).c_str();
+            break;
+        case 'H':
+            AppendTwoDigits(result, hours);
+            break;
+        case 'M':
+            AppendTwoDigits(result, minutes);
+            break;
+        case 'S':
+            AppendTwoDigits(result, seconds);
+            break;
+        default:
+            result += *p;   // "%%" gives '%'; an unknown code gives its letter
+            break;
+        }
+    }
+    return result;
+}
+
 // --- CTimeSpan -------------------------------------------------------------
 
 CTimeSpan::CTimeSpan(LONG days, int hours, int minutes, int seconds) noexcept : m_timeSpan(0)
@@ -58,33 +90,7 @@ void CTimeSpan::SetDateTimeSpan(LONG days, int hours, int minutes, int seconds) 
 
 CString CTimeSpan::Format(LPCTSTR format) const
 {
-    CString result;
-    if (!format)
-        return result;
-    for (LPCTSTR p = format; *p; ++p) {
-        if (*p != '%' || p[1] == 0) {
-            result += *p;
-            continue;
-        }
-        switch (*++p) {
-        case 'D':
-            result += std::to_string(static_cast<long long>(GetDays())).c_str();
-            break;
-        case 'H':
-            AppendTwoDigits(result, GetHours());
-            break;
-        case 'M':
-            AppendTwoDigits(result, GetMinutes());
-            break;
-        case 'S':
-            AppendTwoDigits(result, GetSeconds());
-            break;
-        default:
-            result += *p;   // "%%" gives '%'; an unknown code gives its letter
-            break;
-        }
-    }
-    return result;
+    return AfxFormatSpan(format, GetDays(), GetHours(), GetMinutes(), GetSeconds());
 }
 
 CString CTimeSpan::Format(UINT formatId) const

@@ -19,12 +19,6 @@ const int kSeparatorWidth = 8;
 // A button is this much larger than its image: the control's edge and padding.
 const int kButtonMarginX = 7;
 const int kButtonMarginY = 7;
-
-LRESULT Send(const CWnd* wnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-{
-    return ::SendMessageA(wnd->m_hWnd, message, wParam, lParam);
-}
-
 } // namespace
 
 // The state of one button while its update handler runs.
@@ -97,7 +91,7 @@ BOOL CToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRec
         windowStyle |= TBSTYLE_TOOLTIPS;
     if (!CWnd::Create(TOOLBARCLASSNAMEA, nullptr, windowStyle, CRect(0, 0, 0, 0), pParentWnd, nID))
         return FALSE;
-    Send(this, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
+    SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
     SetSizes(m_sizeButton, m_sizeImage);
     AttachToFrame(pParentWnd);
     return TRUE;
@@ -148,14 +142,14 @@ BOOL CToolBar::LoadBitmap(LPCTSTR lpszResourceName)
     if (m_hbmImageWell) {
         TBREPLACEBITMAP replace = { nullptr, reinterpret_cast<UINT_PTR>(m_hbmImageWell), nullptr,
                                     reinterpret_cast<UINT_PTR>(bitmap), images };
-        if (!Send(this, TB_REPLACEBITMAP, 0, reinterpret_cast<LPARAM>(&replace))) {
+        if (!SendMessage(TB_REPLACEBITMAP, 0, reinterpret_cast<LPARAM>(&replace))) {
             ::DeleteObject(bitmap);
             return FALSE;
         }
         ::DeleteObject(m_hbmImageWell);
     } else {
         TBADDBITMAP add = { nullptr, reinterpret_cast<UINT_PTR>(bitmap) };
-        if (Send(this, TB_ADDBITMAP, static_cast<WPARAM>(images), reinterpret_cast<LPARAM>(&add)) == -1) {
+        if (SendMessage(TB_ADDBITMAP, static_cast<WPARAM>(images), reinterpret_cast<LPARAM>(&add)) == -1) {
             ::DeleteObject(bitmap);
             return FALSE;
         }
@@ -166,19 +160,19 @@ BOOL CToolBar::LoadBitmap(LPCTSTR lpszResourceName)
 
 void CToolBar::SetImageList(HIMAGELIST hImageList)
 {
-    Send(this, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(hImageList));
+    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(hImageList));
 }
 
 void CToolBar::SetDisabledImageList(HIMAGELIST hImageList)
 {
-    Send(this, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(hImageList));
+    SendMessage(TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(hImageList));
 }
 
 BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
 {
     ASSERT(nIDCount >= 0);
-    while (Send(this, TB_BUTTONCOUNT) > 0)
-        Send(this, TB_DELETEBUTTON, 0);
+    while (SendMessage(TB_BUTTONCOUNT) > 0)
+        SendMessage(TB_DELETEBUTTON, 0);
     if (nIDCount <= 0)
         return TRUE;
     TBBUTTON* buttons = new TBBUTTON[nIDCount];
@@ -198,8 +192,8 @@ BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
             button.iBitmap = image++;
         }
     }
-    const BOOL ok = static_cast<BOOL>(Send(this, TB_ADDBUTTONSA, static_cast<WPARAM>(nIDCount),
-                                           reinterpret_cast<LPARAM>(buttons)));
+    const BOOL ok = static_cast<BOOL>(SendMessage(TB_ADDBUTTONSA, static_cast<WPARAM>(nIDCount),
+                                            reinterpret_cast<LPARAM>(buttons)));
     delete[] buttons;
     if (m_pDockSite)
         m_pDockSite->DelayRecalcLayout();
@@ -212,8 +206,8 @@ void CToolBar::SetSizes(SIZE sizeButton, SIZE sizeImage)
     m_sizeImage = sizeImage;
     if (!m_hWnd)
         return;
-    Send(this, TB_SETBITMAPSIZE, 0, MAKELPARAM(sizeImage.cx, sizeImage.cy));
-    Send(this, TB_SETBUTTONSIZE, 0, MAKELPARAM(sizeButton.cx, sizeButton.cy));
+    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(sizeImage.cx, sizeImage.cy));
+    SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(sizeButton.cx, sizeButton.cy));
     Invalidate();
     if (m_pDockSite)
         m_pDockSite->DelayRecalcLayout();
@@ -231,7 +225,7 @@ BOOL CToolBar::GetButton(int nIndex, TBBUTTON& button) const
     memset(&button, 0, sizeof button);
     if (nIndex < 0 || nIndex >= GetCount())
         return FALSE;
-    return Send(this, TB_GETBUTTON, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&button)) != 0;
+    return SendMessage(TB_GETBUTTON, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&button)) != 0;
 }
 
 void CToolBar::SetButtonState(int nIndex, BYTE fsStyle, BYTE fsState)
@@ -248,17 +242,17 @@ void CToolBar::SetButtonState(int nIndex, BYTE fsStyle, BYTE fsState)
     info.dwMask = TBIF_BYINDEX | TBIF_STYLE | TBIF_STATE;
     info.fsStyle = fsStyle;
     info.fsState = fsState;
-    Send(this, TB_SETBUTTONINFOA, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&info));
+    SendMessage(TB_SETBUTTONINFOA, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&info));
 }
 
 int CToolBar::GetCount() const
 {
-    return m_hWnd ? static_cast<int>(Send(this, TB_BUTTONCOUNT)) : 0;
+    return m_hWnd ? static_cast<int>(SendMessage(TB_BUTTONCOUNT)) : 0;
 }
 
 int CToolBar::CommandToIndex(UINT nIDFind) const
 {
-    return static_cast<int>(Send(this, TB_COMMANDTOINDEX, nIDFind));
+    return static_cast<int>(SendMessage(TB_COMMANDTOINDEX, nIDFind));
 }
 
 UINT CToolBar::GetItemID(int nIndex) const
@@ -271,7 +265,7 @@ UINT CToolBar::GetItemID(int nIndex) const
 
 void CToolBar::GetItemRect(int nIndex, LPRECT lpRect) const
 {
-    if (!Send(this, TB_GETITEMRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpRect)))
+    if (!SendMessage(TB_GETITEMRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpRect)))
         ::SetRectEmpty(lpRect);
 }
 
@@ -313,7 +307,7 @@ void CToolBar::SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage)
         info.dwMask = (info.dwMask & ~TBIF_IMAGE) | TBIF_SIZE;
         info.cx = static_cast<WORD>(iImage);
     }
-    Send(this, TB_SETBUTTONINFOA, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&info));
+    SendMessage(TB_SETBUTTONINFOA, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&info));
     if (m_pDockSite)
         m_pDockSite->DelayRecalcLayout();
 }
@@ -324,7 +318,7 @@ BOOL CToolBar::SetButtonText(int nIndex, LPCTSTR lpszText)
     info.cbSize = sizeof info;
     info.dwMask = TBIF_BYINDEX | TBIF_TEXT;
     info.pszText = const_cast<LPSTR>(lpszText ? lpszText : "");
-    const BOOL ok = Send(this, TB_SETBUTTONINFOA, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&info)) != 0;
+    const BOOL ok = SendMessage(TB_SETBUTTONINFOA, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&info)) != 0;
     if (ok && m_pDockSite)
         m_pDockSite->DelayRecalcLayout();
     return ok;
@@ -338,7 +332,7 @@ CString CToolBar::GetButtonText(int nIndex) const
     info.dwMask = TBIF_BYINDEX | TBIF_TEXT;
     info.pszText = buffer;
     info.cchText = sizeof buffer;
-    if (Send(this, TB_GETBUTTONINFOA, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&info)) == -1)
+    if (SendMessage(TB_GETBUTTONINFOA, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&info)) == -1)
         return CString();
     buffer[sizeof buffer - 1] = 0;
     return CString(buffer);
@@ -348,7 +342,7 @@ CSize CToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 {
     SIZE buttons = { 0, 0 };
     if (m_hWnd)
-        Send(this, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&buttons));
+        SendMessage(TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&buttons));
     const CSize button = m_hWnd ? GetToolBarCtrl().GetButtonSize() : CSize(m_sizeButton);
     if (bHorz) {
         const int cy = m_cyHeight > 0 ? m_cyHeight : button.cy + m_cyTopBorder + m_cyBottomBorder;

@@ -226,31 +226,26 @@ void CFormView::UpdateScrollBars()
     // The view is shown whole without bars when it is as large as the template.
     RECT client;
     ::GetClientRect(m_hWnd, &client);
-    const bool needH = client.right < m_totalSize.cx;
-    const bool needV = client.bottom < m_totalSize.cy;
-    SCROLLINFO si = {sizeof si, SIF_PAGE | SIF_RANGE | SIF_POS | SIF_DISABLENOSCROLL, 0, 0, 0, 0, 0};
-    int x = 0;
-    int y = 0;
-    if (needH)
-    {
-        x = std::min<int>(m_scrollPos.x, m_totalSize.cx - client.right);
-        si.nMax = m_totalSize.cx - 1;
-        si.nPage = static_cast<UINT>(client.right);
-        si.nPos = x;
-    }
-    ::ShowScrollBar(m_hWnd, SB_HORZ, needH);
-    if (needH)
-        ::SetScrollInfo(m_hWnd, SB_HORZ, &si, TRUE);
-    if (needV)
-    {
-        y = std::min<int>(m_scrollPos.y, m_totalSize.cy - client.bottom);
-        si.nMax = m_totalSize.cy - 1;
-        si.nPage = static_cast<UINT>(client.bottom);
-        si.nPos = y;
-    }
-    ::ShowScrollBar(m_hWnd, SB_VERT, needV);
-    if (needV)
-        ::SetScrollInfo(m_hWnd, SB_VERT, &si, TRUE);
+    // Shows one bar when the page is smaller than the total; the position it
+    // keeps is clamped so the last page still fills the view.
+    const auto updateBar = [this](int bar, LONG total, LONG page, LONG pos) {
+        const bool need = page < total;
+        int kept = 0;
+        SCROLLINFO si = {sizeof si, SIF_PAGE | SIF_RANGE | SIF_POS | SIF_DISABLENOSCROLL, 0, 0, 0, 0, 0};
+        if (need)
+        {
+            kept = std::min<int>(pos, total - page);
+            si.nMax = total - 1;
+            si.nPage = static_cast<UINT>(page);
+            si.nPos = kept;
+        }
+        ::ShowScrollBar(m_hWnd, bar, need);
+        if (need)
+            ::SetScrollInfo(m_hWnd, bar, &si, TRUE);
+        return kept;
+    };
+    const int x = updateBar(SB_HORZ, m_totalSize.cx, client.right, m_scrollPos.x);
+    const int y = updateBar(SB_VERT, m_totalSize.cy, client.bottom, m_scrollPos.y);
     ScrollToPosition(std::max(0, x), std::max(0, y));
 }
 

@@ -70,20 +70,14 @@ CGridCtrl::~CGridCtrl()
 
 BOOL CGridCtrl::RegisterWindowClass()
 {
-    WNDCLASSA wndcls;
-    HINSTANCE hInst = AfxGetInstanceHandle();
-    if (::GetClassInfoA(hInst, GRIDCTRL_CLASSNAME, &wndcls))
-        return TRUE;
+    WNDCLASSA wndcls = {};
     wndcls.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
     wndcls.lpfnWndProc = ::DefWindowProcA;
-    wndcls.cbClsExtra = wndcls.cbWndExtra = 0;
-    wndcls.hInstance = hInst;
-    wndcls.hIcon = nullptr;
+    wndcls.hInstance = AfxGetInstanceHandle();
     wndcls.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
     wndcls.hbrBackground = (HBRUSH)(COLOR_3DFACE + 1);
-    wndcls.lpszMenuName = nullptr;
     wndcls.lpszClassName = GRIDCTRL_CLASSNAME;
-    if (!::RegisterClassA(&wndcls))
+    if (!AfxRegisterClass(&wndcls))   // an already registered class counts as success
         AfxThrowResourceException();
     return TRUE;
 }

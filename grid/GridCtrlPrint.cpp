@@ -23,6 +23,27 @@ void DrawVertLine(CDC* pDC, int x, int top, int bottom)
     pDC->MoveTo(x, top);
     pDC->LineTo(x, bottom);
 }
+
+// One cell and its grid lines. Each cell draws its bottom and right edges; the
+// top and left edges are drawn only where no neighbouring cell draws them.
+void PrintCellWithLines(const CGridModel& grid, CDC* pDC, int row, int col, const CRect& rect, bool bTopEdge,
+                        bool bLeftEdge)
+{
+    CGridCellBase* pCell = grid.GetCell(row, col);
+    if (pCell)
+        pCell->PrintCell(pDC, row, col, rect);
+    const int lines = grid.GetGridLines();
+    if (lines == GVL_HORZ || lines == GVL_BOTH) {
+        DrawHorzLine(pDC, rect.left, rect.right + 1, rect.bottom);
+        if (bTopEdge)
+            DrawHorzLine(pDC, rect.left, rect.right + 1, rect.top);
+    }
+    if (lines == GVL_VERT || lines == GVL_BOTH) {
+        DrawVertLine(pDC, rect.right, rect.top, rect.bottom + 1);
+        if (bLeftEdge)
+            DrawVertLine(pDC, rect.left, rect.top, rect.bottom + 1);
+    }
+}
 }  // namespace
 
 void CGridCtrl::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
@@ -91,19 +112,7 @@ void CGridCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo)
             rect.right = rect.left + GetColumnWidth(col) - 1;
             if (rect.right > m_nPageWidth + fixedWidth && col > m_nCurrPrintCol)
                 break;
-            CGridCellBase* pCell = GetCell(row, col);
-            if (pCell)
-                pCell->PrintCell(pDC, row, col, rect);
-            if (m_nGridLines == GVL_HORZ || m_nGridLines == GVL_BOTH) {
-                DrawHorzLine(pDC, rect.left, rect.right + 1, rect.bottom);
-                if (row == 0)
-                    DrawHorzLine(pDC, rect.left, rect.right + 1, rect.top);
-            }
-            if (m_nGridLines == GVL_VERT || m_nGridLines == GVL_BOTH) {
-                DrawVertLine(pDC, rect.right, rect.top, rect.bottom + 1);
-                if (col == 0)
-                    DrawVertLine(pDC, rect.left, rect.top, rect.bottom + 1);
-            }
+            PrintCellWithLines(*this, pDC, row, col, rect, row == 0, col == 0);
         }
     }
     pDC->SelectObject(pOldPen);
@@ -129,13 +138,7 @@ void CGridCtrl::PrintColumnRange(CDC* pDC, int nStartColumn, int nStopColumn, in
         for (int row = nStartRow; row <= nStopRow; row++) {
             rect.top = rect.bottom + 1;
             rect.bottom = rect.top + GetRowHeight(row) - 1;
-            CGridCellBase* pCell = GetCell(row, col);
-            if (pCell)
-                pCell->PrintCell(pDC, row, col, rect);
-            if (m_nGridLines == GVL_HORZ || m_nGridLines == GVL_BOTH)
-                DrawHorzLine(pDC, rect.left, rect.right + 1, rect.bottom);
-            if (m_nGridLines == GVL_VERT || m_nGridLines == GVL_BOTH)
-                DrawVertLine(pDC, rect.right, rect.top, rect.bottom + 1);
+            PrintCellWithLines(*this, pDC, row, col, rect, false, false);
         }
         nColumnOffset += width;
     }
@@ -167,13 +170,7 @@ void CGridCtrl::PrintRowButtons(CDC* pDC, CPrintInfo*)
         for (int col = 0; col < m_nFixedCols; col++) {
             rect.left = rect.right + 1;
             rect.right = rect.left + GetColumnWidth(col) - 1;
-            CGridCellBase* pCell = GetCell(row, col);
-            if (pCell)
-                pCell->PrintCell(pDC, row, col, rect);
-            if (m_nGridLines == GVL_HORZ || m_nGridLines == GVL_BOTH)
-                DrawHorzLine(pDC, rect.left, rect.right + 1, rect.bottom);
-            if (m_nGridLines == GVL_VERT || m_nGridLines == GVL_BOTH)
-                DrawVertLine(pDC, rect.right, rect.top, rect.bottom + 1);
+            PrintCellWithLines(*this, pDC, row, col, rect, false, false);
         }
     }
 }

@@ -52,95 +52,44 @@ void CGridModel::DrawGrid(CDC* pDC)
         }
     };
 
-    CRect rect;
+    // One block of cells laid out from (left, top): hidden rows and columns take no
+    // room. With bClip, cells wholly outside the clip box are skipped and the walk
+    // stops past its far edge; the fixed corner is small and always drawn whole.
+    auto drawBlock = [&](int firstRow, int lastRow, int top, int firstCol, int lastCol, int left, bool bClip) {
+        CRect rect;
+        rect.bottom = top - 1;
+        for (int row = firstRow; row <= lastRow; row++) {
+            if (GetRowHeight(row) <= 0)
+                continue;
+            rect.top = rect.bottom + 1;
+            rect.bottom = rect.top + GetRowHeight(row) - 1;
+            if (bClip && rect.top > clipRect.bottom)
+                break;
+            if (bClip && rect.bottom < clipRect.top)
+                continue;
+            rect.right = left - 1;
+            for (int col = firstCol; col <= lastCol; col++) {
+                if (GetColumnWidth(col) <= 0)
+                    continue;
+                rect.left = rect.right + 1;
+                rect.right = rect.left + GetColumnWidth(col) - 1;
+                if (bClip && rect.left > clipRect.right)
+                    break;
+                if (bClip && rect.right < clipRect.left)
+                    continue;
+                drawCell(row, col, rect);
+            }
+        }
+    };
+
     // Fixed corner.
-    rect.bottom = -1;
-    for (int row = 0; row < m_nFixedRows; row++) {
-        if (GetRowHeight(row) <= 0)
-            continue;
-        rect.top = rect.bottom + 1;
-        rect.bottom = rect.top + GetRowHeight(row) - 1;
-        rect.right = -1;
-        for (int col = 0; col < m_nFixedCols; col++) {
-            if (GetColumnWidth(col) <= 0)
-                continue;
-            rect.left = rect.right + 1;
-            rect.right = rect.left + GetColumnWidth(col) - 1;
-            drawCell(row, col, rect);
-        }
-    }
+    drawBlock(0, m_nFixedRows - 1, 0, 0, m_nFixedCols - 1, 0, false);
     // Fixed columns of the visible rows.
-    rect.bottom = nFixedRowHeight - 1;
-    for (int row = minVisibleRow; row <= maxVisibleRow; row++) {
-        if (GetRowHeight(row) <= 0)
-            continue;
-        rect.top = rect.bottom + 1;
-        rect.bottom = rect.top + GetRowHeight(row) - 1;
-        if (rect.top > clipRect.bottom)
-            break;
-        if (rect.bottom < clipRect.top)
-            continue;
-        rect.right = -1;
-        for (int col = 0; col < m_nFixedCols; col++) {
-            if (GetColumnWidth(col) <= 0)
-                continue;
-            rect.left = rect.right + 1;
-            rect.right = rect.left + GetColumnWidth(col) - 1;
-            if (rect.left > clipRect.right)
-                break;
-            if (rect.right < clipRect.left)
-                continue;
-            drawCell(row, col, rect);
-        }
-    }
+    drawBlock(minVisibleRow, maxVisibleRow, nFixedRowHeight, 0, m_nFixedCols - 1, 0, true);
     // Fixed rows over the visible columns.
-    rect.bottom = -1;
-    for (int row = 0; row < m_nFixedRows; row++) {
-        if (GetRowHeight(row) <= 0)
-            continue;
-        rect.top = rect.bottom + 1;
-        rect.bottom = rect.top + GetRowHeight(row) - 1;
-        if (rect.top > clipRect.bottom)
-            break;
-        if (rect.bottom < clipRect.top)
-            continue;
-        rect.right = nFixedColWidth - 1;
-        for (int col = minVisibleCol; col <= maxVisibleCol; col++) {
-            if (GetColumnWidth(col) <= 0)
-                continue;
-            rect.left = rect.right + 1;
-            rect.right = rect.left + GetColumnWidth(col) - 1;
-            if (rect.left > clipRect.right)
-                break;
-            if (rect.right < clipRect.left)
-                continue;
-            drawCell(row, col, rect);
-        }
-    }
+    drawBlock(0, m_nFixedRows - 1, 0, minVisibleCol, maxVisibleCol, nFixedColWidth, true);
     // Scrolling cells.
-    rect.bottom = nFixedRowHeight - 1;
-    for (int row = minVisibleRow; row <= maxVisibleRow; row++) {
-        if (GetRowHeight(row) <= 0)
-            continue;
-        rect.top = rect.bottom + 1;
-        rect.bottom = rect.top + GetRowHeight(row) - 1;
-        if (rect.top > clipRect.bottom)
-            break;
-        if (rect.bottom < clipRect.top)
-            continue;
-        rect.right = nFixedColWidth - 1;
-        for (int col = minVisibleCol; col <= maxVisibleCol; col++) {
-            if (GetColumnWidth(col) <= 0)
-                continue;
-            rect.left = rect.right + 1;
-            rect.right = rect.left + GetColumnWidth(col) - 1;
-            if (rect.left > clipRect.right)
-                break;
-            if (rect.right < clipRect.left)
-                continue;
-            drawCell(row, col, rect);
-        }
-    }
+    drawBlock(minVisibleRow, maxVisibleRow, nFixedRowHeight, minVisibleCol, maxVisibleCol, nFixedColWidth, true);
 
     // Grid lines, once per column and row.
     if (m_nGridLines != GVL_NONE) {

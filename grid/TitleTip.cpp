@@ -12,20 +12,14 @@ CTitleTip::CTitleTip()
     : m_pParentWnd(nullptr), m_dwLastLButtonDown(ULONG_MAX), m_dwDblClickMsecs(::GetDoubleClickTime()),
       m_bCreated(FALSE)
 {
-    HINSTANCE hInst = AfxGetInstanceHandle();
-    WNDCLASSA wndcls;
-    if (::GetClassInfoA(hInst, TITLETIP_CLASSNAME, &wndcls))
-        return;
+    WNDCLASSA wndcls = {};
     wndcls.style = CS_SAVEBITS;
     wndcls.lpfnWndProc = ::DefWindowProcA;
-    wndcls.cbClsExtra = wndcls.cbWndExtra = 0;
-    wndcls.hInstance = hInst;
-    wndcls.hIcon = nullptr;
+    wndcls.hInstance = AfxGetInstanceHandle();
     wndcls.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
     wndcls.hbrBackground = (HBRUSH)(COLOR_INFOBK + 1);
-    wndcls.lpszMenuName = nullptr;
     wndcls.lpszClassName = TITLETIP_CLASSNAME;
-    if (!::RegisterClassA(&wndcls))
+    if (!AfxRegisterClass(&wndcls))   // an already registered class counts as success
         AfxThrowResourceException();
 }
 

@@ -115,8 +115,21 @@ void CPPDrawManager::FillEffect(HDC hDC, int effect, LPCRECT rect, COLORREF begi
     const RECT r = *rect;
     if (r.right <= r.left || r.bottom <= r.top)
         return;
-    const int midX = r.left + (r.right - r.left) / 2;
-    const int midY = r.top + (r.bottom - r.top) / 2;
+    // Two gradients meeting at the middle: first to middle, then middle to last.
+    const auto halves = [&](BOOL horizontal, COLORREF first, COLORREF middle, COLORREF last) {
+        if (horizontal)
+        {
+            const int midX = r.left + (r.right - r.left) / 2;
+            GradientFill(hDC, r.left, r.top, midX, r.bottom, first, middle, TRUE);
+            GradientFill(hDC, midX, r.top, r.right, r.bottom, middle, last, TRUE);
+        }
+        else
+        {
+            const int midY = r.top + (r.bottom - r.top) / 2;
+            GradientFill(hDC, r.left, r.top, r.right, midY, first, middle, FALSE);
+            GradientFill(hDC, r.left, midY, r.right, r.bottom, middle, last, FALSE);
+        }
+    };
     switch (effect)
     {
     case EFFECT_HGRADIENT:
@@ -126,20 +139,16 @@ void CPPDrawManager::FillEffect(HDC hDC, int effect, LPCRECT rect, COLORREF begi
         GradientFill(hDC, r.left, r.top, r.right, r.bottom, begin, end, FALSE);
         break;
     case EFFECT_HCGRADIENT:
-        GradientFill(hDC, r.left, r.top, midX, r.bottom, begin, end, TRUE);
-        GradientFill(hDC, midX, r.top, r.right, r.bottom, end, begin, TRUE);
+        halves(TRUE, begin, end, begin);
         break;
     case EFFECT_VCGRADIENT:
-        GradientFill(hDC, r.left, r.top, r.right, midY, begin, end, FALSE);
-        GradientFill(hDC, r.left, midY, r.right, r.bottom, end, begin, FALSE);
+        halves(FALSE, begin, end, begin);
         break;
     case EFFECT_3HGRADIENT:
-        GradientFill(hDC, r.left, r.top, midX, r.bottom, begin, mid, TRUE);
-        GradientFill(hDC, midX, r.top, r.right, r.bottom, mid, end, TRUE);
+        halves(TRUE, begin, mid, end);
         break;
     case EFFECT_3VGRADIENT:
-        GradientFill(hDC, r.left, r.top, r.right, midY, begin, mid, FALSE);
-        GradientFill(hDC, r.left, midY, r.right, r.bottom, mid, end, FALSE);
+        halves(FALSE, begin, mid, end);
         break;
     case EFFECT_NOISE:
     case EFFECT_DIAGSHADE:

@@ -107,6 +107,8 @@ public:
     static CString GetNextWord(const CString& text, int& index);
     static CString GetParameterString(const CString& text, int& index, TCHAR separator = _T('='),
                                       LPCTSTR stops = _T(" "));
+    // The next name=value pair of a tag's parameters; FALSE past the last one.
+    static BOOL NextAttribute(const CString& params, int& index, CString& name, CString& value);
     static BOOL SearchTag(const CString& text, int& index, const CString& name);
 
     // Value parsers: each returns the default for text it does not know.
@@ -124,6 +126,8 @@ public:
     DWORD GetImageEffectFlags(const CString& letters) const;
     void SetStyleLetters(const CString& letters);
     static void SetStyleTextDecoration(STYLEREC& style, const CString& value);
+    // "transparent" or a colour that makes the text's background opaque.
+    void SetStyleBackground(STYLEREC& style, const CString& value) const;
 
     // The style in force (for the owner's and the tests' inspection).
     STYLEREC& GetCurrentStyle() { return m_defStyle; }
@@ -198,6 +202,9 @@ private:
     static int FindTag(const CString& text, int from, int end, int& tagEnd, CString& name, CString& params);
     SIZE PrepareTable(const CString& text, const TableText& table, TableLayout& layout);
     void DrawTable(const CString& text, const TableText& table, TableLayout& layout, const RECT& rect);
+    // Makes the table's own style current; both passes start from it, so the
+    // sizes measured are the sizes drawn.
+    void SelectTableStyle(const TableText& table);
     void DrawBackgroundImage(HDC hDC, const CString& reference, const RECT& rect);
 
     // Resources.

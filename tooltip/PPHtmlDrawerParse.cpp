@@ -166,6 +166,15 @@ CString CPPHtmlDrawer::GetNextWord(const CString& text, int& index)
     return text.Mid(start, index - start);
 }
 
+BOOL CPPHtmlDrawer::NextAttribute(const CString& params, int& index, CString& name, CString& value)
+{
+    name = GetNextWord(params, index);
+    if (name.IsEmpty())
+        return FALSE;
+    value = GetParameterString(params, index, '=', " ");
+    return TRUE;
+}
+
 CString CPPHtmlDrawer::GetParameterString(const CString& text, int& index, TCHAR separator, LPCTSTR stops)
 {
     if (!IsNextChar(text, index, separator))
@@ -413,6 +422,19 @@ void CPPHtmlDrawer::SetStyleLetters(const CString& letters)
         default: continue;
         }
         on = TRUE;
+    }
+}
+
+void CPPHtmlDrawer::SetStyleBackground(STYLEREC& style, const CString& value) const
+{
+    if (value == "transparent")
+    {
+        style.nBkMode = TRANSPARENT;
+    }
+    else
+    {
+        style.nBkMode = OPAQUE;
+        style.crBkgnd = GetColor(value, style.crBkgnd);
     }
 }
 

@@ -187,17 +187,7 @@ void CPPHtmlDrawer::ApplyCssProperty(STYLEREC& style, const CString& property, c
         else if (property == "color")
             style.crText = GetColor(value, style.crText);
         else if (property == "background-color")
-        {
-            if (value == "transparent")
-            {
-                style.nBkMode = TRANSPARENT;
-            }
-            else
-            {
-                style.nBkMode = OPAQUE;
-                style.crBkgnd = GetColor(value, style.crBkgnd);
-            }
-        }
+            SetStyleBackground(style, value);
         else if (property == "text-decoration")
             SetStyleTextDecoration(style, value);
         else if (property == "vertical-align")
@@ -234,12 +224,9 @@ SIZE CPPHtmlDrawer::SetTableParams(const CString& params, STYLEREC& style)
 {
     SIZE span = {1, 1};
     int i = 0;
-    for (;;)
+    CString name, value;
+    while (NextAttribute(params, i, name, value))
     {
-        const CString name = GetNextWord(params, i);
-        if (name.IsEmpty())
-            break;
-        const CString value = GetParameterString(params, i, '=', " ");
         if (name == "rowspan")
             span.cy = GetLengthUnit(value, span.cy);
         else if (name == "colspan")
@@ -298,12 +285,9 @@ SIZE CPPHtmlDrawer::SetTableParams(const CString& params, STYLEREC& style)
 void CPPHtmlDrawer::SetImageParams(const CString& params, IMAGEPARAMS& ip)
 {
     int i = 0;
-    for (;;)
+    CString name, value;
+    while (NextAttribute(params, i, name, value))
     {
-        const CString name = GetNextWord(params, i);
-        if (name.IsEmpty())
-            break;
-        const CString value = GetParameterString(params, i, '=', " ");
         if (name == "index")
             ip.nIndex = GetLengthUnit(value, ip.nIndex);
         else if (name == "idres")
@@ -351,12 +335,9 @@ int CPPHtmlDrawer::GetTableWidth(const CString& params, int width, int minWidth,
 {
     int result = width;
     int i = 0;
-    for (;;)
+    CString name, value;
+    while (NextAttribute(params, i, name, value))
     {
-        CString name = GetNextWord(params, i);
-        if (name.IsEmpty())
-            break;
-        const CString value = GetParameterString(params, i, '=', " ");
         name.MakeLower();
         if (name != "width")
             continue;

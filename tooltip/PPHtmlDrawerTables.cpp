@@ -21,6 +21,21 @@ int BorderFactor(int style)
     return style == CPPDrawManager::PEN_DOUBLE ? 3 : 1;
 }
 
+// Widens sizes[first, first + count) until they add up to need: the deficit is
+// shared evenly and what does not divide goes to sizes[remainderAt].
+void GrowToCover(std::vector<int>& sizes, int first, int count, long long need, int remainderAt)
+{
+    long long sum = 0;
+    for (int i = first; i < first + count; ++i)
+        sum += sizes[i];
+    if (sum >= need)
+        return;
+    const int deficit = static_cast<int>(need - sum);
+    for (int i = first; i < first + count; ++i)
+        sizes[i] += deficit / count;
+    sizes[remainderAt] += deficit % count;
+}
+
 }  // namespace
 
 SIZE CPPHtmlDrawer::DrawHtmlTable(const CString& text, int start, int end, const RECT& rect, BOOL prepare)
@@ -73,10 +88,7 @@ SIZE CPPHtmlDrawer::PrepareTable(const CString& text, const TableText& table, Ta
     // are dropped with it, so one cell's markup never leaks into the next.
     const STYLEREC tableSaved = m_defStyle;
     const size_t tableDepth = m_arrStack.size();
-    SetDefaultStyle(m_defStyle);
-    ApplyStyleByName(m_defStyle, "table");
-    SetTableParams(table.params, m_defStyle);
-    SelectStyleFont();
+    SelectTableStyle(table);
     const STYLEREC tableStyle = m_defStyle;
 
     for (int r = 0; r < static_cast<int>(table.rows.size()); ++r)
@@ -155,38 +167,14 @@ SIZE CPPHtmlDrawer::PrepareTable(const CString& text, const TableText& table, Ta
             else if (cell.rowSpan > 1)
                 tall.emplace_back(cell.rowSpan, r, c);
         }
-    std::stable_sort(wide.begin(), wide.end(),
-                     [](const auto& a, const auto& b) { return std::get<0>(a) < std::get<0>(b); });
-    std::stable_sort(tall.begin(), tall.end(),
-                     [](const auto& a, const auto& b) { return std::get<0>(a) < std::get<0>(b); });
+    // Narrower spans first, in the order they were met.
+    const auto bySpan = [](const auto& a, const auto& b) { return std::get<0>(a) < std::get<0>(b); };
+    std::stable_sort(wide.begin(), wide.end(), bySpan);
+    std::stable_sort(tall.begin(), tall.end(), bySpan);
     for (const auto& [k, r, c] : wide)
-    {
-        long long sum = 0;
-        for (int i = c; i < c + k; ++i)
-            sum += layout.widths[i];
-        const long long need = layout.Cell(r, c).needWidth;
-        if (sum < need)
-        {
-            const int deficit = static_cast<int>(need - sum);
-            for (int i = c; i < c + k; ++i)
-                layout.widths[i] += deficit / k;
-            layout.widths[c + k - 1] += deficit % k;
-        }
-    }
+        GrowToCover(layout.widths, c, k, layout.Cell(r, c).needWidth, c + k - 1);
     for (const auto& [k, r, c] : tall)
-    {
-        long long sum = 0;
-        for (int i = r; i < r + k; ++i)
-            sum += layout.heights[i];
-        const long long need = layout.Cell(r, c).needHeight;
-        if (sum < need)
-        {
-            const int deficit = static_cast<int>(need - sum);
-            for (int i = r; i < r + k; ++i)
-                layout.heights[i] += deficit / k;
-            layout.heights[r] += deficit % k;
-        }
-    }
+        GrowToCover(layout.heights, r, k, layout.Cell(r, c).needHeight, r);
 
     long long width = 0, height = 0;
     for (int w : layout.widths)
@@ -204,6 +192,14 @@ SIZE CPPHtmlDrawer::PrepareTable(const CString& text, const TableText& table, Ta
     return layout.size;
 }
 
+void CPPHtmlDrawer::SelectTableStyle(const TableText& table)
+{
+    SetDefaultStyle(m_defStyle);
+    ApplyStyleByName(m_defStyle, "table");
+    SetTableParams(table.params, m_defStyle);
+    SelectStyleFont();
+}
+
 void CPPHtmlDrawer::DrawTable(const CString& text, const TableText& table, TableLayout& layout, const RECT& rect)
 {
     const int cols = layout.columns;
@@ -212,10 +208,7 @@ void CPPHtmlDrawer::DrawTable(const CString& text, const TableText& table, Table
         return;
     const STYLEREC tableSaved = m_defStyle;
     const size_t tableDepth = m_arrStack.size();
-    SetDefaultStyle(m_defStyle);
-    ApplyStyleByName(m_defStyle, "table");
-    SetTableParams(table.params, m_defStyle);
-    SelectStyleFont();
+    SelectTableStyle(table);
     const STYLEREC tableStyle = m_defStyle;
 
     RECT box = {rect.left, rect.top, rect.left + layout.size.cx, rect.top + layout.size.cy};

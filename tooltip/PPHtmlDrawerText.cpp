@@ -541,12 +541,9 @@ void CPPHtmlDrawer::DoTag(const CString& tag, POINT& pt, BOOL prepare)
 void CPPHtmlDrawer::DoFontTag(const CString& params)
 {
     int i = 0;
-    for (;;)
+    CString name, value;
+    while (NextAttribute(params, i, name, value))
     {
-        const CString name = GetNextWord(params, i);
-        if (name.IsEmpty())
-            break;
-        const CString value = GetParameterString(params, i, '=', " ");
         if (name == "face")
             m_defStyle.sFaceFont = GetStyleString(value, m_defStyle.sFaceFont);
         else if (name == "size")
@@ -558,17 +555,7 @@ void CPPHtmlDrawer::DoFontTag(const CString& params)
         else if (name == "weight")
             m_defStyle.nWeightFont = GetStyleFontWeight(value, m_defStyle.nWeightFont);
         else if (name == "bkgnd")
-        {
-            if (value == "transparent")
-            {
-                m_defStyle.nBkMode = TRANSPARENT;
-            }
-            else
-            {
-                m_defStyle.nBkMode = OPAQUE;
-                m_defStyle.crBkgnd = GetColor(value, m_defStyle.crBkgnd);
-            }
-        }
+            SetStyleBackground(m_defStyle, value);
     }
 }
 
@@ -577,12 +564,9 @@ void CPPHtmlDrawer::DoLink(const CString& params)
     m_defStyle.nTypeLink = LINK_MESSAGE;
     m_defStyle.sHyperlink.Empty();
     int i = 0;
-    for (;;)
+    CString name, value;
+    while (NextAttribute(params, i, name, value))
     {
-        const CString name = GetNextWord(params, i);
-        if (name.IsEmpty())
-            break;
-        const CString value = GetParameterString(params, i, '=', " ");
         if (name == "href")
         {
             m_defStyle.nTypeLink = LINK_HREF;
@@ -607,12 +591,9 @@ void CPPHtmlDrawer::DoRule(const CString& params, POINT& pt, BOOL prepare)
     int size = rule.nBorderWidth;
     COLORREF color = rule.crText;
     int i = 0;
-    for (;;)
+    CString name, value;
+    while (NextAttribute(params, i, name, value))
     {
-        const CString name = GetNextWord(params, i);
-        if (name.IsEmpty())
-            break;
-        const CString value = GetParameterString(params, i, '=', " ");
         if (name == "width")
         {
             percent = IsPercentValue(value);
@@ -721,12 +702,9 @@ void CPPHtmlDrawer::DoString(const CString& params, POINT& pt, BOOL prepare)
 {
     UINT id = 0;
     int i = 0;
-    for (;;)
+    CString name, value;
+    while (NextAttribute(params, i, name, value))
     {
-        const CString name = GetNextWord(params, i);
-        if (name.IsEmpty())
-            break;
-        const CString value = GetParameterString(params, i, '=', " ");
         if (name == "idres" || name == "iddll")
             id = value.IsEmpty() ? (name == "idres" ? id : 0)
                                  : static_cast<UINT>(std::min(strtoul(value, nullptr, 0), 0xFFFFul));

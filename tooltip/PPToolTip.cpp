@@ -669,14 +669,7 @@ void CPPToolTip::ShowStep()
         }
         return;
     }
-    if (m_nState == STATE_FADING_IN)
-    {
-        if (m_hWnd)
-            KillTimer(kTimerFadeIn);
-        HideStep();
-    }
-    else if (m_nState == STATE_SHOWN)
-        HideStep();
+    HideTip();   // the cursor moved since the tip was asked for
 }
 
 void CPPToolTip::HideStep()

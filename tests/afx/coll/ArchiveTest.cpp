@@ -7,24 +7,6 @@
 #include <functional>
 
 namespace {
-// Bytes written by fn through a storing archive.
-std::string Stored(const std::function<void(CArchive&)>& fn)
-{
-    MemoryFile file;
-    CArchive ar(&file, CArchive::store);
-    fn(ar);
-    ar.Close();
-    return file.Bytes();
-}
-
-std::string Bytes(std::initializer_list<int> values)
-{
-    std::string out;
-    for (int v : values)
-        out += static_cast<char>(v);
-    return out;
-}
-
 // The cause of the CArchiveException that fn throws, -1 when none.
 int ArchiveCause(const std::function<void()>& fn)
 {

@@ -11,23 +11,6 @@
 #include <memory>
 
 namespace {
-std::string Bytes(std::initializer_list<int> values)
-{
-    std::string out;
-    for (int v : values)
-        out += static_cast<char>(v);
-    return out;
-}
-
-std::string Stored(const std::function<void(CArchive&)>& fn)
-{
-    MemoryFile file;
-    CArchive ar(&file, CArchive::store);
-    fn(ar);
-    ar.Close();
-    return file.Bytes();
-}
-
 void Load(const std::string& bytes, const std::function<void(CArchive&)>& fn)
 {
     MemoryFile file(bytes);

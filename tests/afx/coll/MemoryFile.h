@@ -1,9 +1,15 @@
 // A file held in a byte vector, so archive tests see exactly the bytes
-// written and can cut them short at will.
+// written and can cut them short at will; with the helpers the archive tests
+// share to write and compare those bytes.
 #pragma once
 
+#include "afx/Archive.h"
 #include "afx/File.h"
 
+#include <algorithm>
+#include <functional>
+#include <initializer_list>
+#include <string.h>
 #include <string>
 #include <vector>
 
@@ -48,3 +54,22 @@ public:
     size_t pos = 0;
     int writes = 0;
 };
+
+// The bytes given as numbers 0..255, for comparing with what was stored.
+inline std::string Bytes(std::initializer_list<int> values)
+{
+    std::string out;
+    for (int v : values)
+        out += static_cast<char>(v);
+    return out;
+}
+
+// Bytes written by fn through a storing archive.
+inline std::string Stored(const std::function<void(CArchive&)>& fn)
+{
+    MemoryFile file;
+    CArchive ar(&file, CArchive::store);
+    fn(ar);
+    ar.Close();
+    return file.Bytes();
+}

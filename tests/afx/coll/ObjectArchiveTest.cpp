@@ -62,26 +62,9 @@ public:
 IMPLEMENT_SERIAL(CVersioned, CObject, VERSIONABLE_SCHEMA | 2)
 
 namespace {
-std::string Bytes(std::initializer_list<int> values)
-{
-    std::string out;
-    for (int v : values)
-        out += static_cast<char>(v);
-    return out;
-}
-
 std::string Dword(DWORD value)
 {
     return std::string(reinterpret_cast<const char*>(&value), sizeof value);
-}
-
-std::string Stored(const std::function<void(CArchive&)>& fn)
-{
-    MemoryFile file;
-    CArchive ar(&file, CArchive::store);
-    fn(ar);
-    ar.Close();
-    return file.Bytes();
 }
 
 int ArchiveCause(const std::string& bytes, const std::function<void(CArchive&)>& fn)
