@@ -35,6 +35,24 @@ CSize CControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     return bHorz ? CSize(along, across) : CSize(across, along);
 }
 
+CSize CControlBar::CalcDynamicLayout(int, DWORD nMode)
+{
+    return CalcFixedLayout((nMode & LM_STRETCH) != 0, (nMode & LM_HORZ) != 0);
+}
+
+UINT CControlBar::GetDockBarID() const
+{
+    if (m_dwStyle & CBRS_ALIGN_TOP)
+        return AFX_IDW_DOCKBAR_TOP;
+    if (m_dwStyle & CBRS_ALIGN_BOTTOM)
+        return AFX_IDW_DOCKBAR_BOTTOM;
+    if (m_dwStyle & CBRS_ALIGN_LEFT)
+        return AFX_IDW_DOCKBAR_LEFT;
+    if (m_dwStyle & CBRS_ALIGN_RIGHT)
+        return AFX_IDW_DOCKBAR_RIGHT;
+    return AFX_IDW_DOCKBAR_FLOAT;
+}
+
 void CControlBar::SetBarStyle(DWORD dwStyle)
 {
     m_dwStyle = dwStyle;

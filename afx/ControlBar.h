@@ -41,6 +41,15 @@ class CFrameWnd;
 #define CBRS_RIGHT          (CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT)
 #define CBRS_BOTTOM         (CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP)
 
+// Layout modes of CalcDynamicLayout.
+#define LM_STRETCH    0x01
+#define LM_HORZ       0x02
+#define LM_MRUWIDTH   0x04
+#define LM_HORZDOCK   0x08
+#define LM_VERTDOCK   0x10
+#define LM_LENGTHY    0x20
+#define LM_COMMIT     0x40
+
 class CControlBar : public CWnd
 {
     DECLARE_DYNAMIC(CControlBar)
@@ -53,6 +62,9 @@ public:
     // The size the bar wants: along its edge it stretches to the frame
     // (bStretch); across it, its own thickness plus borders.
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
+    // The size for a length (-1: none asked) in a layout mode (LM_*). Docked
+    // bars have the size of their edge, so the default is the fixed layout.
+    virtual CSize CalcDynamicLayout(int nLength, DWORD nMode);
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) = 0;
 
     DWORD GetBarStyle() const { return m_dwStyle; }
@@ -62,6 +74,10 @@ public:
     BOOL IsVisible() const;
     BOOL IsFloating() const { return FALSE; }
     BOOL IsHorzDocked() const { return (m_dwStyle & CBRS_ORIENT_HORZ) != 0; }
+    // Docking is to an edge of the frame, without dock-bar windows: the id
+    // the edge's dock bar would have (AFX_IDW_DOCKBAR_TOP...), or
+    // AFX_IDW_DOCKBAR_FLOAT for a bar at no edge.
+    UINT GetDockBarID() const;
     virtual int GetCount() const { return 0; }
 
     void SetBorders(int cxLeft = 0, int cyTop = 0, int cxRight = 0, int cyBottom = 0);

@@ -126,6 +126,11 @@
 #define ID_COPY_ADWORDS_PHRASE          35056
 #define ID_COPY_ADWORDS_EXACT           35057
 #define ID_RESTORE_FROM_TRAY            33001
+#define ID_MINIMIZE_TO_TRAY             32077
+#define ID_ALWAYS_ON_TOP                32079
+#define ID_FRAME_NO_ACTION              35000   // routed by the frame so it stays enabled; does nothing
+#define ID_DOCUMENT_PROPERTIES          35006
+#define ID_LOG_WINDOW                   35008
 
 // Test commands of the trace-log window's menu (121): each posts sample events.
 #define ID_TRACE_TEST_COMMENT           32774

@@ -34,11 +34,15 @@ void FillSolid(HDC hDC, const RECT& rect, COLORREF color)
 }  // namespace
 
 CPPDrawManager::CPPDrawManager()
-    : m_dib()
+    : m_pens(), m_dib()
 {
 }
 
-CPPDrawManager::~CPPDrawManager() = default;
+CPPDrawManager::~CPPDrawManager()
+{
+    for (const CachedPen& cached : m_pens)
+        DeleteObject(cached.pen);
+}
 
 COLORREF CPPDrawManager::PixelGrayScale(COLORREF color)
 {
@@ -383,7 +387,7 @@ void CPPDrawManager::DrawRectangle(HDC hDC, int left, int top, int right, int bo
     const int w2 = 2 * width;
     const BOOL twice = style == PEN_DOUBLE;
 
-    HPEN pen = CreatePen(PenStyleOf(style), width, light);
+    HPEN pen = GetPen(style, width, light);
     if (!pen)
         return;
     HGDIOBJ oldPen = SelectObject(hDC, pen);
@@ -399,7 +403,7 @@ void CPPDrawManager::DrawRectangle(HDC hDC, int left, int top, int right, int bo
     HPEN darkPen = nullptr;
     if (dark != light)
     {
-        darkPen = CreatePen(PenStyleOf(style), width, dark);
+        darkPen = GetPen(style, width, dark);
         if (darkPen)
             SelectObject(hDC, darkPen);
     }
@@ -413,16 +417,13 @@ void CPPDrawManager::DrawRectangle(HDC hDC, int left, int top, int right, int bo
         LineTo(hDC, x1 + w2, y2 - w2);
     }
     SelectObject(hDC, oldPen);
-    DeleteObject(pen);
-    if (darkPen)
-        DeleteObject(darkPen);
 }
 
 void CPPDrawManager::DrawLine(HDC hDC, int x1, int y1, int x2, int y2, COLORREF color, int style, int width)
 {
     if (!hDC || style == PEN_NULL || width < 1)
         return;
-    HPEN pen = CreatePen(PenStyleOf(style), width, color);
+    HPEN pen = GetPen(style, width, color);
     if (!pen)
         return;
     HGDIOBJ oldPen = SelectObject(hDC, pen);
@@ -444,5 +445,32 @@ void CPPDrawManager::DrawLine(HDC hDC, int x1, int y1, int x2, int y2, COLORREF 
         LineTo(hDC, x2, y2);
     }
     SelectObject(hDC, oldPen);
-    DeleteObject(pen);
+}
+
+HPEN CPPDrawManager::GetPen(int style, int width, COLORREF color)
+{
+    // The pen used last goes to the back, so making another one never frees
+    // a pen the same drawing call still holds.
+    for (size_t i = 0; i < m_pens.size(); ++i)
+    {
+        const CachedPen cached = m_pens[i];
+        if (cached.style == style && cached.width == width && cached.color == color)
+        {
+            m_pens.erase(m_pens.begin() + static_cast<std::ptrdiff_t>(i));
+            m_pens.push_back(cached);
+            return cached.pen;
+        }
+    }
+    HPEN pen = CreatePen(PenStyleOf(style), width, color);
+    if (!pen)
+        return nullptr;
+    // Tables draw every cell's frame with the same few pens; beyond a
+    // handful of them the oldest makes room.
+    if (m_pens.size() >= kMaxPens)
+    {
+        DeleteObject(m_pens.front().pen);
+        m_pens.erase(m_pens.begin());
+    }
+    m_pens.push_back(CachedPen{style, width, color, pen});
+    return pen;
 }

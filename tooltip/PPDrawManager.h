@@ -8,6 +8,8 @@
 #include "afx/Afx.h"
 #include "tooltip/CeXDib.h"
 
+#include <vector>
+
 // Image effect flags, parsed from the letters of an image's "style".
 #define IMAGE_EFFECT_NONE         0x0000
 #define IMAGE_EFFECT_GRAY         0x0001
@@ -124,6 +126,18 @@ public:
 
 private:
     static int PenStyleOf(int borderStyle);
+    // A pen of the cache; never selected anywhere once a drawing call returns.
+    HPEN GetPen(int style, int width, COLORREF color);
+
+    struct CachedPen
+    {
+        int style;
+        int width;
+        COLORREF color;
+        HPEN pen;
+    };
+    static constexpr size_t kMaxPens = 8;
+    std::vector<CachedPen> m_pens;
 
     CCeXDib m_dib;
 };

@@ -2,6 +2,8 @@
 // hand cursor, notifications and the hyperlink hot areas.
 #include "tooltip/PPHtmlDrawer.h"
 
+#include "tooltip/PPLinkOpener.h"
+
 #include <algorithm>
 
 namespace {
@@ -21,7 +23,7 @@ CPPHtmlDrawer::CPPHtmlDrawer()
       m_nHoverIndexLink(-2), m_nCurIndexLink(-1), m_bKeepControlChars(TRUE),
       m_bShadowBlur(TRUE), m_nShadowDx(4), m_nShadowDy(4), m_nShadowDepthX(7), m_nShadowDepthY(7),
       m_nShadowDarkness(50), m_crShadow(RGB(128, 128, 128)),
-      m_tm(), m_pMeasurer(nullptr), m_hDC(nullptr)
+      m_tm(), m_fontCache(), m_pMeasurer(nullptr), m_hDC(nullptr)
 {
     SetDefaultStyle(m_defStyle);
     InitColorNames();
@@ -334,10 +336,21 @@ void CPPHtmlDrawer::JumpToHyperlink(int area)
     const HOTAREA& hot = m_arrHAreas[area];
     if (hot.sHyperlink.IsEmpty())
         return;
-    // Links of type 1 are opened by the window layer; messages go to the
-    // owner's hyperlink target here.
-    if (hot.nLinkType == LINK_MESSAGE)
+    if (hot.nLinkType == LINK_HREF)
+        GotoURL(hot.sHyperlink, SW_SHOW);
+    else if (hot.nLinkType == LINK_MESSAGE)
         SendHyperlinkNotify(reinterpret_cast<WPARAM>(static_cast<LPCTSTR>(hot.sHyperlink)));
+}
+
+INT_PTR CPPHtmlDrawer::GotoURL(LPCTSTR url, int showCommand)
+{
+    // The hand cursor is taken afresh: the page that opens may take the
+    // focus while the cursor is still over the tip.
+    if (m_hLinkCursor)
+        DestroyCursor(m_hLinkCursor);
+    m_hLinkCursor = nullptr;
+    SetDefaultCursor();
+    return PPOpenLink(url, showCommand);
 }
 
 void CPPHtmlDrawer::OnLButtonDown(POINT pt)

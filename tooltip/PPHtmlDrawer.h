@@ -75,6 +75,8 @@ public:
     // Hyperlinks.
     int FindHotArea(int x, int y) const;
     void JumpToHyperlink(int area);
+    // Opens a web or mail link through the shell; other schemes are refused.
+    INT_PTR GotoURL(LPCTSTR url, int showCommand = SW_SHOW);
     void OnLButtonDown(POINT pt);
     BOOL OnSetCursor(POINT pt);
     const std::vector<HOTAREA>& GetHotAreas() const { return m_arrHAreas; }
@@ -136,6 +138,14 @@ public:
     static constexpr int kMaxTableSpan = 1000;
 
 private:
+    struct CssDeclaration
+    {
+        CString property;
+        CString value;
+    };
+    static void ParseCssProperties(const CString& declarations, std::vector<CssDeclaration>& result);
+    void ApplyCssProperty(STYLEREC& style, const CString& property, const CString& value);
+
     // A piece of markup: plain markup or one whole table.
     struct Piece
     {
@@ -172,7 +182,7 @@ private:
     void VerticalAlignText(POINT& pt, int x, int y, int height, BOOL prepare);
     void VerticalAlignImage(POINT& pt, int x, int y, int height, BOOL prepare);
     void GetLineStartX(LONG& x) const;
-    void OutputRun(CString run, POINT& pt, BOOL prepare);
+    void OutputRun(const CString& text, POINT& pt, BOOL prepare);
     void DoTag(const CString& tag, POINT& pt, BOOL prepare);
     void DoFontTag(const CString& params);
     void DoRule(const CString& params, POINT& pt, BOOL prepare);
@@ -236,6 +246,7 @@ private:
     COLORREF m_crShadow;
 
     TEXTMETRIC m_tm;
+    CPPFontCache m_fontCache;       // fonts of the passes over a DC
     CPPTextMeasurer* m_pMeasurer;   // set for the length of a pass
     HDC m_hDC;                      // null while measuring
 
@@ -243,6 +254,7 @@ private:
     std::vector<STYLEREC> m_arrStack;
     std::vector<HOTAREA> m_arrHAreas;
     std::map<CString, CString> m_mapStyles;
+    std::map<CString, std::vector<CssDeclaration>> m_mapParsedStyles;   // read from m_mapStyles
     std::map<CString, COLORREF> m_mapColors;
     std::vector<TableLayout> m_arrTables;
 };

@@ -77,6 +77,7 @@ void CPPHtmlDrawer::SetDefaultStyle(STYLEREC& style)
 void CPPHtmlDrawer::SetCssStyles(LPCTSTR styles)
 {
     m_mapStyles.clear();
+    m_mapParsedStyles.clear();
     if (!styles)
     {
         SetDefaultCssStyles();
@@ -105,6 +106,7 @@ void CPPHtmlDrawer::SetCssStylesFromResource(UINT idString, LPCTSTR dll)
 {
     const CString text = dll ? GetStringFromDll(idString, dll) : GetStringFromResource(idString);
     m_mapStyles.clear();
+    m_mapParsedStyles.clear();
     if (!text.IsEmpty())
         SetCssStyles(text);
 }
@@ -117,6 +119,7 @@ void CPPHtmlDrawer::SetDefaultCssStyles()
 void CPPHtmlDrawer::SetStyleText(const CString& selector, const CString& declarations)
 {
     m_mapStyles[Lower(selector)] = declarations;
+    m_mapParsedStyles.clear();
 }
 
 LPCTSTR CPPHtmlDrawer::GetStyleText(const CString& selector) const
@@ -127,12 +130,23 @@ LPCTSTR CPPHtmlDrawer::GetStyleText(const CString& selector) const
 
 void CPPHtmlDrawer::ApplyStyleByName(STYLEREC& style, const CString& selector)
 {
-    const LPCTSTR text = GetStyleText(selector);
-    if (text)
-        ApplyCssProperties(style, text);
+    // Every tag applies its selector's entry, so an entry is read into
+    // property and value pairs once and kept until the sheet changes.
+    const CString key = Lower(selector);
+    auto parsed = m_mapParsedStyles.find(key);
+    if (parsed == m_mapParsedStyles.end())
+    {
+        std::vector<CssDeclaration> declarations;
+        const auto it = m_mapStyles.find(key);
+        if (it != m_mapStyles.end())
+            ParseCssProperties(it->second, declarations);
+        parsed = m_mapParsedStyles.emplace(key, std::move(declarations)).first;
+    }
+    for (const CssDeclaration& declaration : parsed->second)
+        ApplyCssProperty(style, declaration.property, declaration.value);
 }
 
-void CPPHtmlDrawer::ApplyCssProperties(STYLEREC& style, const CString& declarations)
+void CPPHtmlDrawer::ParseCssProperties(const CString& declarations, std::vector<CssDeclaration>& result)
 {
     const CString text = Lower(declarations);
     int i = 0;
@@ -140,9 +154,24 @@ void CPPHtmlDrawer::ApplyCssProperties(STYLEREC& style, const CString& declarati
     {
         const int start = i;
         SearchEndOfToken(text, i, " :");
-        const CString property = text.Mid(start, i - start);
-        const CString value = GetParameterString(text, i, ':', ";");
+        CssDeclaration declaration;
+        declaration.property = text.Mid(start, i - start);
+        declaration.value = GetParameterString(text, i, ':', ";");
+        result.push_back(declaration);
+    }
+}
 
+void CPPHtmlDrawer::ApplyCssProperties(STYLEREC& style, const CString& declarations)
+{
+    std::vector<CssDeclaration> parsed;
+    ParseCssProperties(declarations, parsed);
+    for (const CssDeclaration& declaration : parsed)
+        ApplyCssProperty(style, declaration.property, declaration.value);
+}
+
+void CPPHtmlDrawer::ApplyCssProperty(STYLEREC& style, const CString& property, const CString& value)
+{
+    {
         if (property == "font-size")
             style.nSizeFont = GetLengthUnit(value, style.nSizeFont, TRUE);
         else if (property == "font-family")

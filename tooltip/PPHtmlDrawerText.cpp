@@ -49,7 +49,7 @@ HBITMAP CopyBitmapCell(HBITMAP source, int index, int cx, int cy)
 
 SIZE CPPHtmlDrawer::PrepareOutput(HDC hDC, LPCTSTR text)
 {
-    CPPDCMeasurer measurer(hDC);
+    CPPDCMeasurer measurer(hDC, &m_fontCache);
     return PrepareOutput(measurer, text);
 }
 
@@ -64,7 +64,7 @@ SIZE CPPHtmlDrawer::PrepareOutput(CPPTextMeasurer& measurer, LPCTSTR text)
 
 void CPPHtmlDrawer::DrawPreparedOutput(HDC hDC, LPCTSTR text, LPCRECT rect)
 {
-    CPPDCMeasurer measurer(hDC);
+    CPPDCMeasurer measurer(hDC, &m_fontCache);
     DrawPreparedOutput(measurer, hDC, text, rect);
 }
 
@@ -78,7 +78,7 @@ void CPPHtmlDrawer::DrawPreparedOutput(CPPTextMeasurer& measurer, HDC hDC, LPCTS
 
 void CPPHtmlDrawer::Draw(HDC hDC, LPCTSTR text, POINT pt)
 {
-    CPPDCMeasurer measurer(hDC);
+    CPPDCMeasurer measurer(hDC, &m_fontCache);
     const SIZE size = PrepareOutput(measurer, text);
     const RECT r = {pt.x, pt.y, pt.x + size.cx + 1, pt.y + size.cy + 1};
     DrawHtml(measurer, hDC, text ? CString(text) : CString(), r, FALSE);
@@ -379,9 +379,16 @@ void CPPHtmlDrawer::ApplyTextTransform(CString& run, int transform)
     }
 }
 
-void CPPHtmlDrawer::OutputRun(CString run, POINT& pt, BOOL prepare)
+void CPPHtmlDrawer::OutputRun(const CString& text, POINT& pt, BOOL prepare)
 {
-    ApplyTextTransform(run, m_defStyle.nTextTransform);
+    // Copied only when a transform changes it.
+    CString transformed;
+    if (m_defStyle.nTextTransform != 0)
+    {
+        transformed = text;
+        ApplyTextTransform(transformed, m_defStyle.nTextTransform);
+    }
+    const CString& run = m_defStyle.nTextTransform != 0 ? transformed : text;
     const SIZE size = m_pMeasurer->GetTextExtent(run, run.GetLength());
     POINT placed;
     VerticalAlignText(placed, pt.x, pt.y, size.cy, prepare);

@@ -20,6 +20,7 @@ BEGIN_MESSAGE_MAP(CButtonST, CButton)
     ON_WM_SETCURSOR()
     ON_WM_GETDLGCODE()
     ON_WM_SYSCOLORCHANGE()
+    ON_WM_CTLCOLOR_REFLECT()
     ON_CONTROL_REFLECT_EX(BN_CLICKED, &CButtonST::OnClicked)
     ON_MESSAGE(BM_SETSTYLE, &CButtonST::OnSetStyle)
     ON_MESSAGE(BM_GETCHECK, &CButtonST::OnGetCheck)
@@ -73,7 +74,7 @@ CButtonST::CButtonST()
       m_bIsFlat(TRUE), m_bMouseOnButton(FALSE), m_bDrawTransparent(FALSE), m_bIsDefault(FALSE),
       m_bIsCheckBox(FALSE), m_byAlign(ST_ALIGN_HORIZ), m_bDrawBorder(TRUE), m_bDrawFlatFocus(FALSE),
       m_crColors(), m_hParentWndMenu(nullptr), m_bMenuDisplayed(FALSE), m_menuPopup(), m_hCursor(nullptr),
-      m_hToolTip(nullptr), m_bAlwaysTrack(TRUE), m_nCheck(0), m_dwToolTipStyle(0), m_szURL(),
+      m_hToolTip(nullptr), m_bAlwaysTrack(TRUE), m_nCheck(0), m_dwToolTipStyle(0), m_szURL(), m_dcBk(), m_bmpBk(), m_pbmpOldBk(nullptr),
       m_csIcons(), m_csBitmaps(), m_csCallbacks(), m_csSounds(), m_bDrawPressed(FALSE), m_bDrawFocused(FALSE)
 {
     SetDefaultColors(FALSE);
@@ -81,6 +82,7 @@ CButtonST::CButtonST()
 
 CButtonST::~CButtonST()
 {
+    FreeBackground();
     FreeResources();
     if (m_hCursor)
         ::DestroyCursor(m_hCursor);
@@ -669,6 +671,7 @@ UINT CButtonST::OnGetDlgCode()
 void CButtonST::OnSysColorChange()
 {
     CButton::OnSysColorChange();
+    FreeBackground();
     SetDefaultColors(TRUE);
 }
 
@@ -821,7 +824,10 @@ void CButtonST::DrawItem(LPDRAWITEMSTRUCT lpDIS)
     m_bDrawPressed = pressed;
     m_bDrawFocused = focused;
     ::SetBkMode(hdc, TRANSPARENT);
-    OnDrawBackground(pDC, &item);
+    if (m_bDrawTransparent)
+        PaintBk(pDC);
+    else
+        OnDrawBackground(pDC, &item);
     OnDrawBorder(pDC, &item);
 
     CString title;
@@ -841,4 +847,82 @@ void CButtonST::DrawItem(LPDRAWITEMSTRUCT lpDIS)
         focus.DeflateRect(3, 3);
         ::DrawFocusRect(hdc, &focus);
     }
+}
+
+// ---------------------------------------------------------------------------
+// Transparent mode
+
+HBRUSH CButtonST::CtlColor(CDC*, UINT)
+{
+    return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+}
+
+DWORD CButtonST::DrawTransparent(BOOL bRepaint)
+{
+    m_bDrawTransparent = TRUE;
+    // The copy is taken again at the next drawing, from where the button is now.
+    FreeBackground();
+    if (bRepaint && m_hWnd)
+        Invalidate();
+    return BTNST_OK;
+}
+
+DWORD CButtonST::SetBk(CDC* pDC)
+{
+    if (!m_bDrawTransparent || !pDC || !pDC->GetSafeHdc())
+        return BTNST_BADPARAM;
+    FreeBackground();
+    CopyParentBackground(pDC);
+    return BTNST_OK;
+}
+
+void CButtonST::FreeBackground()
+{
+    if (m_dcBk.GetSafeHdc() && m_pbmpOldBk)
+        ::SelectObject(m_dcBk, m_pbmpOldBk);
+    m_pbmpOldBk = nullptr;
+    m_bmpBk.DeleteObject();
+    m_dcBk.DeleteDC();
+}
+
+void CButtonST::CopyParentBackground(CDC* pDC)
+{
+    HWND parent = m_hWnd ? ::GetParent(m_hWnd) : nullptr;
+    if (!parent)
+        return;
+    CRect rc;
+    ::GetClientRect(m_hWnd, &rc);
+    CRect place;
+    ::GetWindowRect(m_hWnd, &place);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<LPPOINT>(&place), 2);
+
+    HDC source = pDC ? pDC->GetSafeHdc() : ::GetDC(parent);
+    if (!source)
+        return;
+    HDC copy = ::CreateCompatibleDC(source);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(source, rc.Width(), rc.Height());
+    if (copy && bitmap) {
+        m_dcBk.Attach(copy);
+        m_bmpBk.Attach(bitmap);
+        m_pbmpOldBk = static_cast<HBITMAP>(::SelectObject(copy, bitmap));
+        ::BitBlt(copy, 0, 0, rc.Width(), rc.Height(), source, place.left, place.top, SRCCOPY);
+    } else {
+        if (bitmap)
+            ::DeleteObject(bitmap);
+        if (copy)
+            ::DeleteDC(copy);
+    }
+    if (!pDC)
+        ::ReleaseDC(parent, source);
+}
+
+void CButtonST::PaintBk(CDC* pDC)
+{
+    if (!m_dcBk.GetSafeHdc())
+        CopyParentBackground(nullptr);
+    if (!m_dcBk.GetSafeHdc())
+        return;
+    CRect rc;
+    ::GetClientRect(m_hWnd, &rc);
+    ::BitBlt(pDC->GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), m_dcBk, 0, 0, SRCCOPY);
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "afx/BasicCtrls.h"
+#include "afx/DC.h"
 #include "controls/menu/BCMenu.h"
 
 class CButtonST : public CButton
@@ -51,6 +52,12 @@ public:
     void SetTooltipText(int nText, BOOL bActivate = TRUE);
     void ActivateTooltip(BOOL bEnable = TRUE);
     DWORD SizeToContent();
+    // Transparent mode: the button draws over a copy of its parent's
+    // background instead of filling. SetBk takes a fresh copy from the given
+    // DC of the parent (BTNST_BADPARAM when not transparent or no DC).
+    DWORD DrawTransparent(BOOL bRepaint = FALSE);
+    DWORD SetBk(CDC* pDC);
+    BOOL IsTransparent() const { return m_bDrawTransparent; }
 
     BOOL IsMouseOver() const { return m_bMouseOnButton; }
     BOOL IsCheckBox() const { return m_bIsCheckBox; }
@@ -89,12 +96,17 @@ protected:
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg UINT OnGetDlgCode();
     afx_msg void OnSysColorChange();
+    afx_msg HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
     afx_msg LRESULT OnSetStyle(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetCheck(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSetCheck(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     void FreeResources(BOOL bCheckForNULL = TRUE);
+    // Copies the parent's background under the button from pDC (its client DC when null).
+    void CopyParentBackground(CDC* pDC);
+    void FreeBackground();
+    void PaintBk(CDC* pDC);
     void CancelHover();
     void PrepareImageRect(BOOL bHasTitle, RECT* rpItem, CRect* rpTitle, BOOL bIsPressed, DWORD dwWidth, DWORD dwHeight, CRect* rpImage);
     void PlaySlot(int nSlot);
@@ -127,6 +139,10 @@ protected:
     int m_nCheck;
     DWORD m_dwToolTipStyle;
     char m_szURL[PathBufferSize];
+    // The copy of the parent's background under the button (transparent mode).
+    CDC m_dcBk;
+    CBitmap m_bmpBk;
+    HBITMAP m_pbmpOldBk;
     STRUCT_ICONS m_csIcons[2];
     STRUCT_BITMAPS m_csBitmaps[2];
     STRUCT_CALLBACK m_csCallbacks;

@@ -74,7 +74,7 @@ void cdxCDynamicWnd::DetachLayout()
     m_Map.RemoveAll();
     if (m_pSizeIcon) {
         if (::IsWindow(m_pSizeIcon->GetSafeHwnd()))
-            ::DestroyWindow(m_pSizeIcon->GetSafeHwnd());
+            m_pSizeIcon->DestroyWindow();
         delete m_pSizeIcon;
         m_pSizeIcon = nullptr;
     }

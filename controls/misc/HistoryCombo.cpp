@@ -18,11 +18,6 @@ CHistoryCombo::CHistoryCombo(BOOL bAllowSortStyle)
 {
 }
 
-BOOL CHistoryCombo::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-{
-    return CWnd::Create("COMBOBOX", nullptr, dwStyle, rect, pParentWnd, nID);
-}
-
 BOOL CHistoryCombo::PreCreateWindow(CREATESTRUCT& cs)
 {
     // A sorted list would lose the most-recent-first order.

@@ -13,9 +13,6 @@ class CHistoryCombo : public CComboBox
 public:
     explicit CHistoryCombo(BOOL bAllowSortStyle = FALSE);
 
-    // Created through the window layer, so PreCreateWindow drops CBS_SORT.
-    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-
     // Adds at the top (see CHistoryStore::AddItem); returns 0.
     int AddString(LPCTSTR lpszString);
     CString LoadHistory(LPCTSTR lpszSection, LPCTSTR lpszKeyPrefix, BOOL bSaveRestoreLastCurrent = TRUE,

@@ -2,6 +2,8 @@
 // copies of addresses and sound names, and the tooltip it makes.
 #include "controls/buttons/ButtonST.h"
 
+#include "afx/DC.h"
+
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
@@ -92,7 +94,7 @@ protected:
     }
 
     // The colour at the bitmap's centre after drawing in the given state.
-    COLORREF DrawAndSample(UINT itemState)
+    COLORREF DrawAndSample(UINT itemState, int x = 30, int y = 20)
     {
         HDC screen = ::GetDC(nullptr);
         HDC mem = ::CreateCompatibleDC(screen);
@@ -106,7 +108,7 @@ protected:
         dis.itemState = itemState;
         m_button.DrawItem(&dis);
         // No caption: the 16-pixel image is centred, offset by 1 when pressed.
-        COLORREF c = ::GetPixel(mem, 30, 20);
+        COLORREF c = ::GetPixel(mem, x, y);
         ::SelectObject(mem, old);
         ::DeleteObject(target);
         ::DeleteDC(mem);
@@ -142,6 +144,43 @@ TEST_F(ButtonWindow, TooltipIsMadeOnFirstUseWithBalloonStyle)
     m_button.SetTooltipText("Again");
     EXPECT_EQ(1, ::SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0));
     EXPECT_EQ(400, ::SendMessageA(tip, TTM_GETMAXTIPWIDTH, 0, 0));
+}
+
+TEST_F(ButtonWindow, TransparentModeDrawsTheParentsBackgroundUnderTheButton)
+{
+    // A parent surface: green, with a red square under the button's top-left corner.
+    HDC screen = ::GetDC(nullptr);
+    CDC parentDC;
+    parentDC.Attach(::CreateCompatibleDC(screen));
+    HBITMAP surface = ::CreateCompatibleBitmap(screen, 200, 100);
+    ::ReleaseDC(nullptr, screen);
+    HGDIOBJ old = ::SelectObject(parentDC, surface);
+    RECT all = {0, 0, 200, 100}, corner = {10, 10, 20, 20};
+    HBRUSH green = ::CreateSolidBrush(RGB(0, 160, 0)), red = ::CreateSolidBrush(RGB(220, 0, 0));
+    ::FillRect(parentDC, &all, green);
+    ::FillRect(parentDC, &corner, red);
+
+    EXPECT_EQ(static_cast<DWORD>(CButtonST::BTNST_BADPARAM), m_button.SetBk(&parentDC));   // not transparent yet
+    m_button.SetFlat(TRUE, FALSE);
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), DrawAndSample(0));
+
+    EXPECT_EQ(0u, m_button.DrawTransparent());
+    EXPECT_EQ(static_cast<DWORD>(CButtonST::BTNST_BADPARAM), m_button.SetBk(nullptr));
+    EXPECT_EQ(0u, m_button.SetBk(&parentDC));
+    EXPECT_EQ(RGB(0, 160, 0), DrawAndSample(0));
+    EXPECT_EQ(RGB(220, 0, 0), DrawAndSample(0, 5, 5));
+    EXPECT_EQ(RGB(0, 160, 0), DrawAndSample(0, 15, 15));
+
+    // Reflected WM_CTLCOLOR answers the hollow brush, so the parent paints nothing there.
+    LRESULT brush = 0;
+    EXPECT_TRUE(m_button.OnChildNotify(WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(static_cast<HDC>(parentDC)),
+                                       reinterpret_cast<LPARAM>(m_button.m_hWnd), &brush));
+    EXPECT_EQ(reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH)), brush);
+
+    ::SelectObject(parentDC, old);
+    ::DeleteObject(surface);
+    ::DeleteObject(green);
+    ::DeleteObject(red);
 }
 
 } // namespace
