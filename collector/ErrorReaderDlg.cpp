@@ -10,21 +10,22 @@ const char NoFileText[] = "No file";
 const int ButtonIconSize = 16;
 }
 
-IMPLEMENT_DYNAMIC(CErrorReaderDlg, CDialog)
+IMPLEMENT_DYNAMIC(CErrorReaderDlg, CBaseDlg)
 
-BEGIN_MESSAGE_MAP(CErrorReaderDlg, CDialog)
+BEGIN_MESSAGE_MAP(CErrorReaderDlg, CBaseDlg)
 END_MESSAGE_MAP()
 
 CErrorReaderDlg::CErrorReaderDlg(CWnd* pParent)
-    : CDialog(IDD_ERROR_READER, pParent), m_strSettingsName("CErrorReaderDlg")
+    : CBaseDlg(IDD_ERROR_READER, pParent), m_btnOK(), m_editReport()
 {
+    m_strSettingsName = "CErrorReaderDlg";
 }
 
 CErrorReaderDlg::~CErrorReaderDlg() = default;
 
 void CErrorReaderDlg::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
+    CBaseDlg::DoDataExchange(pDX);
     DDX_Control(pDX, IDOK, m_btnOK);
     DDX_Control(pDX, IDC_REPORT_TEXT, m_editReport);
 }
@@ -41,7 +42,7 @@ CString CErrorReaderDlg::ReadLastReport()
 
 BOOL CErrorReaderDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CBaseDlg::OnInitDialog();
     m_btnOK.SetIconFromResource(IDI_CLOSE, ButtonIconSize, ButtonIconSize);
     m_btnOK.EnableBalloonTooltip();
     m_btnOK.SetTooltipText("Close this dialog");

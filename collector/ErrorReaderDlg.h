@@ -4,10 +4,10 @@
 #pragma once
 
 #include "afx/BasicCtrls.h"
-#include "afx/Dialog.h"
+#include "framework/dialogs/BaseDlg.h"
 #include "controls/buttons/ButtonST.h"
 
-class CErrorReaderDlg : public CDialog
+class CErrorReaderDlg : public CBaseDlg
 {
     DECLARE_DYNAMIC(CErrorReaderDlg)
 public:
@@ -17,7 +17,6 @@ public:
     // The report's text, or "No file".
     static CString ReadLastReport();
 
-    CString m_strSettingsName;
     CButtonST m_btnOK;
     CEdit m_editReport;
 

@@ -9,13 +9,14 @@
 #include "collector/ExportFormat.h"
 #include "collector/LexifernDoc.h"
 #include "collector/SettingsDialog.h"
+#include "controls/dialogs/FileDialogST.h"
 #include "controls/menu/BCMenu.h"
 #include "framework/app/BasedApp.h"
+#include "framework/frame/MenuRouting.h"
 #include "framework/util/ClipboardFunctions.h"
 #include "resources/resource.h"
 
 #include <algorithm>
-#include <commdlg.h>
 
 namespace {
 CMainFrame* g_frame = nullptr;
@@ -39,7 +40,9 @@ const int ExportBarButtonWidth = 35;
 const BYTE DropDownButtonStyle = TBSTYLE_DROPDOWN | BTNS_SHOWTEXT;
 
 const int MillisecondsPerMinute = 60000;
-// The save dialog: overwrite prompt and multiple selection (explorer look).
+const int MenuImageSize = 16;
+// The save dialog: overwrite prompt and multiple selection (the dialog adds
+// the explorer look).
 const DWORD ExportDialogFlags = OFN_OVERWRITEPROMPT | OFN_ALLOWMULTISELECT;
 }
 
@@ -48,9 +51,9 @@ int ClampAutoSaveMinutes(int minutes)
     return std::min(std::max(minutes, AutoSaveMinMinutes), AutoSaveMaxMinutes);
 }
 
-IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
+IMPLEMENT_DYNCREATE(CMainFrame, CBasedMainFrame)
 
-BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
+BEGIN_MESSAGE_MAP(CMainFrame, CBasedMainFrame)
     ON_WM_CREATE()
     ON_COMMAND(ID_PROGRAM_SETTINGS, &CMainFrame::OnProgramSettings)
     ON_WM_CLOSE()
@@ -84,8 +87,11 @@ CMainFrame* GetMainFrame()
     return g_frame;
 }
 
-CMainFrame::CMainFrame() : m_nAutoSavePeriod(0)
+CMainFrame::CMainFrame() : m_wndExportCopyBar(), m_nAutoSavePeriod(0)
 {
+    // The program's menus and bars use 16-pixel images (the base's are 32).
+    SetMenuIconSize(MenuImageSize);
+    m_nImageSize = MenuImageSize;
     g_frame = this;
 }
 
@@ -97,7 +103,7 @@ CMainFrame::~CMainFrame()
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
-    if (!CFrameWnd::PreCreateWindow(cs))
+    if (!CBasedMainFrame::PreCreateWindow(cs))
         return FALSE;
     cs.style = FrameStyle;
     cs.lpszName = FrameTitle;
@@ -118,6 +124,11 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         !m_wndStatusBar.SetIndicators(StatusIndicators, sizeof StatusIndicators / sizeof StatusIndicators[0]))
         return -1;
     EnableDocking(CBRS_ALIGN_ANY);
+    if (CBasedMainFrame::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    // The framework's main toolbar stays hidden: the Export/Copy bar takes
+    // its place.
+    ShowControlBar(&m_wndToolBar, FALSE, FALSE);
     // A missing Export/Copy bar leaves the menu's commands working.
     CreateExportCopyToolBar();
 
@@ -170,7 +181,7 @@ void CMainFrame::OnClose()
 {
     KillTimer(AutoSaveTimerId);
     m_nAutoSavePeriod = 0;
-    CFrameWnd::OnClose();
+    CBasedMainFrame::OnClose();
 }
 
 void CMainFrame::OnTimer(UINT_PTR nIDEvent)
@@ -252,19 +263,10 @@ void CMainFrame::OnToolbarDropDown(NMHDR* pNMHDR, LRESULT* pResult)
 
 BOOL CMainFrame::AskExportPath(const ExportCommandInfo& info, const CString& lastPath, CString& path)
 {
-    char file[MAX_PATH + 1] = "";
-    lstrcpynA(file, lastPath, sizeof file);
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = m_hWnd;
-    ofn.lpstrFilter = info.pszFilter;
-    ofn.lpstrFile = file;
-    ofn.nMaxFile = sizeof file;
-    ofn.lpstrDefExt = info.pszExtension;
-    ofn.Flags = ExportDialogFlags | OFN_EXPLORER;
-    if (!::GetSaveFileNameA(&ofn))
+    CFileDialogST dialog(FALSE, info.pszExtension, lastPath, ExportDialogFlags, info.pszFilter, this);
+    if (dialog.DoModal() != IDOK)
         return FALSE;
-    path = file;
+    path = dialog.GetPathName();
     return TRUE;
 }
 

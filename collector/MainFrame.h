@@ -4,8 +4,7 @@
 // the periodic auto-save of the document.
 #pragma once
 
-#include "afx/FrameWnd.h"
-#include "afx/StatusBar.h"
+#include "framework/frame/BasedMainFrame.h"
 #include "collector/ToolBar24.h"
 
 class BCMenu;
@@ -27,7 +26,7 @@ const UINT ExportCopyBarId = 135;
 const int ExportButtonIndex = 9;
 const int CopyButtonIndex = 10;
 
-class CMainFrame : public CFrameWnd
+class CMainFrame : public CBasedMainFrame
 {
     DECLARE_DYNCREATE(CMainFrame)
 public:
@@ -92,8 +91,6 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 
-    // The frame base will own the status bar; until then the frame does.
-    CStatusBar m_wndStatusBar;
     CToolBar24 m_wndExportCopyBar;
     UINT m_nAutoSavePeriod;
 };

@@ -13,19 +13,16 @@ namespace {
 const int DefaultSaveMinutes = 10;
 }
 
-IMPLEMENT_DYNAMIC(CSettingPageGeneral, CDialog)
+IMPLEMENT_DYNAMIC(CSettingPageGeneral, CBaseDlg)
 
-BEGIN_MESSAGE_MAP(CSettingPageGeneral, CDialog)
+BEGIN_MESSAGE_MAP(CSettingPageGeneral, CBaseDlg)
     ON_BN_CLICKED(IDC_AUTO_SAVE, &CSettingPageGeneral::OnAutoSave)
 END_MESSAGE_MAP()
 
 CSettingPageGeneral::CSettingPageGeneral(CWnd* pParent)
-    : CDialog(IDD_SETTING_PAGE_GENERAL, pParent),
-      m_strSettingsName("CSettingPageGeneral"),
-      m_bShowTips(TRUE),
-      m_bKeepLog(TRUE),
-      m_bAutoSave(FALSE)
+    : CBaseDlg(IDD_SETTING_PAGE_GENERAL, pParent), m_bShowTips(TRUE), m_bKeepLog(TRUE), m_bAutoSave(FALSE)
 {
+    m_strSettingsName = "CSettingPageGeneral";
     if (CWinApp* app = AfxGetApp()) {
         // The tip's own key says "don't show" when nonzero.
         m_bShowTips = app->GetProfileInt("Tip", "StartUp", 0) == 0;
@@ -38,7 +35,7 @@ CSettingPageGeneral::~CSettingPageGeneral() = default;
 
 void CSettingPageGeneral::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
+    CBaseDlg::DoDataExchange(pDX);
     DDX_Check(pDX, IDC_SHOW_TIPS, m_bShowTips);
     DDX_Check(pDX, IDC_KEEP_LOG, m_bKeepLog);
     DDX_Check(pDX, IDC_AUTO_SAVE, m_bAutoSave);
@@ -48,7 +45,7 @@ void CSettingPageGeneral::DoDataExchange(CDataExchange* pDX)
 
 BOOL CSettingPageGeneral::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CBaseDlg::OnInitDialog();
     int minutes = DefaultSaveMinutes;
     if (CWinApp* app = AfxGetApp())
         minutes = static_cast<int>(app->GetProfileInt("Settings", "m_iSaveTime", DefaultSaveMinutes));

@@ -6,10 +6,10 @@
 #pragma once
 
 #include "afx/BasicCtrls.h"
-#include "afx/Dialog.h"
+#include "framework/dialogs/BaseDlg.h"
 #include "afx/RangeCtrls.h"
 
-class CSettingPageGeneral : public CDialog
+class CSettingPageGeneral : public CBaseDlg
 {
     DECLARE_DYNAMIC(CSettingPageGeneral)
 public:
@@ -17,9 +17,8 @@ public:
     ~CSettingPageGeneral() override;
 
     // Stores the page into the profile and the running program.
-    virtual BOOL SaveSettings();
+    BOOL SaveSettings() override;
 
-    CString m_strSettingsName;
     BOOL m_bShowTips;
     BOOL m_bKeepLog;
     BOOL m_bAutoSave;

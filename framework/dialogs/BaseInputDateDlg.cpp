@@ -9,13 +9,19 @@ const UINT DateTemplateId = 231;
 
 const char CBaseInputDateDlg::PickerFormat[] = "dddd : dd - MMMM - yyyy  ---  (HH : mm : ss)";
 
-IMPLEMENT_DYNAMIC(CBaseInputDateDlg, CDialog)
+IMPLEMENT_DYNAMIC(CBaseInputDateDlg, CBaseDlg)
 
-BEGIN_MESSAGE_MAP(CBaseInputDateDlg, CDialog)
+BEGIN_MESSAGE_MAP(CBaseInputDateDlg, CBaseDlg)
 END_MESSAGE_MAP()
 
+BEGIN_DYNAMIC_MAP(CBaseInputDateDlg, CBaseDlg)
+    DYNAMIC_MAP_ENTRY(InputDatePickerId, ModeStretch, ModeStretch)
+    DYNAMIC_MAP_ENTRY(IDOK, ModeMove, ModeMove)
+    DYNAMIC_MAP_ENTRY(IDCANCEL, ModeMove, ModeMove)
+END_DYNAMIC_MAP()
+
 CBaseInputDateDlg::CBaseInputDateDlg(COleDateTime initial, CString caption, CWnd* pParent)
-    : CDialog(DateTemplateId, pParent),
+    : CBaseDlg(DateTemplateId, pParent),
       m_dtInitial(initial),
       m_dtChosen(),
       m_timeChosen(),
@@ -27,7 +33,7 @@ CBaseInputDateDlg::~CBaseInputDateDlg() = default;
 
 void CBaseInputDateDlg::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
+    CBaseDlg::DoDataExchange(pDX);
     DDX_Control(pDX, InputDatePickerId, m_picker);
     DDX_Control(pDX, IDOK, m_btnOK);
     DDX_Control(pDX, IDCANCEL, m_btnCancel);
@@ -35,7 +41,7 @@ void CBaseInputDateDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CBaseInputDateDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CBaseDlg::OnInitDialog();
     DecorateInputButtons(m_btnOK, m_btnCancel);
     SetWindowText(m_strCaption);
     m_picker.SetFormat(PickerFormat);
@@ -50,5 +56,5 @@ void CBaseInputDateDlg::OnOK()
     SYSTEMTIME st;
     if (m_dtChosen.GetAsSystemTime(st))
         m_timeChosen = CTime(st);
-    CDialog::OnOK();
+    CBaseDlg::OnOK();
 }

@@ -4,12 +4,12 @@
 #pragma once
 
 #include "afx/DateTimeCtrl.h"
-#include "afx/Dialog.h"
+#include "framework/dialogs/BaseDlg.h"
 #include "afx/OleDateTime.h"
 #include "afx/Time.h"
 #include "controls/buttons/ButtonST.h"
 
-class CBaseInputDateDlg : public CDialog
+class CBaseInputDateDlg : public CBaseDlg
 {
     DECLARE_DYNAMIC(CBaseInputDateDlg)
 public:
@@ -33,4 +33,5 @@ protected:
     void OnOK() override;
 
     DECLARE_MESSAGE_MAP()
+    DECLARE_DYNAMIC_MAP()
 };

@@ -5,10 +5,10 @@
 #pragma once
 
 #include "afx/BasicCtrls.h"
-#include "afx/Dialog.h"
+#include "framework/dialogs/BaseDlg.h"
 #include "controls/buttons/ButtonST.h"
 
-class CBaseInputStringDlg : public CDialog
+class CBaseInputStringDlg : public CBaseDlg
 {
     DECLARE_DYNAMIC(CBaseInputStringDlg)
 public:
@@ -28,4 +28,5 @@ protected:
     void OnOK() override;
 
     DECLARE_MESSAGE_MAP()
+    DECLARE_DYNAMIC_MAP()
 };
