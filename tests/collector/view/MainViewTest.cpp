@@ -1,0 +1,472 @@
+// The main view in a window: layout, the request triggers and their busy
+// state, Back and selection, answers, and the Basket kept in agreement with
+// its file. Workers and message boxes are replaced by recorders.
+#include "collector/CollectorMessages.h"
+#include "collector/GetSuggestionThread.h"
+#include "collector/LexifernApp.h"
+#include "collector/LexifernView.h"
+#include "afx/FrameWnd.h"
+#include "resources/resource.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+class TestApp : public CLexifernApp
+{
+public:
+    int DoMessageBox(LPCTSTR, UINT, UINT) override { return IDOK; }
+    int WaitCursors() const { return m_nWaitCursorCount; }
+};
+
+class TestView : public CLexifernView
+{
+public:
+    std::vector<CString> started;
+    BOOL startSucceeds = TRUE;
+    int connectionFailures = 0;
+    std::vector<CString> warnings;
+    CString basketPath;
+    CString customTerms;
+
+    // Makes the protected handlers reachable as the message map reaches them.
+    using CLexifernView::FillSuggestionList;
+    using CLexifernView::GetKeywordText;
+
+protected:
+    BOOL StartSuggestionThread(const CString& keyword) override
+    {
+        started.push_back(keyword);
+        return startSucceeds;
+    }
+    CString GetBasketPath() override { return basketPath; }
+    BOOL AskCustomTerms(LPCTSTR, CString& text) override
+    {
+        text = customTerms;
+        return TRUE;
+    }
+    void ShowConnectionFailure() override { ++connectionFailures; }
+    void ShowBasketWriteWarning(const CString& reason) override { warnings.push_back(reason); }
+};
+
+// A keyword box that reports every text change to its parent, the view's own
+// changes included, as some systems' combo boxes do.
+WNDPROC g_comboProc = nullptr;
+LRESULT CALLBACK NoisyComboProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = CallWindowProcA(g_comboProc, hwnd, message, wParam, lParam);
+    if (message == WM_SETTEXT) {
+        HWND parent = GetParent(hwnd);
+        SendMessageA(parent, WM_COMMAND, MAKEWPARAM(IDC_KEYWORD, CBN_EDITCHANGE), reinterpret_cast<LPARAM>(hwnd));
+        SendMessageA(parent, WM_COMMAND, MAKEWPARAM(IDC_KEYWORD, EN_CHANGE), reinterpret_cast<LPARAM>(hwnd));
+    }
+    return result;
+}
+
+std::string ReadFile(const CString& path)
+{
+    std::ifstream in(static_cast<LPCTSTR>(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Runs the thread's messages for a while (timers included).
+void Pump(DWORD ms)
+{
+    const DWORD start = GetTickCount();
+    MSG msg;
+    while (GetTickCount() - start < ms) {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(5);
+    }
+}
+
+class MainViewTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        INITCOMMONCONTROLSEX icc = { sizeof icc, ICC_WIN95_CLASSES };
+        InitCommonControlsEx(&icc);
+        app = new TestApp;
+        AfxWinInit(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOWNORMAL);
+        app->SetRegistryKey("Tarnwick");
+        profileKey = CString("Software\\Tarnwick\\") + app->m_pszProfileName;
+        RegDeleteTreeA(HKEY_CURRENT_USER, profileKey);
+
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        folder.Format("%slexifern-view-%lu\\", temp, GetCurrentProcessId());
+        CreateDirectoryA(folder, nullptr);
+        DeleteFileA(folder + "Basket.txt");
+
+        frame = new CFrameWnd;
+        ASSERT_TRUE(frame->Create(nullptr, "view test", WS_OVERLAPPEDWINDOW, CRect(0, 0, 1000, 760)));
+        view = new TestView;
+        view->basketPath = folder + "Basket.txt";
+    }
+
+    // Creates the view's window at a client size and runs its initial update.
+    void CreateView(int cx = 900, int cy = 650)
+    {
+        ASSERT_TRUE(view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, cx, cy), frame,
+                                 AFX_IDW_PANE_FIRST, nullptr));
+        view->OnInitialUpdate();
+    }
+
+    void TearDown() override
+    {
+        if (frame->GetSafeHwnd())
+            frame->DestroyWindow();
+        while (app->WaitCursors() > 0)
+            app->DoWaitCursor(-1);
+        delete app;
+        DeleteFileA(folder + "Basket.txt");
+        RemoveDirectoryA(folder);
+        RegDeleteTreeA(HKEY_CURRENT_USER, profileKey);
+    }
+
+    CRect ControlRect(int id)
+    {
+        CRect rect;
+        view->GetDlgItem(id)->GetWindowRect(&rect);
+        view->ScreenToClient(&rect);
+        return rect;
+    }
+
+    void TypeKeyword(const char* text)
+    {
+        view->m_wndKeyword.SetWindowText(text);
+        view->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_KEYWORD, CBN_EDITCHANGE),
+                          reinterpret_cast<LPARAM>(view->m_wndKeyword.GetSafeHwnd()));
+    }
+
+    void ClickGo()
+    {
+        view->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_GO, BN_CLICKED),
+                          reinterpret_cast<LPARAM>(view->GetDlgItem(IDC_GO)->GetSafeHwnd()));
+    }
+
+    void Fill(std::initializer_list<const char*> keywords)
+    {
+        CStringArray suggestions, counts;
+        for (const char* keyword : keywords) {
+            suggestions.Add(keyword);
+            counts.Add("7");
+        }
+        view->FillSuggestionList(suggestions, counts);
+    }
+
+    CString BasketBox()
+    {
+        CString text;
+        view->m_wndBasket.GetWindowText(text);
+        return text;
+    }
+
+    std::string Keywords()
+    {
+        std::string joined;
+        for (int i = 0; i < view->m_arrKeywords.GetSize(); ++i)
+            joined += std::string(i ? "|" : "") + static_cast<LPCTSTR>(view->m_arrKeywords[i]);
+        return joined;
+    }
+
+    MSG KeyDown(HWND target)
+    {
+        MSG msg = {};
+        msg.hwnd = target;
+        msg.message = WM_KEYDOWN;
+        msg.wParam = VK_RETURN;
+        return msg;
+    }
+
+    TestApp* app = nullptr;
+    CString profileKey;
+    CString folder;
+    CFrameWnd* frame = nullptr;
+    TestView* view = nullptr;
+};
+}
+
+TEST_F(MainViewTest, LaysOutTheControlsByTheViewSize)
+{
+    CreateView(900, 650);
+    CRect client;
+    view->GetClientRect(&client);
+    ASSERT_EQ(CSize(900, 650), client.Size());
+    EXPECT_EQ(CSize(442, 650 - 258), ControlRect(IDC_SUGGESTIONS).Size());
+    EXPECT_EQ(CSize(900 - 367, 650 - 210), ControlRect(IDC_BASKET).Size());
+    for (int id : { IDC_CHECK_CUSTOM, IDC_UNCHECK_ALL, IDC_CHECK_ALL, IDC_SETTINGS })
+        EXPECT_EQ(625, ControlRect(id).top) << id;
+    EXPECT_EQ(CPoint(900 - 257, 625), ControlRect(IDC_GET_NEW_VERSION).TopLeft());
+    EXPECT_EQ(CPoint(900 - 86, 625), ControlRect(IDC_HELP_BUTTON).TopLeft());
+    EXPECT_EQ(900 - 79, ControlRect(IDC_SAVE_BASKET).left);
+    EXPECT_EQ(900 - 143, ControlRect(IDC_COPY_BASKET).left);
+
+    // The 600 x 400 view of the design notes.
+    view->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(600, 400));
+    EXPECT_EQ(CSize(442, 142), ControlRect(IDC_SUGGESTIONS).Size());
+    EXPECT_EQ(CSize(233, 190), ControlRect(IDC_BASKET).Size());
+    EXPECT_EQ(375, ControlRect(IDC_CHECK_ALL).top);
+}
+
+TEST_F(MainViewTest, ListHasTwoColumnsAndCheckBoxes)
+{
+    CreateView();
+    EXPECT_TRUE(view->m_wndList.GetExtendedStyle() & LVS_EX_CHECKBOXES);
+    EXPECT_EQ(static_cast<DWORD>(LVS_REPORT), view->m_wndList.GetStyle() & LVS_TYPEMASK);
+    EXPECT_TRUE(view->m_wndList.GetStyle() & LVS_SINGLESEL);
+    LVCOLUMNA column = {};
+    column.mask = LVCF_FMT | LVCF_WIDTH;
+    ASSERT_TRUE(ListView_GetColumn(view->m_wndList.GetSafeHwnd(), 1, &column));
+    EXPECT_EQ(100, column.cx);
+    EXPECT_EQ(LVCFMT_RIGHT, column.fmt & LVCFMT_JUSTIFYMASK);
+    ASSERT_TRUE(ListView_GetColumn(view->m_wndList.GetSafeHwnd(), 0, &column));
+    EXPECT_GT(column.cx, 100);
+    EXPECT_EQ(LVCFMT_LEFT, column.fmt & LVCFMT_JUSTIFYMASK);
+}
+
+TEST_F(MainViewTest, EnterRunsGoOutsideTheBasketAndWithoutModifiers)
+{
+    CreateView();
+    view->m_wndKeyword.SetWindowText("seed");
+    HWND keywordEdit = ::GetWindow(view->m_wndKeyword.GetSafeHwnd(), GW_CHILD);
+    ASSERT_TRUE(keywordEdit);
+
+    // Enter in the Basket box is a line break for the box.
+    MSG inBasket = KeyDown(view->m_wndBasket.GetSafeHwnd());
+    if (!view->PreTranslateMessage(&inBasket)) {
+        TranslateMessage(&inBasket);
+        DispatchMessageA(&inBasket);
+    }
+    Pump(20);
+    EXPECT_EQ("\r\n", BasketBox());
+    EXPECT_FALSE(view->IsRequestArmed());
+
+    // Shift+Enter in the keyword box starts nothing.
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    MSG shifted = KeyDown(keywordEdit);
+    view->PreTranslateMessage(&shifted);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    EXPECT_FALSE(view->IsRequestArmed());
+
+    // Plain Enter in the keyword box is Go: swallowed, a request armed, the
+    // keyword remembered in the drop-down history and the profile.
+    MSG plain = KeyDown(keywordEdit);
+    EXPECT_TRUE(view->PreTranslateMessage(&plain));
+    EXPECT_TRUE(view->IsRequestArmed());
+    EXPECT_EQ(1, view->m_wndKeyword.GetCount());
+    EXPECT_EQ("seed", AfxGetApp()->GetProfileString("CLexifernView", "m_wndKeyword", ""));
+}
+
+TEST_F(MainViewTest, TriggersWithin100MsStartOneRequestAndEveryBusyStateEnds)
+{
+    CreateView();
+    for (const char* typed : { "c", "ca", "car", "cars", "carsh" })
+        TypeKeyword(typed);
+    EXPECT_EQ(1, view->GetBusyRequests());
+    EXPECT_EQ(1, app->WaitCursors());
+    EXPECT_EQ(30, view->m_wndProgress.GetPos());
+    Pump(300);
+    ASSERT_EQ(1u, view->started.size());
+    EXPECT_EQ("carsh", view->started[0]);
+    EXPECT_FALSE(view->IsRequestArmed());
+
+    // Two Go presses 200 ms apart start two requests.
+    ClickGo();
+    Pump(200);
+    ClickGo();
+    Pump(200);
+    EXPECT_EQ(3u, view->started.size());
+    EXPECT_EQ(3, view->GetBusyRequests());
+    EXPECT_EQ(3, app->WaitCursors());
+    EXPECT_EQ(3, view->m_arrHistory.GetSize());
+
+    // Each answer ends one busy state.
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(PostSuggestionResult(view->GetSafeHwnd(), "carsh", "[[\"carshop\",\"5 results\",\"0\"]]"));
+    Pump(50);
+    EXPECT_EQ(0, view->GetBusyRequests());
+    EXPECT_EQ(0, app->WaitCursors());
+    EXPECT_EQ(100, view->m_wndProgress.GetPos());
+    ASSERT_EQ(1, view->m_wndList.GetItemCount());
+    EXPECT_EQ("carshop", view->m_wndList.GetItemText(0, 0));
+    EXPECT_EQ("5", view->m_wndList.GetItemText(0, 1));
+}
+
+TEST_F(MainViewTest, AWorkerThatCannotStartUndoesTheBusyState)
+{
+    CreateView();
+    view->startSucceeds = FALSE;
+    TypeKeyword("x");
+    Pump(250);
+    EXPECT_EQ(1u, view->started.size());
+    EXPECT_EQ(0, view->GetBusyRequests());
+    EXPECT_EQ(0, app->WaitCursors());
+    // An empty keyword box arms nothing at all.
+    TypeKeyword("");
+    ClickGo();
+    EXPECT_FALSE(view->IsRequestArmed());
+}
+
+TEST_F(MainViewTest, BackAndSelectionChangeTheKeywordWithoutARequest)
+{
+    CreateView();
+    view->m_wndKeyword.SetWindowText("second");
+    HWND combo = view->m_wndKeyword.GetSafeHwnd();
+    g_comboProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(combo, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NoisyComboProc)));
+    view->m_arrHistory.Add("first");
+    view->m_arrHistory.Add("second");
+    view->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BACK, BN_CLICKED),
+                      reinterpret_cast<LPARAM>(view->GetDlgItem(IDC_BACK)->GetSafeHwnd()));
+    EXPECT_EQ("first", view->GetKeywordText());
+    EXPECT_FALSE(view->IsRequestArmed());
+
+    Fill({ "row one", "row two" });
+    view->m_wndList.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    EXPECT_EQ("row two", view->GetKeywordText());
+    EXPECT_FALSE(view->IsRequestArmed());
+    EXPECT_EQ("", BasketBox());
+
+    // A double click on the row asks for it.
+    NMHDR click = { view->m_wndList.GetSafeHwnd(), IDC_SUGGESTIONS, static_cast<UINT>(NM_DBLCLK) };
+    view->SendMessage(WM_NOTIFY, IDC_SUGGESTIONS, reinterpret_cast<LPARAM>(&click));
+    EXPECT_TRUE(view->IsRequestArmed());
+    SetWindowLongPtrA(combo, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_comboProc));
+}
+
+TEST_F(MainViewTest, CheckingARowKeepsBoxFileAndKeywordsTogether)
+{
+    CreateView();
+    Fill({ "beta", "alpha" });
+    view->m_wndList.SetCheck(0, TRUE);
+    view->m_wndList.SetCheck(1, TRUE);
+    EXPECT_EQ("alpha\r\nbeta", BasketBox());
+    EXPECT_EQ("alpha\r\nbeta", ReadFile(view->basketPath));
+    EXPECT_EQ("alpha|beta", Keywords());
+
+    view->m_wndList.SetCheck(0, FALSE);
+    EXPECT_EQ("alpha", BasketBox());
+    EXPECT_EQ("alpha", ReadFile(view->basketPath));
+    EXPECT_EQ("alpha", Keywords());
+
+    view->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_UNCHECK_ALL, BN_CLICKED), 0);
+    EXPECT_EQ("", BasketBox());
+    EXPECT_EQ("", ReadFile(view->basketPath));
+    EXPECT_EQ("", Keywords());
+}
+
+TEST_F(MainViewTest, RefillMirrorsTheBasketWithoutAddingToIt)
+{
+    app->m_bSortBasket = FALSE;
+    app->m_bDedupeBasket = FALSE;
+    CreateView();
+    view->m_wndBasket.SetWindowText("b\r\na");
+    Fill({ "a", "b", "c" });
+    EXPECT_TRUE(view->m_wndList.GetCheck(0));
+    EXPECT_TRUE(view->m_wndList.GetCheck(1));
+    EXPECT_FALSE(view->m_wndList.GetCheck(2));
+    // Neither duplicated nor reordered, and nothing written.
+    EXPECT_EQ("b\r\na", BasketBox());
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(view->basketPath));
+    // Case matters.
+    Fill({ "A" });
+    EXPECT_FALSE(view->m_wndList.GetCheck(0));
+}
+
+TEST_F(MainViewTest, AnUnwritableBasketFileWarnsOnceAndTheBoxKeepsTheText)
+{
+    view->basketPath = folder + "missing\\Basket.txt";
+    CreateView();
+    Fill({ "one", "two" });
+    view->m_wndList.SetCheck(0, TRUE);
+    view->m_wndList.SetCheck(1, TRUE);
+    EXPECT_EQ("one\r\ntwo", BasketBox());
+    EXPECT_EQ("one|two", Keywords());
+    ASSERT_EQ(1u, view->warnings.size());
+    EXPECT_NE(-1, view->warnings[0].Find("Basket.txt"));
+}
+
+TEST_F(MainViewTest, StartUpLoadsTheBasketFileAsItStands)
+{
+    {
+        std::ofstream out(static_cast<LPCTSTR>(folder + "Basket.txt"), std::ios::binary);
+        out << "z  z\r\n\r\na";
+    }
+    CreateView();
+    EXPECT_EQ("z  z\r\n\r\na", BasketBox());
+    EXPECT_EQ("z  z|a", Keywords());
+}
+
+TEST_F(MainViewTest, AnswersThatFailOrGoMissingKeepTheList)
+{
+    CreateView();
+    Fill({ "kept" });
+    TypeKeyword("k");
+    Pump(250);
+    ASSERT_TRUE(PostSuggestionResult(view->GetSafeHwnd(), "k", "<Not Parsed>"));
+    Pump(50);
+    EXPECT_EQ(1, view->connectionFailures);
+    EXPECT_EQ(1, view->m_wndList.GetItemCount());
+
+    TypeKeyword("k2");
+    Pump(250);
+    view->SendMessage(WM_SUGGESTION_RESULT, 0, 0);
+    EXPECT_EQ(1, view->m_wndList.GetItemCount());
+    EXPECT_EQ(0, view->GetBusyRequests());
+    EXPECT_EQ(0, app->WaitCursors());
+
+    // An empty answer empties and disables the list.
+    view->SendMessage(WM_SUGGESTION_RESULT, 0, reinterpret_cast<LPARAM>(CopyToGlobalBlock("")));
+    EXPECT_EQ(0, view->m_wndList.GetItemCount());
+    EXPECT_FALSE(view->m_wndList.IsWindowEnabled());
+}
+
+TEST_F(MainViewTest, CheckCustomChecksRowsHoldingAnyTerm)
+{
+    CreateView();
+    Fill({ "red car", "shop", "cart", "bike", "Car" });
+    view->customTerms = "car\r\nshop";
+    view->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CHECK_CUSTOM, BN_CLICKED), 0);
+    EXPECT_TRUE(view->m_wndList.GetCheck(0));
+    EXPECT_TRUE(view->m_wndList.GetCheck(1));
+    EXPECT_TRUE(view->m_wndList.GetCheck(2));
+    EXPECT_FALSE(view->m_wndList.GetCheck(3));
+    EXPECT_FALSE(view->m_wndList.GetCheck(4));
+    EXPECT_EQ("cart\r\nred car\r\nshop", BasketBox());
+
+    view->customTerms = "";
+    view->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_UNCHECK_ALL, BN_CLICKED), 0);
+    view->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CHECK_CUSTOM, BN_CLICKED), 0);
+    EXPECT_EQ("", BasketBox());
+}
+
+TEST_F(MainViewTest, CopyPutsTheBasketTextOnTheClipboard)
+{
+    OleInitialize(nullptr);
+    CreateView();
+    view->m_wndBasket.SetWindowText("one\r\n\xE0\xE1");
+    view->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_COPY_BASKET, BN_CLICKED), 0);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    HANDLE data = GetClipboardData(CF_TEXT);
+    ASSERT_TRUE(data);
+    EXPECT_STREQ("one\r\n\xE0\xE1", static_cast<const char*>(GlobalLock(data)));
+    GlobalUnlock(data);
+    EmptyClipboard();
+    CloseClipboard();
+    OleUninitialize();
+}
