@@ -10,8 +10,8 @@ const CStringArray* GetBasketKeywords()
 {
     if (g_override)
         return g_override;
-    // The view's keyword array joins here once the view carries it.
-    return nullptr;
+    CLexifernView* view = GetMainView();
+    return view ? &view->m_arrKeywords : nullptr;
 }
 
 void SetBasketKeywordsOverride(const CStringArray* keywords)
