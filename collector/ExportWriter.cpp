@@ -8,8 +8,17 @@ void CExportFileWriter::WriteAll(LPCSTR data, int length)
     file.OpenWrite();
     // One block rather than the text writer's byte at a time: scrambling is
     // off for exports, so the bytes on disk are the same.
-    file.WriteBlock(data, static_cast<DWORD>(length));
-    file.Close();
+    try {
+        file.WriteBlock(data, static_cast<DWORD>(length));
+        file.Close();
+    } catch (const CString&) {
+        // The file was truncated when opened: a short write would leave a
+        // cut-off export that looks whole.
+        if (file.IsOpen())
+            file.Close();
+        ::DeleteFileA(m_strPath);
+        throw;
+    }
 }
 
 BOOL ExportKeywords(int format, const CStringArray& keywords, CExportWriter& writer,

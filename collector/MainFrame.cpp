@@ -1,7 +1,22 @@
 #include "collector/MainFrame.h"
 
+#include "afx/CmdUI.h"
 #include "afx/Menu.h"
+#include "afx/WinApp.h"
+#include "collector/BasketKeywords.h"
+#include "collector/ErrorReaderDlg.h"
+#include "collector/ExportAndCopy.h"
+#include "collector/ExportFormat.h"
+#include "collector/LexifernDoc.h"
+#include "collector/SettingsDialog.h"
+#include "controls/dialogs/FileDialogST.h"
+#include "controls/menu/BCMenu.h"
+#include "framework/app/BasedApp.h"
+#include "framework/frame/MenuRouting.h"
+#include "framework/util/ClipboardFunctions.h"
 #include "resources/resource.h"
+
+#include <algorithm>
 
 namespace {
 CMainFrame* g_frame = nullptr;
@@ -10,11 +25,61 @@ CMainFrame* g_frame = nullptr;
 // maximise boxes; no document name in the caption.
 const DWORD FrameStyle = 0x00CF0000;
 const char FrameTitle[] = "Quillmoss";
+
+const UINT StatusIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+
+// The Export/Copy bar: a flat list bar, gripper, tool tips, dynamic size.
+const DWORD ExportBarCtrlStyle = TBSTYLE_FLAT | TBSTYLE_LIST;
+const DWORD ExportBarStyle = WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | CBRS_GRIPPER | CBRS_TOP |
+                             CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC;
+const COLORREF ExportBarMask = RGB(255, 0, 255);
+const int ExportBarImageSize = 16;
+const int ExportBarHeight = 24;
+const int ExportBarButtonWidth = 35;
+// Only the two drop-down buttons show text (mixed buttons).
+const BYTE DropDownButtonStyle = TBSTYLE_DROPDOWN | BTNS_SHOWTEXT;
+
+const int MillisecondsPerMinute = 60000;
+const int MenuImageSize = 16;
+// The save dialog: overwrite prompt and multiple selection (the dialog adds
+// the explorer look).
+const DWORD ExportDialogFlags = OFN_OVERWRITEPROMPT | OFN_ALLOWMULTISELECT;
 }
 
-IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
+int ClampAutoSaveMinutes(int minutes)
+{
+    return std::min(std::max(minutes, AutoSaveMinMinutes), AutoSaveMaxMinutes);
+}
 
-BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
+IMPLEMENT_DYNCREATE(CMainFrame, CBasedMainFrame)
+
+BEGIN_MESSAGE_MAP(CMainFrame, CBasedMainFrame)
+    ON_WM_CREATE()
+    ON_COMMAND(ID_PROGRAM_SETTINGS, &CMainFrame::OnProgramSettings)
+    ON_WM_CLOSE()
+    ON_WM_TIMER()
+    ON_COMMAND(ID_ERROR_REPORT, &CMainFrame::OnErrorReport)
+    // The button faces do nothing; having both handlers keeps them enabled.
+    ON_COMMAND(ID_EXPORT_DROPDOWN, &CMainFrame::OnExportButton)
+    ON_UPDATE_COMMAND_UI(ID_EXPORT_DROPDOWN, &CMainFrame::OnUpdateExportButton)
+    ON_COMMAND(ID_COPY_DROPDOWN, &CMainFrame::OnCopyButton)
+    ON_UPDATE_COMMAND_UI(ID_COPY_DROPDOWN, &CMainFrame::OnUpdateCopyButton)
+    ON_NOTIFY(TBN_DROPDOWN, ExportCopyBarId, &CMainFrame::OnToolbarDropDown)
+    ON_COMMAND(ID_EXPORT_HTML, &CMainFrame::OnExportTohtmlfile)
+    ON_COMMAND(ID_EXPORT_TEXT, &CMainFrame::OnExportTotextfile)
+    ON_COMMAND(ID_EXPORT_CSV, &CMainFrame::OnExportTocsvfile)
+    ON_COMMAND(ID_EXPORT_EXCEL, &CMainFrame::OnExportToexcel)
+    ON_COMMAND(ID_EXPORT_METATAG, &CMainFrame::OnExportTometatag)
+    ON_COMMAND(ID_EXPORT_ADWORDS_BROAD, &CMainFrame::OnExportToAdwordsBroadMatch)
+    ON_COMMAND(ID_EXPORT_ADWORDS_EXACT, &CMainFrame::OnExportToAdwordsExactMatch)
+    ON_COMMAND(ID_EXPORT_ADWORDS_PHRASE, &CMainFrame::OnExportTotAdwordsPhraseMatch)
+    ON_COMMAND(ID_COPY_TEXT, &CMainFrame::OnCopyAsText)
+    ON_COMMAND(ID_COPY_HTML_TABLE, &CMainFrame::OnCopyAsHtmlTable)
+    ON_COMMAND(ID_COPY_CSV, &CMainFrame::OnCopyAsCsvList)
+    ON_COMMAND(ID_COPY_METATAG, &CMainFrame::OnCopyAsMetaTag)
+    ON_COMMAND(ID_COPY_ADWORDS_BROAD, &CMainFrame::OnCopyAsText)
+    ON_COMMAND(ID_COPY_ADWORDS_EXACT, &CMainFrame::OnCopyAsExactMatch)
+    ON_COMMAND(ID_COPY_ADWORDS_PHRASE, &CMainFrame::OnCopyAsPhraseMatch)
 END_MESSAGE_MAP()
 
 CMainFrame* GetMainFrame()
@@ -22,8 +87,11 @@ CMainFrame* GetMainFrame()
     return g_frame;
 }
 
-CMainFrame::CMainFrame()
+CMainFrame::CMainFrame() : m_wndExportCopyBar(), m_nAutoSavePeriod(0)
 {
+    // The program's menus and bars use 16-pixel images (the base's are 32).
+    SetMenuIconSize(MenuImageSize);
+    m_nImageSize = MenuImageSize;
     g_frame = this;
 }
 
@@ -35,7 +103,7 @@ CMainFrame::~CMainFrame()
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
-    if (!CFrameWnd::PreCreateWindow(cs))
+    if (!CBasedMainFrame::PreCreateWindow(cs))
         return FALSE;
     cs.style = FrameStyle;
     cs.lpszName = FrameTitle;
@@ -47,3 +115,205 @@ void CMainFrame::InstallMainMenu()
     // The frame's menu comes with the document template's resources.
     DrawMenuBar();
 }
+
+int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) ||
+        !m_wndStatusBar.SetIndicators(StatusIndicators, sizeof StatusIndicators / sizeof StatusIndicators[0]))
+        return -1;
+    EnableDocking(CBRS_ALIGN_ANY);
+    if (CBasedMainFrame::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    // The framework's main toolbar stays hidden: the Export/Copy bar takes
+    // its place.
+    ShowControlBar(&m_wndToolBar, FALSE, FALSE);
+    // A missing Export/Copy bar leaves the menu's commands working.
+    CreateExportCopyToolBar();
+
+    ShowWindow(SW_SHOW);
+    SetForegroundWindow();
+    SetFocus();
+
+    // Started whatever the switch says; the first tick with the switch off
+    // stops it.
+    if (CBasedApp* app = GetBasedApp())
+        app->m_iSaveTime = ArmAutoSaveTimer(app->m_iSaveTime);
+    else
+        ArmAutoSaveTimer(10);
+    return 0;
+}
+
+BOOL CMainFrame::CreateExportCopyToolBar()
+{
+    if (!m_wndExportCopyBar.CreateEx(this, ExportBarCtrlStyle, ExportBarStyle, CRect(0, 0, 0, 0), ExportCopyBarId))
+        return FALSE;
+    if (!m_wndExportCopyBar.LoadToolBar(IDR_TOOLBAR_EXPORTCOPY))
+        return FALSE;
+    m_wndExportCopyBar.LoadToolBarImages(IDR_TOOLBAR_EXPORTCOPY, ExportBarMask, ExportBarImageSize);
+    m_wndExportCopyBar.SendMessage(TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS | TBSTYLE_EX_MIXEDBUTTONS);
+
+    m_wndExportCopyBar.SetButtonStyle(ExportButtonIndex,
+                                      m_wndExportCopyBar.GetButtonStyle(ExportButtonIndex) | DropDownButtonStyle);
+    m_wndExportCopyBar.SetButtonStyle(CopyButtonIndex,
+                                      m_wndExportCopyBar.GetButtonStyle(CopyButtonIndex) | DropDownButtonStyle);
+    m_wndExportCopyBar.SetButtonText(CopyButtonIndex, "Copy");
+    m_wndExportCopyBar.SetButtonText(ExportButtonIndex, "Export");
+
+    m_wndExportCopyBar.SetHeight(ExportBarHeight);
+    m_wndExportCopyBar.SetSizes(CSize(ExportBarButtonWidth, ExportBarHeight),
+                                CSize(ExportBarImageSize, ExportBarImageSize));
+    return TRUE;
+}
+
+int CMainFrame::ArmAutoSaveTimer(int minutes)
+{
+    int armed = ClampAutoSaveMinutes(minutes);
+    KillTimer(AutoSaveTimerId);
+    m_nAutoSavePeriod = static_cast<UINT>(armed) * MillisecondsPerMinute;
+    if (!SetTimer(AutoSaveTimerId, m_nAutoSavePeriod, nullptr))
+        m_nAutoSavePeriod = 0;
+    return armed;
+}
+
+void CMainFrame::OnClose()
+{
+    KillTimer(AutoSaveTimerId);
+    m_nAutoSavePeriod = 0;
+    CBasedMainFrame::OnClose();
+}
+
+void CMainFrame::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent == AutoSaveTimerId) {
+        CBasedApp* app = GetBasedApp();
+        if (!app || !app->m_bAutoSaveEnable) {
+            // Stays off until the settings page arms it again.
+            KillTimer(AutoSaveTimerId);
+            m_nAutoSavePeriod = 0;
+        } else if (CLexifernDoc* doc = GetLexifernDoc()) {
+            if (doc->IsModified()) {
+                // A failed save is silent: the document stays modified and
+                // the next tick tries again.
+                try {
+                    doc->OnSaveDocument(doc->GetPathName());
+                } catch (CException* e) {
+                    e->Delete();
+                } catch (...) {
+                }
+            }
+        }
+    }
+    Default();
+}
+
+void CMainFrame::OnProgramSettings()
+{
+    CSettingsDialog dialog(nullptr);
+    dialog.DoModal();
+}
+
+void CMainFrame::OnErrorReport()
+{
+    CErrorReaderDlg dialog(nullptr);
+    dialog.DoModal();
+}
+
+void CMainFrame::OnExportButton() {}
+void CMainFrame::OnUpdateExportButton(CCmdUI*) {}
+void CMainFrame::OnCopyButton() {}
+void CMainFrame::OnUpdateCopyButton(CCmdUI*) {}
+
+CMenu* CMainFrame::LoadDropDownMenu(UINT buttonCommand, BCMenu& menu)
+{
+    UINT menuId;
+    if (buttonCommand == ID_COPY_DROPDOWN)
+        menuId = IDR_MENU_COPY;
+    else if (buttonCommand == ID_EXPORT_DROPDOWN)
+        menuId = IDR_MENU_EXPORT;
+    else
+        return nullptr;
+    if (!menu.LoadMenu(menuId))
+        return nullptr;
+    return menu.GetSubMenu(0);
+}
+
+void CMainFrame::OnToolbarDropDown(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    const NMTOOLBAR* toolbar = reinterpret_cast<const NMTOOLBAR*>(pNMHDR);
+    int buttonIndex;
+    if (toolbar->iItem == ID_COPY_DROPDOWN)
+        buttonIndex = CopyButtonIndex;
+    else if (toolbar->iItem == ID_EXPORT_DROPDOWN)
+        buttonIndex = ExportButtonIndex;
+    else
+        return;
+
+    CRect rect;
+    m_wndExportCopyBar.GetItemRect(buttonIndex, &rect);
+    m_wndExportCopyBar.ClientToScreen(&rect);
+
+    BCMenu menu;
+    if (CMenu* popup = LoadDropDownMenu(static_cast<UINT>(toolbar->iItem), menu))
+        popup->TrackPopupMenu(TPM_RIGHTBUTTON, rect.left, rect.bottom, this);
+    menu.DestroyMenu();
+}
+
+BOOL CMainFrame::AskExportPath(const ExportCommandInfo& info, const CString& lastPath, CString& path)
+{
+    CFileDialogST dialog(FALSE, info.pszExtension, lastPath, ExportDialogFlags, info.pszFilter, this);
+    if (dialog.DoModal() != IDOK)
+        return FALSE;
+    path = dialog.GetPathName();
+    return TRUE;
+}
+
+void CMainFrame::RunExport(int format, const CString& path)
+{
+    CExportAndCopy dialog(0, nullptr);
+    dialog.m_nExportFormat = format;
+    dialog.m_strPath = path;
+    dialog.DoModal();
+}
+
+void CMainFrame::ExportBasket(UINT commandId)
+{
+    const ExportCommandInfo* info = FindExportCommand(commandId);
+    CWinApp* app = AfxGetApp();
+    if (!info || !app)
+        return;
+    CString lastPath = app->GetProfileString(g_szExportSection, info->pszHandler, info->pszProposedName);
+    CString path;
+    if (!AskExportPath(*info, lastPath, path))
+        return;
+    app->WriteProfileString(g_szExportSection, info->pszHandler, path);
+    RunExport(info->nFormat, path);
+}
+
+void CMainFrame::CopyBasket(UINT commandId)
+{
+    const CopyCommandInfo* info = FindCopyCommand(commandId);
+    const CStringArray* keywords = GetBasketKeywords();
+    if (!info || !keywords)
+        return;
+    // An empty Basket gives an empty text, which leaves the clipboard as it was.
+    SetClipboardText(BuildCopyText(info->nFormat, *keywords));
+}
+
+void CMainFrame::OnExportTohtmlfile() { ExportBasket(ID_EXPORT_HTML); }
+void CMainFrame::OnExportTotextfile() { ExportBasket(ID_EXPORT_TEXT); }
+void CMainFrame::OnExportTocsvfile() { ExportBasket(ID_EXPORT_CSV); }
+void CMainFrame::OnExportToexcel() { ExportBasket(ID_EXPORT_EXCEL); }
+void CMainFrame::OnExportTometatag() { ExportBasket(ID_EXPORT_METATAG); }
+void CMainFrame::OnExportToAdwordsBroadMatch() { ExportBasket(ID_EXPORT_ADWORDS_BROAD); }
+void CMainFrame::OnExportToAdwordsExactMatch() { ExportBasket(ID_EXPORT_ADWORDS_EXACT); }
+void CMainFrame::OnExportTotAdwordsPhraseMatch() { ExportBasket(ID_EXPORT_ADWORDS_PHRASE); }
+
+void CMainFrame::OnCopyAsText() { CopyBasket(ID_COPY_TEXT); }
+void CMainFrame::OnCopyAsHtmlTable() { CopyBasket(ID_COPY_HTML_TABLE); }
+void CMainFrame::OnCopyAsCsvList() { CopyBasket(ID_COPY_CSV); }
+void CMainFrame::OnCopyAsMetaTag() { CopyBasket(ID_COPY_METATAG); }
+void CMainFrame::OnCopyAsExactMatch() { CopyBasket(ID_COPY_ADWORDS_EXACT); }
+void CMainFrame::OnCopyAsPhraseMatch() { CopyBasket(ID_COPY_ADWORDS_PHRASE); }

@@ -19,6 +19,26 @@
 #define IDD_LEXIFERN_FORM               101
 #define IDD_LOG_WINDOW                  130     // the trace-log window's form
 #define IDD_TRACE_NOTE                  132
+#define IDD_SETTING_PAGE_GENERAL        112     // general options page
+#define IDD_ERROR_READER                126     // last crash report
+#define IDD_SETTINGS                    129     // the two Basket options
+#define IDD_INPUT_STRING                133     // one line of text
+#define IDD_EXPORT_PROGRESS             137     // export progress
+#define IDD_INPUT_DATE                  231     // a date and time
+
+// Controls of the small dialogs above.
+#define IDC_EXPORT_PROGRESS             1002
+#define IDC_SORT_BASKET                 1009
+#define IDC_DEDUPE_BASKET               1010
+#define IDC_SHOW_TIPS                   1003
+#define IDC_KEEP_LOG                    1006
+#define IDC_AUTO_SAVE                   1010
+#define IDC_MINUTES_LABEL               1047
+#define IDC_SAVE_MINUTES                1055
+#define IDC_SAVE_MINUTES_SPIN           1058
+#define IDC_INPUT_DATE                  1179
+#define IDC_REPORT_TEXT                 1208
+#define IDC_INPUT_TEXT                  1208
 
 // Controls of the trace-log window (template 130) and the note (template 132).
 #define IDC_TRACE_LIST                  1000

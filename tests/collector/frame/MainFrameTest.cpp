@@ -1,0 +1,305 @@
+// The program's main frame after a real start-up: caption, status bar, the
+// Export/Copy bar and its drop-down menus, the auto-save timer, the copy
+// commands, and the settings and error-report dialogs it opens.
+#include "collector/BasketKeywords.h"
+#include "collector/ErrorReaderDlg.h"
+#include "collector/LexifernApp.h"
+#include "collector/MainFrame.h"
+#include "collector/SettingPageGeneral.h"
+#include "collector/SettingsDialog.h"
+#include "controls/menu/BCMenu.h"
+#include "framework/crash/ExceptionReport.h"
+#include "resources/resource.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace {
+const char ProfileKey[] = "Software\\Tarnwick\\Lexifern";
+
+class TestApp : public CLexifernApp
+{
+public:
+    int DoMessageBox(LPCTSTR, UINT, UINT) override { return IDOK; }
+
+protected:
+    BOOL RunTipOfTheDay(BOOL) override { return TRUE; }
+};
+
+std::function<void(CDialog&)> g_action;
+CDialog* g_dialog = nullptr;
+
+void CALLBACK DriveDialog(HWND, UINT, UINT_PTR id, DWORD)
+{
+    if (!g_dialog->GetSafeHwnd())
+        return;
+    KillTimer(nullptr, id);
+    g_action(*g_dialog);
+}
+
+INT_PTR RunModal(CDialog& dialog, std::function<void(CDialog&)> action)
+{
+    g_dialog = &dialog;
+    g_action = std::move(action);
+    UINT_PTR timer = SetTimer(nullptr, 0, 10, &DriveDialog);
+    INT_PTR result = dialog.DoModal();
+    KillTimer(nullptr, timer);
+    return result;
+}
+
+std::string ClipboardText()
+{
+    std::string text = "<none>";
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        text = static_cast<const char*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+void PutOnClipboard(const char* text)
+{
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
+    strcpy(static_cast<char*>(GlobalLock(memory)), text);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+}
+
+std::vector<UINT> MenuIds(CMenu* menu)
+{
+    std::vector<UINT> ids;
+    for (UINT i = 0; i < menu->GetMenuItemCount(); ++i) {
+        if (CMenu* sub = menu->GetSubMenu(static_cast<int>(i))) {
+            for (UINT id : MenuIds(sub))
+                ids.push_back(id);
+        } else {
+            ids.push_back(menu->GetMenuItemID(static_cast<int>(i)));
+        }
+    }
+    return ids;
+}
+
+class MainFrameTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        RegDeleteTreeA(HKEY_CURRENT_USER, ProfileKey);
+        app = new TestApp;
+        AfxWinInit(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOWNORMAL);
+        ASSERT_TRUE(app->InitInstance());
+        frame = GetMainFrame();
+        ASSERT_TRUE(frame);
+    }
+    void TearDown() override
+    {
+        SetBasketKeywordsOverride(nullptr);
+        if (app->m_pMainWnd && app->m_pMainWnd->GetSafeHwnd())
+            app->m_pMainWnd->DestroyWindow();
+        app->ExitInstance();
+        delete app;
+        RegDeleteTreeA(HKEY_CURRENT_USER, ProfileKey);
+    }
+    TestApp* app = nullptr;
+    CMainFrame* frame = nullptr;
+};
+}
+
+TEST_F(MainFrameTest, CaptionStatusBarAndExportCopyBar)
+{
+    CString caption;
+    frame->GetWindowText(caption);
+    EXPECT_EQ("Quillmoss", caption);
+
+    CStatusBar& status = frame->m_wndStatusBar;
+    ASSERT_TRUE(status.GetSafeHwnd());
+    ASSERT_EQ(4, status.GetCount());
+    EXPECT_EQ(static_cast<UINT>(ID_INDICATOR_CAPS), status.GetItemID(1));
+    EXPECT_EQ(static_cast<UINT>(ID_INDICATOR_NUM), status.GetItemID(2));
+    EXPECT_EQ(static_cast<UINT>(ID_INDICATOR_SCRL), status.GetItemID(3));
+    EXPECT_FALSE(frame->m_wndToolBar.IsWindowVisible());
+
+    CToolBar24& bar = frame->GetExportCopyBar();
+    ASSERT_TRUE(bar.GetSafeHwnd());
+    EXPECT_EQ(135, bar.GetDlgCtrlID());
+    ASSERT_EQ(11, bar.GetCount());
+    const UINT ids[] = {1013, 1003, 0, 1004, 1007, 0, 1006, 1014, 0, 35015, 4};
+    for (int i = 0; i < 11; ++i)
+        EXPECT_EQ(ids[i], bar.GetItemID(i)) << "button " << i;
+    EXPECT_EQ(static_cast<LRESULT>(TBSTYLE_EX_DRAWDDARROWS | TBSTYLE_EX_MIXEDBUTTONS),
+              bar.SendMessage(TB_GETEXTENDEDSTYLE) & (TBSTYLE_EX_DRAWDDARROWS | TBSTYLE_EX_MIXEDBUTTONS));
+    for (int index : {ExportButtonIndex, CopyButtonIndex}) {
+        TBBUTTON button = {};
+        ASSERT_TRUE(bar.SendMessage(TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&button)));
+        EXPECT_EQ(TBSTYLE_DROPDOWN | BTNS_SHOWTEXT, button.fsStyle & (TBSTYLE_DROPDOWN | BTNS_SHOWTEXT));
+    }
+    EXPECT_EQ("Export", bar.GetButtonText(ExportButtonIndex));
+    EXPECT_EQ("Copy", bar.GetButtonText(CopyButtonIndex));
+    // A plain button keeps its own style.
+    EXPECT_EQ(0u, bar.GetButtonStyle(0) & TBSTYLE_DROPDOWN);
+}
+
+TEST_F(MainFrameTest, DropDownMenusHoldTheExportAndCopyCommands)
+{
+    BCMenu exportMenu;
+    CMenu* popup = CMainFrame::LoadDropDownMenu(ID_EXPORT_DROPDOWN, exportMenu);
+    ASSERT_TRUE(popup);
+    EXPECT_EQ((std::vector<UINT>{35018, 35019, 35020, 35021, 35022, 35044, 35045, 35046}), MenuIds(popup));
+    exportMenu.DestroyMenu();
+
+    BCMenu copyMenu;
+    popup = CMainFrame::LoadDropDownMenu(ID_COPY_DROPDOWN, copyMenu);
+    ASSERT_TRUE(popup);
+    EXPECT_EQ((std::vector<UINT>{35027, 35028, 35029, 35030, 35055, 35056, 35057}), MenuIds(popup));
+    copyMenu.DestroyMenu();
+
+    BCMenu other;
+    EXPECT_EQ(nullptr, CMainFrame::LoadDropDownMenu(1013, other));
+}
+
+TEST_F(MainFrameTest, AutoSaveTimerIsClampedAndStopsWhenSwitchedOff)
+{
+    // Armed at creation with the default ten minutes, switch or no switch.
+    EXPECT_EQ(10u * 60000u, frame->GetAutoSavePeriod());
+
+    EXPECT_EQ(1, frame->ArmAutoSaveTimer(0));
+    EXPECT_EQ(60000u, frame->GetAutoSavePeriod());
+    EXPECT_EQ(1, frame->ArmAutoSaveTimer(-7));
+    EXPECT_EQ(32762, frame->ArmAutoSaveTimer(1000000));
+    EXPECT_EQ(32762u * 60000u, frame->GetAutoSavePeriod());
+
+    // Switched on: a tick leaves the timer running.
+    app->m_bAutoSaveEnable = 1;
+    frame->ArmAutoSaveTimer(5);
+    frame->SendMessage(WM_TIMER, AutoSaveTimerId, 0);
+    EXPECT_EQ(300000u, frame->GetAutoSavePeriod());
+
+    // Switched off: the next tick kills it, so there is nothing left to kill.
+    app->m_bAutoSaveEnable = 0;
+    frame->SendMessage(WM_TIMER, AutoSaveTimerId, 0);
+    EXPECT_EQ(0u, frame->GetAutoSavePeriod());
+    EXPECT_FALSE(frame->KillTimer(AutoSaveTimerId));
+}
+
+TEST_F(MainFrameTest, CopyCommandsPutTheBasketOnTheClipboard)
+{
+    CStringArray keywords;
+    keywords.Add("a b");
+    keywords.Add("<x&y>");
+    SetBasketKeywordsOverride(&keywords);
+
+    frame->SendMessage(WM_COMMAND, ID_COPY_TEXT, 0);
+    EXPECT_EQ("a b\r\n<x&y>\r\n", ClipboardText());
+    PutOnClipboard("other");
+    frame->SendMessage(WM_COMMAND, ID_COPY_ADWORDS_BROAD, 0);
+    EXPECT_EQ("a b\r\n<x&y>\r\n", ClipboardText());
+    frame->SendMessage(WM_COMMAND, ID_COPY_ADWORDS_EXACT, 0);
+    EXPECT_EQ("[a b]\r\n[<x&y>]\r\n", ClipboardText());
+    frame->SendMessage(WM_COMMAND, ID_COPY_HTML_TABLE, 0);
+    EXPECT_EQ("<tr><td align='left'>a b</td></tr>\r\n<tr><td align='left'>&lt;x&amp;y&gt;</td></tr>\r\n",
+              ClipboardText());
+
+    // An empty Basket leaves the clipboard as it was.
+    CStringArray empty;
+    SetBasketKeywordsOverride(&empty);
+    PutOnClipboard("kept");
+    frame->SendMessage(WM_COMMAND, ID_COPY_CSV, 0);
+    EXPECT_EQ("kept", ClipboardText());
+}
+
+TEST_F(MainFrameTest, GeneralPageStoresItsKeysAndRearmsTheTimer)
+{
+    CSettingPageGeneral page(frame);
+    // Nothing stored: tips on, log on, auto-save off.
+    EXPECT_TRUE(page.m_bShowTips);
+    EXPECT_TRUE(page.m_bKeepLog);
+    EXPECT_FALSE(page.m_bAutoSave);
+    ASSERT_TRUE(page.Create(IDD_SETTING_PAGE_GENERAL, frame));
+    CString minutes;
+    page.GetDlgItemText(IDC_SAVE_MINUTES, minutes);
+    EXPECT_EQ("10", minutes);
+    EXPECT_FALSE(page.GetDlgItem(IDC_SAVE_MINUTES)->IsWindowEnabled());
+
+    // Ticking "Auto save" enables the minutes at once.
+    page.CheckDlgButton(IDC_AUTO_SAVE, BST_CHECKED);
+    page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_AUTO_SAVE, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(page.GetDlgItem(IDC_AUTO_SAVE)->m_hWnd));
+    EXPECT_TRUE(page.GetDlgItem(IDC_SAVE_MINUTES)->IsWindowEnabled());
+
+    page.CheckDlgButton(IDC_SHOW_TIPS, BST_UNCHECKED);
+    page.CheckDlgButton(IDC_KEEP_LOG, BST_UNCHECKED);
+    page.SetDlgItemText(IDC_SAVE_MINUTES, "5");
+    ASSERT_TRUE(page.SaveSettings());
+    EXPECT_EQ(1u, app->GetProfileInt("Tip", "StartUp", 0));
+    EXPECT_EQ(0u, app->GetProfileInt("CBasedApp", "m_bEnableLog", 1));
+    EXPECT_EQ(5u, app->GetProfileInt("Settings", "m_iSaveTime", 0));
+    EXPECT_EQ(1u, app->GetProfileInt("Settings", "m_bAutoSaveEnable", 0));
+    EXPECT_TRUE(app->m_bAutoSaveEnable);
+    EXPECT_EQ(300000u, frame->GetAutoSavePeriod());
+
+    // A zero period is armed and stored as one minute.
+    page.SetDlgItemText(IDC_SAVE_MINUTES, "0");
+    ASSERT_TRUE(page.SaveSettings());
+    EXPECT_EQ(1u, app->GetProfileInt("Settings", "m_iSaveTime", 0));
+    EXPECT_EQ(60000u, frame->GetAutoSavePeriod());
+
+    // Switched off: the timer is left for the frame's next tick.
+    page.CheckDlgButton(IDC_AUTO_SAVE, BST_UNCHECKED);
+    page.SetDlgItemText(IDC_SAVE_MINUTES, "7");
+    ASSERT_TRUE(page.SaveSettings());
+    EXPECT_EQ(0u, app->GetProfileInt("Settings", "m_bAutoSaveEnable", 1));
+    EXPECT_EQ(7u, app->GetProfileInt("Settings", "m_iSaveTime", 0));
+    EXPECT_EQ(60000u, frame->GetAutoSavePeriod());
+    page.DestroyWindow();
+    m_bEnableLog = TRUE;
+}
+
+TEST_F(MainFrameTest, BasketSettingsDialogReturnsItsBoxes)
+{
+    CSettingsDialog dialog(nullptr);
+    dialog.m_bSortBasket = TRUE;
+    BOOL sortShown = FALSE;
+    EXPECT_EQ(IDOK, RunModal(dialog, [&](CDialog& d) {
+                  sortShown = d.IsDlgButtonChecked(IDC_SORT_BASKET);
+                  d.CheckDlgButton(IDC_DEDUPE_BASKET, BST_CHECKED);
+                  d.CheckDlgButton(IDC_SORT_BASKET, BST_UNCHECKED);
+                  d.SendMessage(WM_COMMAND, IDOK, 0);
+              }));
+    EXPECT_TRUE(sortShown);
+    EXPECT_TRUE(dialog.m_bDedupeBasket);
+    EXPECT_FALSE(dialog.m_bSortBasket);
+}
+
+TEST_F(MainFrameTest, ErrorReaderShowsTheLastReportOrNoFile)
+{
+    CString path;
+    ASSERT_TRUE(GetExceptionReportPath(path));
+    DeleteFileA(path);
+    CString shown;
+    CErrorReaderDlg first(nullptr);
+    RunModal(first, [&](CDialog& d) {
+        d.GetDlgItemText(IDC_REPORT_TEXT, shown);
+        d.SendMessage(WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ("No file", shown);
+
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, "Exception report\nline two\n", 26, &written, nullptr);
+    CloseHandle(file);
+    CErrorReaderDlg second(nullptr);
+    RunModal(second, [&](CDialog& d) {
+        d.GetDlgItemText(IDC_REPORT_TEXT, shown);
+        d.SendMessage(WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ("Exception report\r\nline two\r\n", shown);
+    DeleteFileA(path);
+}
