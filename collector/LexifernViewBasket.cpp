@@ -8,9 +8,11 @@
 #include "collector/BasketFile.h"
 #include "collector/BasketText.h"
 #include "collector/LexifernApp.h"
+#include "collector/SettingsDialog.h"
+#include "controls/dialogs/FileDialogST.h"
+#include "framework/dialogs/BaseInputStringDlg.h"
 #include "framework/util/FileHandle.h"
-
-#include <commdlg.h>
+#include "resources/resource.h"
 
 namespace {
 // The prompt of Check Custom, as the program has always shown it (the fifth
@@ -132,10 +134,13 @@ void CLexifernView::OnCheckCustom()
     }
 }
 
-BOOL CLexifernView::AskCustomTerms(LPCTSTR, CString&)
+BOOL CLexifernView::AskCustomTerms(LPCTSTR prompt, CString& entered)
 {
-    // The framework's one-line input dialog answers here once it exists.
-    return FALSE;
+    CBaseInputStringDlg dialog(m_strCustomText, prompt, IDD_INPUT_STRING, this);
+    if (dialog.DoModal() != IDOK)
+        return FALSE;
+    entered = dialog.m_strResult;
+    return TRUE;
 }
 
 void CLexifernView::OnCopyBasket()
@@ -174,18 +179,11 @@ void CLexifernView::OnSaveBasket()
 
 BOOL CLexifernView::AskSavePath(CString& path)
 {
-    char name[MAX_PATH] = "Basket";
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = GetSafeHwnd();
-    ofn.lpstrFilter = "Text Files (*.txt)\0*.txt\0All files (*.*)\0*.*\0";
-    ofn.lpstrFile = name;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrDefExt = "txt";
-    ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_EXPLORER;
-    if (!::GetSaveFileNameA(&ofn))
+    CFileDialogST dialog(FALSE, "txt", "Basket", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                         "Text Files (*.txt)\0*.txt\0All files (*.*)\0*.*\0", this);
+    if (dialog.DoModal() != IDOK)
         return FALSE;
-    path = name;
+    path = dialog.GetPathName();
     return TRUE;
 }
 
@@ -209,8 +207,14 @@ void CLexifernView::OnBasketSettings()
     app->SaveBasketSettings();
 }
 
-BOOL CLexifernView::AskBasketSettings(BOOL&, BOOL&)
+BOOL CLexifernView::AskBasketSettings(BOOL& dedupe, BOOL& sort)
 {
-    // The program's settings dialog answers here once it exists.
-    return FALSE;
+    CSettingsDialog dialog(this);
+    dialog.m_bDedupeBasket = dedupe;
+    dialog.m_bSortBasket = sort;
+    if (dialog.DoModal() != IDOK)
+        return FALSE;
+    dedupe = dialog.m_bDedupeBasket;
+    sort = dialog.m_bSortBasket;
+    return TRUE;
 }

@@ -112,8 +112,22 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 
 void CMainFrame::InstallMainMenu()
 {
-    // The frame's menu comes with the document template's resources.
+    // The owner-drawn menu (with its images) replaces the template's plain one.
+    HMENU menu = BuildMainMenu();
+    if (menu) {
+        HMENU plain = ::GetMenu(m_hWnd);
+        ::SetMenu(m_hWnd, menu);
+        m_hMenuDefault = menu;
+        if (plain && plain != menu)
+            ::DestroyMenu(plain);
+    }
     DrawMenuBar();
+}
+
+void CMainFrame::EnterSavedFullScreen()
+{
+    if (m_bFullScreen)
+        EnterFullScreen();
 }
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)

@@ -38,7 +38,7 @@ public:
     // Puts the program's main menu on the menu bar (start-up).
     void InstallMainMenu();
     // Switches to full screen when the profile says the frame was left so.
-    void EnterSavedFullScreen() {}
+    void EnterSavedFullScreen();
 
     // (Re)starts the auto-save timer; returns the minutes actually armed.
     int ArmAutoSaveTimer(int minutes);

@@ -3,6 +3,7 @@
 #include "collector/LexifernDoc.h"
 #include "collector/LexifernView.h"
 #include "collector/MainFrame.h"
+#include "controls/menu/BCMenu.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +73,11 @@ TEST_F(StartupTest, FreshProfileStartsMaximisedWithBothBasketOptions)
     EXPECT_EQ("Quillmoss", caption);
     EXPECT_EQ(0x00CF0000u, GetMainFrame()->GetStyle() & 0x00FF0000u);
     EXPECT_EQ(1, app->tipRuns);
+    // The menu bar carries the owner-drawn menu built from menu 128.
+    HMENU bar = ::GetMenu(GetMainFrame()->GetSafeHwnd());
+    ASSERT_TRUE(bar);
+    EXPECT_EQ(4, ::GetMenuItemCount(bar));
+    EXPECT_TRUE(BCMenu::IsMenuHandle(::GetSubMenu(bar, 1)));
 }
 
 TEST_F(StartupTest, StoredStateOneHidesTheProgram)
