@@ -12,6 +12,14 @@
 
 class CPropertySheet;
 
+// The ids the system gives the sheet's own controls.
+#ifndef AFX_IDC_TAB_CONTROL
+#define AFX_IDC_TAB_CONTROL 0x3020
+#endif
+#ifndef ID_APPLY_NOW
+#define ID_APPLY_NOW 0x3021
+#endif
+
 class CPropertyPage : public CDialog
 {
     DECLARE_DYNAMIC(CPropertyPage)
@@ -56,6 +64,14 @@ protected:
 
 private:
     friend class CPropertySheet;
+
+// The ids the system gives the sheet's own controls.
+#ifndef AFX_IDC_TAB_CONTROL
+#define AFX_IDC_TAB_CONTROL 0x3020
+#endif
+#ifndef ID_APPLY_NOW
+#define ID_APPLY_NOW 0x3021
+#endif
     friend INT_PTR CALLBACK AfxPropPageDlgProc(HWND, UINT, WPARAM, LPARAM);
     void PreparePage();
 
@@ -74,8 +90,8 @@ public:
 
     // Pages stay the caller's; a page added to a sheet that is open shows at once.
     virtual void AddPage(CPropertyPage* pPage);
-    virtual void RemovePage(CPropertyPage* pPage);
-    void RemovePage(int nPage);
+    void RemovePage(CPropertyPage* pPage);
+    virtual void RemovePage(int nPage);
 
     // Modal: IDOK when the sheet was closed with OK, IDCANCEL otherwise,
     // -1 when it could not be created.
