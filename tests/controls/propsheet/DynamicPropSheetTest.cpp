@@ -103,6 +103,10 @@ TEST_F(DynamicPropSheetTest, SheetAndPagesFollowTheSizeAndReopenWhereTheyWere)
         EXPECT_EQ(page1, ChildRect(second.m_hWnd));
         EXPECT_EQ(text0.Size() + CSize(60, 40), ItemRect(second, IDC_TEXT).Size());
         EXPECT_EQ(button0 + CPoint(60, 40), ItemRect(second, IDC_BUTTON));
+        // ...and follows the sheet from then on.
+        sheet.SetWindowPos(nullptr, 60, 70, rcWnd.Width() + 80, rcWnd.Height() + 50, SWP_NOZORDER | SWP_NOACTIVATE);
+        EXPECT_EQ(page0.Size() + CSize(80, 50), ChildRect(second.m_hWnd).Size());
+        EXPECT_EQ(button0 + CPoint(80, 50), ItemRect(second, IDC_BUTTON));
 
         // Not smaller than it opened.
         MINMAXINFO mmi = {};
