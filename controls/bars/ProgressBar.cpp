@@ -7,9 +7,9 @@
 
 #include <commctrl.h>
 
-IMPLEMENT_DYNAMIC(CProgressBar, CWnd)
+IMPLEMENT_DYNAMIC(CProgressBar, CProgressCtrl)
 
-BEGIN_MESSAGE_MAP(CProgressBar, CWnd)
+BEGIN_MESSAGE_MAP(CProgressBar, CProgressCtrl)
     ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
@@ -54,7 +54,7 @@ BOOL CProgressBar::Create(LPCTSTR strMessage, int nSize, int MaxValue, BOOL bSmo
         style |= PBS_SMOOTH;
     CRect pane;
     bar->GetItemRect(nPane, &pane);
-    if (!CWnd::Create(PROGRESS_CLASSA, nullptr, style, pane, bar, ProgressCtrlId))
+    if (!CProgressCtrl::Create(style, pane, bar, ProgressCtrlId))
         return FALSE;
     SetRange(0, MaxValue, 1);
     SetStep(1);
@@ -186,7 +186,7 @@ BOOL CProgressBar::OnEraseBkgnd(CDC* pDC)
 {
     // The pane may have moved (the frame was resized): follow it.
     Resize();
-    return CWnd::OnEraseBkgnd(pDC);
+    return CProgressCtrl::OnEraseBkgnd(pDC);
 }
 
 void CProgressBar::Clear()

@@ -1,17 +1,15 @@
 // CProgressBar: a progress control that sits inside one pane of the main
 // frame's status bar, behind a text label shown in the pane. Changing the
 // position shows it; clearing it hides it and gives the pane its text back.
-// (A progress control through its messages; it moves onto the layer's
-// progress-control wrapper once that is part of the build.)
 #pragma once
 
 #include "afx/Rect.h"
 #include "afx/String.h"
-#include "afx/Wnd.h"
+#include "afx/RangeCtrls.h"
 
 class CStatusBar;
 
-class CProgressBar : public CWnd
+class CProgressBar : public CProgressCtrl
 {
     DECLARE_DYNAMIC(CProgressBar)
 public:

@@ -119,10 +119,14 @@ void cdxCDynamicWndEx::OnDestroying()
 
 bool cdxCDynamicWndEx::SavePlacement(LPCTSTR lpszSection)
 {
+    return IsWindow() && SaveWindowPlacement(m_pWnd->GetSafeHwnd(), lpszSection);
+}
+
+bool cdxCDynamicWndEx::SaveWindowPlacement(HWND hWnd, LPCTSTR lpszSection)
+{
     IControlsProfile* profile = UsableProfile();
-    if (!IsWindow() || !lpszSection || !*lpszSection || !profile)
+    if (!::IsWindow(hWnd) || !lpszSection || !*lpszSection || !profile)
         return false;
-    HWND hWnd = m_pWnd->GetSafeHwnd();
     WINDOWPLACEMENT wpl = {};
     wpl.length = sizeof(wpl);
     if (!::GetWindowPlacement(hWnd, &wpl))
@@ -138,10 +142,14 @@ bool cdxCDynamicWndEx::SavePlacement(LPCTSTR lpszSection)
 
 bool cdxCDynamicWndEx::LoadPlacement(LPCTSTR lpszSection, UINT nWhat)
 {
+    return IsWindow() && LoadWindowPlacement(m_pWnd->GetSafeHwnd(), lpszSection, nWhat);
+}
+
+bool cdxCDynamicWndEx::LoadWindowPlacement(HWND hWnd, LPCTSTR lpszSection, UINT nWhat)
+{
     IControlsProfile* profile = UsableProfile();
-    if (!IsWindow() || !lpszSection || !*lpszSection || !profile)
+    if (!::IsWindow(hWnd) || !lpszSection || !*lpszSection || !profile)
         return false;
-    HWND hWnd = m_pWnd->GetSafeHwnd();
     WINDOWPLACEMENT wpl = {};
     wpl.length = sizeof(wpl);
     ::GetWindowPlacement(hWnd, &wpl);
@@ -175,9 +183,13 @@ bool cdxCDynamicWndEx::LoadPlacement(LPCTSTR lpszSection, UINT nWhat)
 
 bool cdxCDynamicWndEx::StretchWindow(const CSize& szGrow)
 {
-    if (!IsWindow())
+    return IsWindow() && StretchWindow(m_pWnd->GetSafeHwnd(), szGrow);
+}
+
+bool cdxCDynamicWndEx::StretchWindow(HWND hWnd, const CSize& szGrow)
+{
+    if (!::IsWindow(hWnd))
         return false;
-    HWND hWnd = m_pWnd->GetSafeHwnd();
     // A minimised or maximised window keeps its size; it is stretched when normal.
     if (::IsIconic(hWnd) || ::IsZoomed(hWnd))
         return false;

@@ -48,6 +48,12 @@ public:
     bool StretchWindow(const CSize& szGrow);
     bool StretchWindow(int nPercent);
 
+    // The same on any window: the stand-alone controls manager keeps its
+    // window's placement with them too.
+    static bool SaveWindowPlacement(HWND hWnd, LPCTSTR lpszSection);
+    static bool LoadWindowPlacement(HWND hWnd, LPCTSTR lpszSection, UINT nWhat = PlacementAll);
+    static bool StretchWindow(HWND hWnd, const CSize& szGrow);
+
     void OnInitialized() override;
     void OnDestroying() override;
 

@@ -2,14 +2,14 @@
 
 #include "afx/Rect.h"
 
-IMPLEMENT_DYNAMIC(cdxCSizeIconCtrl, CWnd)
+IMPLEMENT_DYNAMIC(cdxCSizeIconCtrl, CScrollBar)
 
 namespace {
 // The system's size-box bitmap (OBM_SIZE, known only with OEMRESOURCE).
 const WORD kSizeBoxBitmap = 32766;
 } // namespace
 
-BEGIN_MESSAGE_MAP(cdxCSizeIconCtrl, CWnd)
+BEGIN_MESSAGE_MAP(cdxCSizeIconCtrl, CScrollBar)
     ON_WM_PAINT()
     ON_WM_SETCURSOR()
     ON_WM_LBUTTONDBLCLK()
@@ -45,7 +45,7 @@ BOOL cdxCSizeIconCtrl::Create(CWnd* pParent, UINT nID)
         return FALSE;
     CRect rc;
     ::GetClientRect(hParent, &rc);
-    if (!CWnd::Create("SCROLLBAR", "", WS_CHILD | SBS_SIZEBOX | SBS_SIZEBOXBOTTOMRIGHTALIGN, rc, pParent, nID))
+    if (!CScrollBar::Create(WS_CHILD | SBS_SIZEBOX | SBS_SIZEBOXBOTTOMRIGHTALIGN, rc, pParent, nID))
         return FALSE;
     ModifyStyleEx(0, WS_EX_TRANSPARENT);
     return TRUE;

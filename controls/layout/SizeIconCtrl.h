@@ -5,9 +5,9 @@
 #pragma once
 
 #include "afx/ImageList.h"
-#include "afx/Wnd.h"
+#include "afx/RangeCtrls.h"
 
-class cdxCSizeIconCtrl : public CWnd
+class cdxCSizeIconCtrl : public CScrollBar
 {
     DECLARE_DYNAMIC(cdxCSizeIconCtrl)
 public:
