@@ -1,22 +1,39 @@
 #include "collector/WebPaneLinks.h"
 
 namespace {
-// The pages of the maker's site written for the pane. Compared whole and
-// case-sensitively: a query string or other spelling is a different page.
+// The pages of the maker's site written for the pane, below the site's
+// address. Compared whole and case-sensitively: a query string or other
+// spelling is a different page.
 const char* const PanePages[WebPanePageCount] = {
-    "http://www.lexifern.example/pane/start.html",
-    "http://www.lexifern.example/pane/news.html",
-    "http://www.lexifern.example/pane/tips.html",
+    "pane/start.html",
+    "pane/news.html",
+    "pane/tips.html",
 };
+
+CString& Site()
+{
+    static CString site(DefaultWebPaneSite);
+    return site;
+}
 
 const char AppScheme[] = "app:";
 const int AppSchemeLength = 4;
 } // namespace
 
+void SetWebPaneSite(LPCTSTR site)
+{
+    Site() = site ? site : DefaultWebPaneSite;
+}
+
+CString GetWebPaneSite()
+{
+    return Site();
+}
+
 CString GetWebPanePage(int index)
 {
     ASSERT(index >= 0 && index < WebPanePageCount);
-    return PanePages[index];
+    return Site() + PanePages[index];
 }
 
 WebPaneLinkAction ClassifyWebPaneLink(const CString& url, CString& command)
@@ -29,8 +46,8 @@ WebPaneLinkAction ClassifyWebPaneLink(const CString& url, CString& command)
         command = CString(digit);
         return WebPaneAppCommand;
     }
-    for (const char* page : PanePages)
-        if (url == page)
+    for (int i = 0; i < WebPanePageCount; ++i)
+        if (url == GetWebPanePage(i))
             return WebPaneLoadInPane;
     return WebPaneOpenInShell;
 }

@@ -14,8 +14,12 @@ enum WebPaneLinkAction {
 };
 
 // The number of fixed pages and the address of one of them (0 is the start
-// page the main view opens).
+// page the main view opens). The pages lie below the maker's site; tests move
+// the site to this machine, so that no test ever looks up an outside name.
 const int WebPanePageCount = 3;
+inline constexpr char DefaultWebPaneSite[] = "http://www.lexifern.example/";
+void SetWebPaneSite(LPCTSTR site);
+CString GetWebPaneSite();
 CString GetWebPanePage(int index);
 
 // Decides what happens to url. For WebPaneAppCommand, command receives the
