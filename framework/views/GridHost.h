@@ -47,6 +47,9 @@ int GridRowToReselect(int rememberedRow, int rowCount);
 // into view.
 void SelectWholeGridRow(CGridCtrl& grid, int row);
 
+// The first row of the selection, -1 when there is none.
+int GetGridSelectedRow(const CGridCtrl& grid);
+
 // Applies the host's four colour members to the grid.
 template <class Host>
 void ApplyGridHostColours(Host& host)
@@ -134,7 +137,9 @@ void RefreshHostGrid(Host& host, GridHostKind kind)
     CGridCtrl& grid = host.m_Grid;
     host.WriteSettingInt(GridKeySortAscending, grid.GetSortAscending() ? 1 : 0);
     host.WriteSettingInt(GridKeySortColumn, grid.GetSortColumn());
-    int remembered = grid.GetSelectedCellRange().GetMinRow();
+    // With nothing selected the grid's selected range is not -1 but past the
+    // last row; taken as a row it would select one after every re-fill.
+    int remembered = GetGridSelectedRow(grid);
 
     grid.SetRedraw(FALSE);
     grid.SetRowCount(1);
@@ -199,5 +204,3 @@ void ApplyHostColumnSetup(Host& host)
     host.RefreshGrid();
 }
 
-// The first row of the selection, -1 when there is none.
-int GetGridSelectedRow(const CGridCtrl& grid);
