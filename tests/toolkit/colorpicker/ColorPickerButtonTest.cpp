@@ -181,9 +181,21 @@ TEST_F(ColorPickerButtonTest, ClickingASwatchTakesItsColour)
 
 TEST_F(ColorPickerButtonTest, KeysPickAndEscapeOrAClickOutsideCancel)
 {
+    // Nothing may be hot when the keys start: the pointer, which other tests
+    // leave anywhere, goes to the far corner of the screen, away from the popup.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    // Shift turns the arrow keys round; the keyboard state is shared with the
+    // test programs before this one, so start from no key held.
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = keys[VK_LSHIFT] = keys[VK_RSHIFT] = 0;
+    keys[VK_CONTROL] = keys[VK_LCONTROL] = keys[VK_RCONTROL] = 0;
+    SetKeyboardState(keys);
     button.SetColor(Red);
     ClickWhilePicking([](COXColorPickerCtrl& picker) {
-        // From nothing hot: Down to the default button, Down to the first swatch, Right to the second.
+        // From nothing hot (the pointer leaves every button first): Down to the
+        // default button, Down to the first swatch, Right to the second.
+        picker.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(-100, -100));
         picker.PostMessage(WM_KEYDOWN, VK_DOWN, 0);
         picker.PostMessage(WM_KEYDOWN, VK_DOWN, 0);
         picker.PostMessage(WM_KEYDOWN, VK_RIGHT, 0);
