@@ -30,6 +30,14 @@
 #define IDD_SPLASH                      1169    // start-up progress splash
 #define IDD_EXTERNAL_TOOLS              207     // the external tools editor
 #define IDD_SETUP_GRID                  329     // a grid host's columns and colours
+#define IDD_ACCEL_MAP                   240     // shortcut keys of the commands
+#define IDC_ACCEL_COMMANDS              1400    // command names
+#define IDC_ACCEL_BINDINGS              1401    // the selected command's keys
+#define IDC_ACCEL_KEY                   1402    // captures a key combination
+#define IDC_ACCEL_HOLDER                1403    // names the command holding it
+#define IDC_ACCEL_ASSIGN                1404
+#define IDC_ACCEL_RESET                 1405
+#define IDC_ACCEL_REFRESH               1406
 
 // Controls of the small dialogs above.
 #define IDC_EXPORT_PROGRESS             1002
