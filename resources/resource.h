@@ -140,6 +140,15 @@
 #define ID_TRACE_TEST_DATA_BINARY       32779
 #define ID_TRACE_TEST_DATA_STRING       32780
 
+// The rich edit's own right-click menu (IDR_MENU_RICHEDIT); the control
+// handles these itself, so they may share numbers with commands elsewhere.
+#define ID_RICHEDIT_UNDO                32777
+#define ID_RICHEDIT_CUT                 32778
+#define ID_RICHEDIT_DELETE              32781
+#define ID_RICHEDIT_SELECT_ALL          32782
+#define ID_RICHEDIT_COPY                32783
+#define ID_RICHEDIT_PASTE               32784
+
 // Strings.
 #define IDS_UNKNOWN_ERROR               5000
 #define IDS_LOG_FILTER                  5001
