@@ -7,6 +7,7 @@
 #include "collector/LexifernDoc.h"
 #include "collector/LexifernView.h"
 #include "collector/MainFrame.h"
+#include "framework/dialogs/SplashDialog.h"
 #include "framework/log/Logger.h"
 #include "resources/resource.h"
 
@@ -96,6 +97,12 @@ BOOL CLexifernApp::InitInstance()
 
     ShowTipAtStartup();
     return TRUE;
+}
+
+void CLexifernApp::ShowSplash()
+{
+    CSplashDialog splash("Quillmoss v 3.0", nullptr);
+    splash.DoModal();
 }
 
 int CLexifernApp::ExitInstance()

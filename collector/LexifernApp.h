@@ -24,8 +24,8 @@ public:
     BOOL m_bSortBasket;
 
 protected:
-    // The splash at start-up; the default shows nothing.
-    virtual void ShowSplash() {}
+    // The start-up splash: modal, it closes itself after two seconds.
+    virtual void ShowSplash();
 
     DECLARE_MESSAGE_MAP()
 };

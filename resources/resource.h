@@ -25,6 +25,9 @@
 #define IDD_INPUT_STRING                133     // one line of text
 #define IDD_EXPORT_PROGRESS             137     // export progress
 #define IDD_INPUT_DATE                  231     // a date and time
+#define IDD_ABOUTBOX                    201     // animated credits, also the start-up splash
+#define IDD_TIP                         202     // tip of the day
+#define IDD_SPLASH                      1169    // start-up progress splash
 
 // Controls of the small dialogs above.
 #define IDC_EXPORT_PROGRESS             1002
@@ -39,6 +42,18 @@
 #define IDC_INPUT_DATE                  1179
 #define IDC_REPORT_TEXT                 1208
 #define IDC_INPUT_TEXT                  1208
+
+// Controls of the about box (201), the tip of the day (202) and the splash (1169).
+#define IDC_ABOUT_PANEL                 1008
+#define IDC_TIP_PANEL                   1001
+#define IDC_TIP_FRAME                   1004
+#define IDC_NEXT_TIP                    1011
+#define IDC_TIP_TEXT                    1020
+#define IDC_SPLASH_PROGRESS             1002
+#define IDC_SPLASH_STATUS               1018
+#define IDC_SPLASH_NOTICE               1029
+#define IDC_SPLASH_PICTURE              1340
+#define IDC_SPLASH_TITLE                1341
 
 // Controls of the trace-log window (template 130) and the note (template 132).
 #define IDC_TRACE_LIST                  1000
@@ -64,6 +79,9 @@
 #define IDB_HELP                        141
 #define IDB_BACK                        143
 #define IDB_SAVE_BASKET                 144
+#define IDB_TIP_HEADER                  110     // the tip panel's header image
+#define IDB_ABOUT_LOGO                  114     // white is transparent: ANDed onto the background
+#define IDB_ABOUT_BACK                  115     // about box background and splash picture
 
 // Icons (framework dialogs decorate their buttons by role).
 #define IDI_TRAY                        142

@@ -21,7 +21,8 @@ run_program() {
     standin_pid=$!
   fi
   local rc=0
-  wine "$exe" "$@" || rc=$?
+  # In its own folder: the program reads "tips.txt" from the current folder.
+  (cd "$(dirname "$exe")" && wine "$exe" "$@") || rc=$?
   if [ -n "$standin_pid" ]; then
     # The service runs inside Wine: ending the prefix's processes ends it.
     wineserver -k 2>/dev/null || true

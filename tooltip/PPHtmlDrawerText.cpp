@@ -402,6 +402,7 @@ void CPPHtmlDrawer::OutputRun(const CString& text, POINT& pt, BOOL prepare)
             AddHotArea(placed.x, placed.y, placed.x + size.cx, placed.y + size.cy);
         if (m_hDC)
         {
+            m_pMeasurer->PrepareToDraw();
             TextOut(m_hDC, placed.x, placed.y, run, run.GetLength());
             if (m_defStyle.bOverlineFont)
                 m_drawManager.DrawLine(m_hDC, pt.x, pt.y, pt.x + size.cx, pt.y, m_defStyle.crText,
@@ -723,7 +724,10 @@ void CPPHtmlDrawer::DoString(const CString& params, POINT& pt, BOOL prepare)
         if (m_defStyle.nTypeLink != LINK_NONE)
             AddHotArea(placed.x, placed.y, placed.x + size.cx, placed.y + size.cy);
         if (m_hDC)
+        {
+            m_pMeasurer->PrepareToDraw();
             TextOut(m_hDC, placed.x, placed.y, text, text.GetLength());
+        }
     }
     pt.x = AddClamped(pt.x, size.cx);
 }

@@ -9,6 +9,8 @@
 #include "framework/app/MessageBoxEx.h"
 #include "framework/crash/ExceptionReport.h"
 #include "framework/crash/SeTranslator.h"
+#include "framework/dialogs/AboutDlg.h"
+#include "framework/dialogs/TipDlg.h"
 #include "framework/log/LogWindowView.h"
 #include "framework/log/Logger.h"
 #include "framework/util/FileFunctions.h"
@@ -231,19 +233,25 @@ CMultiDocTemplate* CBasedApp::CreateLogTemplate()
     return ::CreateLogTemplate();
 }
 
-CWnd* CBasedApp::CreateAboutBox(BOOL)
+CAboutDlg* CBasedApp::CreateAboutBox(BOOL scroll)
 {
-    return nullptr;
+    return new CAboutDlg(m_strAboutText, m_nAboutTextX, m_bAboutWave, scroll, nullptr);
 }
 
-BOOL CBasedApp::RunTipOfTheDay(BOOL)
+BOOL CBasedApp::RunTipOfTheDay(BOOL atStartup)
 {
-    return FALSE;
+    CTipDlg tip(nullptr);
+    if (atStartup && !tip.m_bStartup)
+        return FALSE;
+    tip.DoModal();
+    return TRUE;
 }
 
 void CBasedApp::OnAppAbout()
 {
-    CWnd* about = CreateAboutBox(TRUE);
+    CAboutDlg* about = CreateAboutBox(TRUE);
+    if (about)
+        about->DoModal();
     delete about;
 }
 
@@ -265,16 +273,22 @@ BOOL CBasedApp::OpenLastDocument(CString mustContain)
     CCommandLineInfo info;
     ParseCommandLine(info);
 
-    m_pSplashWnd = CreateAboutBox(FALSE);
+    if (m_pSplashWnd) {
+        m_pSplashWnd->DestroyWindow();
+        delete m_pSplashWnd;
+    }
+    // Scrolling like the About command's box: the application owns and frees it.
+    CAboutDlg* splash = CreateAboutBox(TRUE);
+    m_pSplashWnd = splash;
     m_bSplashShown = info.m_bShowSplash;
     if (info.m_bRunEmbedded)
         m_nCmdShow = SW_SHOWNORMAL;
     else if (m_nCmdShow == SW_HIDE || m_nCmdShow == SW_SHOWMINIMIZED || m_nCmdShow == SW_MINIMIZE
              || m_nCmdShow == SW_SHOWMINNOACTIVE)
         m_bSplashShown = FALSE;
-    if (m_bSplashShown && m_pSplashWnd) {
-        m_pSplashWnd->ShowWindow(SW_SHOW);
-        m_pSplashWnd->UpdateWindow();
+    if (m_bSplashShown && splash && splash->Create(nullptr)) {
+        splash->ShowWindow(SW_SHOW);
+        splash->UpdateWindow();
     }
 
     if (info.m_nShellCommand == CCommandLineInfo::FileNew && info.m_strFileName.IsEmpty()) {

@@ -7,6 +7,7 @@
 #include "afx/WinApp.h"
 #include "afx/ArrayTypes.h"
 
+class CAboutDlg;
 class CDocTemplate;
 class CMultiDocTemplate;
 class CExternalTool;
@@ -111,7 +112,11 @@ protected:
     virtual void SaveExternalTools();
     virtual void FreeExternalTools();
     virtual CMultiDocTemplate* CreateLogTemplate();
-    virtual CWnd* CreateAboutBox(BOOL modal);
+    // The about box of the credits settings above, not yet shown; scroll is
+    // its scroll flag (a box without it deletes itself when closed).
+    virtual CAboutDlg* CreateAboutBox(BOOL scroll);
+    // Runs the tip of the day modally; at start-up only when its own setting
+    // asks for it. TRUE when it was shown.
     virtual BOOL RunTipOfTheDay(BOOL atStartup);
     CString GetExternalToolsPath();
     // The backup command's folder choice; FALSE when the user cancels.

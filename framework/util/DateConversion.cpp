@@ -1,5 +1,6 @@
 #include "framework/util/DateConversion.h"
-#include "afx/Exception.h"
+
+#include "afx/OleException.h"
 
 __time64_t LocalTimeFromParts(int year, int month, int day, int hour, int minute, int second)
 {
@@ -22,6 +23,5 @@ __time64_t LocalTimeFromParts(int year, int month, int day, int hour, int minute
 
 void ThrowDateConversionError(HRESULT code)
 {
-    UNUSED_ALWAYS(code);
-    AfxThrowInvalidArgException();
+    AfxThrowOleException(code);
 }

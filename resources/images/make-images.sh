@@ -66,3 +66,13 @@ strip toolbar129.bmp 16 'rgb(192,192,192)' X C P U
 strip toolbar112.bmp 32 'rgb(192,192,192)' S R F A M 1 2 3 4 5 6 7 8 9 a b c d e f g h i j
 convert toolbar112.bmp -colorspace Gray -level 20%,120% -type TrueColor BMP3:toolbar117.bmp
 rm -f /tmp/i16.png /tmp/i32.png /tmp/b16.png /tmp/s*.png
+
+# The start-up companions: the about box's background (also the splash
+# picture) and logo, the tip dialog's header image. The about box ANDs the
+# logo and its credits onto the background, so white is their transparent colour.
+convert -size 360x200 gradient:'#cfe0f3'-'#ffffff' -alpha off -type TrueColor BMP3:about_back.bmp
+tile 56 '#2e7d32' white L /tmp/logo.png
+convert -size 64x64 xc:white /tmp/logo.png -gravity center -composite -alpha off -type TrueColor BMP3:about_logo.bmp
+tile 32 '#f9a825' black '?' /tmp/bulb.png
+convert -size 40x40 xc:white /tmp/bulb.png -gravity center -composite -alpha off -type TrueColor BMP3:tip_bulb.bmp
+rm -f /tmp/logo.png /tmp/bulb.png

@@ -1,5 +1,6 @@
 #include "afx/String.h"
 #include "afx/Exception.h"
+#include "afx/OleException.h"
 
 #include <gtest/gtest.h>
 
@@ -235,4 +236,25 @@ TEST(CObject, DynamicDowncastFollowsTheClassTree)
     EXPECT_EQ(&memory, DYNAMIC_DOWNCAST(CException, object));
     EXPECT_EQ(nullptr, DYNAMIC_DOWNCAST(CInvalidArgException, object));
     EXPECT_EQ(nullptr, DYNAMIC_DOWNCAST(CException, (CObject*)nullptr));
+}
+
+TEST(COleException, CarriesItsStatusAndExplainsIt)
+{
+    try {
+        AfxThrowOleException(E_INVALIDARG);
+    } catch (CException* e) {
+        ASSERT_TRUE(e->IsKindOf(RUNTIME_CLASS(COleException)));
+        EXPECT_EQ(E_INVALIDARG, COleException::Process(e));
+        char text[256];
+        EXPECT_TRUE(e->GetErrorMessage(text, sizeof text));
+        EXPECT_NE(0, text[0]);
+        EXPECT_EQ(-1, CString(text).Find('\n'));
+        e->Delete();
+    }
+    CMemoryException memory;
+    EXPECT_EQ(E_OUTOFMEMORY, COleException::Process(&memory));
+    COleException unknown(static_cast<SCODE>(0x80047777));
+    char text[64];
+    ASSERT_TRUE(unknown.GetErrorMessage(text, sizeof text));
+    EXPECT_STREQ("OLE error 0x80047777", text);
 }

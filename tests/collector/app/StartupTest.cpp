@@ -17,6 +17,8 @@ public:
     int tipRuns = 0;
 
 protected:
+    // The real splash stays two seconds.
+    void ShowSplash() override {}
     BOOL RunTipOfTheDay(BOOL) override
     {
         ++tipRuns;

@@ -25,6 +25,8 @@ public:
     int DoMessageBox(LPCTSTR, UINT, UINT) override { return IDOK; }
 
 protected:
+    // The real splash stays two seconds.
+    void ShowSplash() override {}
     BOOL RunTipOfTheDay(BOOL) override { return TRUE; }
 };
 

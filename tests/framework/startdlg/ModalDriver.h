@@ -1,0 +1,30 @@
+// Drives a modal dialog from inside its own loop: the action runs once the
+// dialog's window exists; a dialog still open after the time limit is closed
+// so that a broken dialog fails its test instead of hanging it.
+#pragma once
+
+#include "afx/Dialog.h"
+
+#include <functional>
+
+struct ModalRun
+{
+    INT_PTR result = -1;
+    bool timedOut = false;
+};
+
+ModalRun RunModal(CDialog& dialog, std::function<void(CDialog&)> action, UINT limitMs = 5000);
+
+// Answers the next message box of this thread with its default button and
+// keeps its text; returns the text seen ("" when none came).
+class CMessageBoxCatcher
+{
+public:
+    CMessageBoxCatcher();
+    ~CMessageBoxCatcher();
+    CString text;
+    CString caption;
+
+private:
+    UINT_PTR m_timer;
+};
