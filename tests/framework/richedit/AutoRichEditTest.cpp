@@ -168,6 +168,44 @@ TEST_F(RichEditTest, TheMenuItemsFollowTheRulesWhenThePopupOpens)
     ::DestroyMenu(menu);
 }
 
+namespace {
+// Notes the grayed items when the right-click menu opens, and closes it at once.
+class WatchedRichEdit : public CAutoRichEditCtrl
+{
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message != WM_INITMENUPOPUP)
+            return CAutoRichEditCtrl::WindowProc(message, wParam, lParam);
+        const LRESULT result = CAutoRichEditCtrl::WindowProc(message, wParam, lParam);
+        HMENU popup = reinterpret_cast<HMENU>(wParam);
+        ++opened;
+        items = ::GetMenuItemCount(popup);
+        pasteGrayed = (::GetMenuState(popup, ID_RICHEDIT_PASTE, MF_BYCOMMAND) & MF_GRAYED) != 0;
+        copyGrayed = (::GetMenuState(popup, ID_RICHEDIT_COPY, MF_BYCOMMAND) & MF_GRAYED) != 0;
+        ::EndMenu();
+        return result;
+    }
+    int opened = 0;
+    int items = 0;
+    bool pasteGrayed = true;
+    bool copyGrayed = false;
+};
+} // namespace
+
+TEST_F(RichEditTest, RightClickOpensTheEditMenuWithTheControlAsTarget)
+{
+    WatchedRichEdit watched;
+    ASSERT_TRUE(watched.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE, CRect(0, 0, 300, 200), &parent, 102));
+    parent.ShowWindow(SW_SHOW);
+    parent.SetForegroundWindow();
+    watched.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(watched.GetSafeHwnd()), MAKELPARAM(40, 40));
+    EXPECT_EQ(1, watched.opened);
+    EXPECT_EQ(8, watched.items);
+    EXPECT_FALSE(watched.pasteGrayed);
+    EXPECT_TRUE(watched.copyGrayed);
+}
+
 TEST_F(RichEditTest, SelectAllTakesTheLastCharacterToo)
 {
     edit.SetWindowText("abc");
