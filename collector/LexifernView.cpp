@@ -3,12 +3,14 @@
 #include "afx/DataExchange.h"
 #include "collector/CollectorMessages.h"
 #include "collector/GetSuggestionThread.h"
+#include "collector/HtmlCtrl.h"
 #include "collector/KeywordHistory.h"
 #include "collector/LexifernApp.h"
 #include "collector/MainViewLayout.h"
 #include "collector/SuggestionAnswer.h"
 #include "collector/SuggestionFetch.h"
 #include "collector/SuggestionRequest.h"
+#include "collector/WebPaneLinks.h"
 #include "controls/misc/SystemTray.h"
 #include "framework/frame/BasedMainFrame.h"
 #include "resources/resource.h"
@@ -198,6 +200,8 @@ void CLexifernView::OnInitialUpdate()
     m_wndWebPlace.GetWindowRect(&place);
     ScreenToClient(&place);
     m_pWebPane = CreateWebPane(place);
+    if (CHtmlCtrl* pane = DYNAMIC_DOWNCAST(CHtmlCtrl, m_pWebPane))
+        pane->Navigate2(GetWebPanePage(0));
 
     m_wndProgress.SetRange(0, 100);
 
@@ -439,9 +443,37 @@ void CLexifernView::OnHelpButton()
         ::ShellExecuteA(nullptr, "open", app->GetSecondWebSite(), "", "", SW_SHOW);
 }
 
-CWnd* CLexifernView::CreateWebPane(const CRect&)
+namespace {
+// The view's web pane lives on the heap and goes with its window. A pane
+// whose window was never made is deleted by the one who made it.
+class CMainWebPane : public CHtmlCtrl
 {
-    return nullptr;
+public:
+    CMainWebPane() : m_bOwnedByWindow(FALSE) {}
+    BOOL m_bOwnedByWindow;
+
+protected:
+    void PostNcDestroy() override
+    {
+        CHtmlCtrl::PostNcDestroy();
+        if (m_bOwnedByWindow)
+            delete this;
+    }
+};
+} // namespace
+
+CWnd* CLexifernView::CreateWebPane(const CRect& rect)
+{
+    CMainWebPane* pane = new CMainWebPane;
+    // FALSE with a window means the browser is missing; the pane then shows
+    // that in place of the page, so it is kept.
+    pane->Create(nullptr, "", WS_CHILD | WS_VISIBLE | WS_BORDER, rect, this, IDC_WEB_PANE, nullptr, TRUE, TRUE);
+    if (!::IsWindow(pane->GetSafeHwnd())) {
+        delete pane;
+        return nullptr;
+    }
+    pane->m_bOwnedByWindow = TRUE;
+    return pane;
 }
 
 CSystemTray* CLexifernView::GetTrayIcon()

@@ -28,6 +28,8 @@
 #define IDD_ABOUTBOX                    201     // animated credits, also the start-up splash
 #define IDD_TIP                         202     // tip of the day
 #define IDD_SPLASH                      1169    // start-up progress splash
+#define IDD_EXTERNAL_TOOLS              207     // the external tools editor
+#define IDD_SETUP_GRID                  329     // a grid host's columns and colours
 
 // Controls of the small dialogs above.
 #define IDC_EXPORT_PROGRESS             1002
@@ -67,6 +69,35 @@
 #define IDC_TRACE_NOTE_TEXT             1018
 #define IDC_LOG_SET_LIMIT               1021
 #define IDC_LOG_DISK                    1022
+
+// The grid of every grid host (dialog or form view).
+#define IDC_GRID_HOST                   1014
+
+// Controls of the external tools editor (template 207).
+#define IDC_TOOL_ARGUMENTS              1079
+#define IDC_TOOL_HOTKEY                 1080
+#define IDC_TOOL_TITLE                  1081
+#define IDC_TOOL_CHOOSE_COMMAND         1084
+#define IDC_TOOL_COMMAND                1086
+#define IDC_TOOL_TITLE_LABEL            1088
+#define IDC_TOOL_COMMAND_LABEL          1090
+#define IDC_TOOL_ARGUMENTS_LABEL        1092
+#define IDC_TOOL_HOTKEY_LABEL           1093
+#define IDC_TOOL_ADD                    1065
+#define IDC_TOOL_DELETE                 1200
+#define IDC_TOOL_UP                     1201
+#define IDC_TOOL_DOWN                   1202
+#define IDC_TOOL_DELETE_ALL             1203
+
+// Controls of the grid set-up dialog (template 329).
+#define IDC_SETUP_COLUMNS               5026
+#define IDC_SETUP_BACKGROUND            5027
+#define IDC_SETUP_TEXT_BACKGROUND       5028
+#define IDC_SETUP_TEXT_FOREGROUND       1063
+#define IDC_SETUP_GRID_LINES            1064
+#define IDC_SETUP_SHOW_ALL              1171
+#define IDC_SETUP_HIDE_ALL              4
+#define IDC_SETUP_DEFAULTS              5
 
 // Bitmaps.
 #define IDB_TOOLBAR_IMAGES              112     // 24-bit, 32x32 images of the main toolbar
@@ -166,6 +197,14 @@
 #define ID_RICHEDIT_SELECT_ALL          32782
 #define ID_RICHEDIT_COPY                32783
 #define ID_RICHEDIT_PASTE               32784
+
+// Strings of the colour picker: its two button captions, the tear-off tip and
+// floating caption, and the names of its forty colours (26540-26579).
+#define IDS_COLOR_PICKER_DEFAULT        26536
+#define IDS_COLOR_PICKER_CUSTOM         26537
+#define IDS_POPUP_BAR_TEAROFF_TIP       26538
+#define IDS_POPUP_BAR_CAPTION           26539
+#define IDS_COLOR_NAME_FIRST            26540
 
 // Strings.
 #define IDS_UNKNOWN_ERROR               5000

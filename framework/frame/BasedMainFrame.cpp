@@ -7,6 +7,7 @@
 #include "controls/bars/ProgressBar.h"
 #include "framework/app/BasedApp.h"
 #include "framework/app/ExternalTool.h"
+#include "framework/dialogs/ExternalToolDlg.h"
 #include "framework/crash/MailMsg.h"
 #include "framework/frame/MenuRouting.h"
 #include "framework/log/LogWindowView.h"
@@ -337,7 +338,8 @@ BOOL CBasedMainFrame::LaunchExternalTool(INT_PTR index)
 
 void CBasedMainFrame::RunExternalToolsEditor()
 {
-    // The editor dialog arrives with the grid dialogs.
+    CExternalToolDlg dialog(nullptr);
+    dialog.DoModal();
 }
 
 BOOL CBasedMainFrame::PreTranslateMessage(MSG* pMsg)
