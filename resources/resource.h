@@ -197,6 +197,15 @@
 #define ID_TRACE_TEST_DATA_BINARY       32779
 #define ID_TRACE_TEST_DATA_STRING       32780
 
+// The rich edit's own right-click menu (IDR_MENU_RICHEDIT); the control
+// handles these itself, so they may share numbers with commands elsewhere.
+#define ID_RICHEDIT_UNDO                32777
+#define ID_RICHEDIT_CUT                 32778
+#define ID_RICHEDIT_DELETE              32781
+#define ID_RICHEDIT_SELECT_ALL          32782
+#define ID_RICHEDIT_COPY                32783
+#define ID_RICHEDIT_PASTE               32784
+
 // Strings of the colour picker: its two button captions, the tear-off tip and
 // floating caption, and the names of its forty colours (26540-26579).
 #define IDS_COLOR_PICKER_DEFAULT        26536

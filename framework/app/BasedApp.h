@@ -12,6 +12,7 @@ class CDocTemplate;
 class CMultiDocTemplate;
 class CExternalTool;
 class CWnd;
+class CCmdUI;
 
 // The logging switch: when set, the message-box routines and the frame's start
 // and exit events post trace events. Process-wide, not a member; TRUE until
@@ -57,6 +58,29 @@ public:
     // ("Settings"/key = 1) answers at once; only a ticked Yes is remembered.
     static int QuestionDontAskAgain(CString text, CString key, CString caption);
 
+    // The whole answer of a GET for url, as text up to its first zero byte
+    // (at most about ten million bytes). With a file path the text goes
+    // through that file, which is deleted afterwards. Failures are thrown as
+    // CString: "Not enough memory", "Can't load " + url, "Error <code> on " + url.
+    // Blocks until the answer is read.
+    CString DownloadUrl(CString url, CString filePath);
+    // Through CFileHandle (useFileHandle) the bytes go unchanged; otherwise
+    // the file is written in text mode (LF becomes CR LF). FALSE on failure.
+    BOOL WriteTextFile(CString path, CString text, BOOL useFileHandle);
+    // The file's text; empty when it cannot be read. Without CFileHandle each
+    // line comes back followed by CR LF.
+    CString LoadTextFile(CString path, BOOL useFileHandle);
+    // The name for the next numbered sub-folder of folder: one more than the
+    // highest leading number of its sub-folders ("00000" when it has none),
+    // at least five digits. FALSE when folder is not a folder.
+    BOOL GetNextFolderNumber(CString folder, CString& result);
+    // Hands text to the running family application (copy-data, kind 1);
+    // tells the user to start it when no window of it takes the text.
+    void SendToPellucine(CString text);
+    // Appends "<local date and time>> text" CR LF to the file in the program
+    // folder. File errors are thrown as CString.
+    void WriteLogLine(CString text, CString fileName);
+
     // About box: the credits text, its x position and the logo waves.
     CWnd* m_pSplashWnd;
     BOOL m_bSplashShown;
@@ -95,9 +119,15 @@ protected:
     // asks for it. TRUE when it was shown.
     virtual BOOL RunTipOfTheDay(BOOL atStartup);
     CString GetExternalToolsPath();
+    // The backup command's folder choice; FALSE when the user cancels.
+    virtual BOOL ChooseBackupFolder(CString& folder);
 
     afx_msg void OnAppAbout();
     afx_msg void OnShowTip();
+    afx_msg void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
+    afx_msg void OnClearRecentFiles();
+    afx_msg void OnUpdateClearRecentFiles(CCmdUI* pCmdUI);
+    afx_msg void OnBackupDocument();
     DECLARE_MESSAGE_MAP()
 
 private:
