@@ -192,11 +192,11 @@ MessageBoxExLayout LayoutMessageBoxEx(LPCTSTR text, UINT style, const MessageBox
     for (int i = 0; i < total; ++i) {
         int number = i + 1;
         RECT r = { row.left + i * ButtonPitch, row.top, row.left + i * ButtonPitch + ButtonWidth, row.top + ButtonHeight };
-        ButtonSpec spec = i < count ? buttons[i] : ButtonSpec{ "&Help", static_cast<WORD>(IDC_MSGBOX_HELP) };
+        ButtonSpec button = i < count ? buttons[i] : ButtonSpec{ "&Help", static_cast<WORD>(IDC_MSGBOX_HELP) };
         bool isDefault = number == defaultNumber;
-        items.push_back({ CDialogTemplate1::KindButton, isDefault ? DefaultButtonStyle : ButtonStyle, r, spec.id, spec.text });
+        items.push_back({ CDialogTemplate1::KindButton, isDefault ? DefaultButtonStyle : ButtonStyle, r, button.id, button.text });
         if (isDefault)
-            layout.focusId = spec.id;
+            layout.focusId = button.id;
     }
 
     if (layout.askMode || layout.tellMode) {
