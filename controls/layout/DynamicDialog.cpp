@@ -12,7 +12,7 @@ BEGIN_MESSAGE_MAP(cdxCDynamicDialog, CDialog)
 END_MESSAGE_MAP()
 
 cdxCDynamicDialog::cdxCDynamicDialog(UINT nIDTemplate, CWnd* pParentWnd, UINT nFreedom, UINT nFlags)
-    : CDialog(nIDTemplate, pParentWnd), cdxCDynamicWndEx(nFreedom, nFlags)
+    : cdxCDynamicHost(nFreedom, nFlags, nIDTemplate, pParentWnd)
 {
     if (nIDTemplate != 0)
         ActivateAutoPos(nIDTemplate);
@@ -27,50 +27,6 @@ cdxCDynamicDialog::~cdxCDynamicDialog()
 BOOL cdxCDynamicDialog::OnInitDialog()
 {
     BOOL result = CDialog::OnInitDialog();
-    CRect rc;
-    GetClientRect(&rc);
-    AttachLayout(this, rc.Size());
+    AttachLayoutToClient();
     return result;
-}
-
-BOOL cdxCDynamicDialog::DestroyWindow()
-{
-    DoOnDestroy();
-    return CDialog::DestroyWindow();
-}
-
-void cdxCDynamicDialog::OnSize(UINT nType, int cx, int cy)
-{
-    CDialog::OnSize(nType, cx, cy);
-    cdxCDynamicWndEx::OnSize(nType, cx, cy);
-}
-
-void cdxCDynamicDialog::OnSizing(UINT fwSide, LPRECT pRect)
-{
-    CDialog::OnSizing(fwSide, pRect);
-    cdxCDynamicWndEx::OnSizing(fwSide, pRect);
-}
-
-void cdxCDynamicDialog::OnTimer(UINT_PTR nIDEvent)
-{
-    CDialog::OnTimer(nIDEvent);
-    cdxCDynamicWndEx::OnTimer(nIDEvent);
-}
-
-void cdxCDynamicDialog::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
-{
-    CDialog::OnGetMinMaxInfo(lpMMI);
-    cdxCDynamicWndEx::OnGetMinMaxInfo(lpMMI);
-}
-
-void cdxCDynamicDialog::OnParentNotify(UINT message, LPARAM lParam)
-{
-    CDialog::OnParentNotify(message, lParam);
-    cdxCDynamicWndEx::OnParentNotify(message, lParam);
-}
-
-void cdxCDynamicDialog::OnDestroy()
-{
-    DoOnDestroy();
-    CDialog::OnDestroy();
 }

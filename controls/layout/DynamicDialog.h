@@ -3,9 +3,10 @@
 #pragma once
 
 #include "afx/Dialog.h"
+#include "controls/layout/DynamicHost.h"
 #include "controls/layout/DynamicWndEx.h"
 
-class cdxCDynamicDialog : public CDialog, public cdxCDynamicWndEx
+class cdxCDynamicDialog : public cdxCDynamicHost<CDialog, cdxCDynamicWndEx>
 {
     DECLARE_DYNAMIC(cdxCDynamicDialog)
 public:
@@ -14,15 +15,7 @@ public:
     ~cdxCDynamicDialog() override;
 
     BOOL OnInitDialog() override;
-    BOOL DestroyWindow() override;
-    using CDialog::IsWindow;
 
 protected:
-    afx_msg void OnSize(UINT nType, int cx, int cy);
-    afx_msg void OnSizing(UINT fwSide, LPRECT pRect);
-    afx_msg void OnTimer(UINT_PTR nIDEvent);
-    afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
-    afx_msg void OnParentNotify(UINT message, LPARAM lParam);
-    afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 };

@@ -12,7 +12,7 @@ BEGIN_MESSAGE_MAP(cdxCDynamicFormView, CFormView)
 END_MESSAGE_MAP()
 
 cdxCDynamicFormView::cdxCDynamicFormView(UINT nIDTemplate, UINT nFreedom, UINT nFlags)
-    : CFormView(nIDTemplate), cdxCDynamicWnd(nFreedom, nFlags)
+    : cdxCDynamicHost(nFreedom, nFlags, nIDTemplate)
 {
     // A view smaller than its form scrolls; the layout follows the scrolling.
     m_bUseScrollPos = TRUE;
@@ -28,46 +28,4 @@ void cdxCDynamicFormView::OnInitialUpdate()
 {
     CFormView::OnInitialUpdate();
     AttachLayout(this, GetTotalSize());
-}
-
-BOOL cdxCDynamicFormView::DestroyWindow()
-{
-    DoOnDestroy();
-    return CFormView::DestroyWindow();
-}
-
-void cdxCDynamicFormView::OnSize(UINT nType, int cx, int cy)
-{
-    CFormView::OnSize(nType, cx, cy);
-    cdxCDynamicWnd::OnSize(nType, cx, cy);
-}
-
-void cdxCDynamicFormView::OnSizing(UINT fwSide, LPRECT pRect)
-{
-    CFormView::OnSizing(fwSide, pRect);
-    cdxCDynamicWnd::OnSizing(fwSide, pRect);
-}
-
-void cdxCDynamicFormView::OnTimer(UINT_PTR nIDEvent)
-{
-    CFormView::OnTimer(nIDEvent);
-    cdxCDynamicWnd::OnTimer(nIDEvent);
-}
-
-void cdxCDynamicFormView::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
-{
-    CFormView::OnGetMinMaxInfo(lpMMI);
-    cdxCDynamicWnd::OnGetMinMaxInfo(lpMMI);
-}
-
-void cdxCDynamicFormView::OnParentNotify(UINT message, LPARAM lParam)
-{
-    CFormView::OnParentNotify(message, lParam);
-    cdxCDynamicWnd::OnParentNotify(message, lParam);
-}
-
-void cdxCDynamicFormView::OnDestroy()
-{
-    DoOnDestroy();
-    CFormView::OnDestroy();
 }

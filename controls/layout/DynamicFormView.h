@@ -4,9 +4,10 @@
 #pragma once
 
 #include "afx/View.h"
+#include "controls/layout/DynamicHost.h"
 #include "controls/layout/DynamicWnd.h"
 
-class cdxCDynamicFormView : public CFormView, public cdxCDynamicWnd
+class cdxCDynamicFormView : public cdxCDynamicHost<CFormView, cdxCDynamicWnd>
 {
     DECLARE_DYNAMIC(cdxCDynamicFormView)
 protected:
@@ -16,15 +17,7 @@ public:
     ~cdxCDynamicFormView() override;
 
     void OnInitialUpdate() override;
-    BOOL DestroyWindow() override;
-    using CFormView::IsWindow;
 
 protected:
-    afx_msg void OnSize(UINT nType, int cx, int cy);
-    afx_msg void OnSizing(UINT fwSide, LPRECT pRect);
-    afx_msg void OnTimer(UINT_PTR nIDEvent);
-    afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
-    afx_msg void OnParentNotify(UINT message, LPARAM lParam);
-    afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 };

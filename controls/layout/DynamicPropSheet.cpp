@@ -25,18 +25,18 @@ BEGIN_MESSAGE_MAP(cdxCDynamicPropSheet, CPropertySheet)
 END_MESSAGE_MAP()
 
 cdxCDynamicPropSheet::cdxCDynamicPropSheet()
-    : CPropertySheet(), cdxCDynamicWndEx(FreedomBoth, DefaultFlags), m_PagePos(), m_bInitialized(false)
+    : cdxCDynamicHost(FreedomBoth, DefaultFlags), m_PagePos(), m_bInitialized(false)
 {
 }
 
 cdxCDynamicPropSheet::cdxCDynamicPropSheet(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPage, UINT nFreedom, UINT nFlags)
-    : CPropertySheet(nIDCaption, pParentWnd, iSelectPage), cdxCDynamicWndEx(nFreedom, nFlags), m_PagePos(),
+    : cdxCDynamicHost(nFreedom, nFlags, nIDCaption, pParentWnd, iSelectPage), m_PagePos(),
       m_bInitialized(false)
 {
 }
 
 cdxCDynamicPropSheet::cdxCDynamicPropSheet(LPCTSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage, UINT nFreedom, UINT nFlags)
-    : CPropertySheet(pszCaption, pParentWnd, iSelectPage), cdxCDynamicWndEx(nFreedom, nFlags), m_PagePos(),
+    : cdxCDynamicHost(nFreedom, nFlags, pszCaption, pParentWnd, iSelectPage), m_PagePos(),
       m_bInitialized(false)
 {
 }
@@ -82,9 +82,7 @@ int cdxCDynamicPropSheet::OnCreate(LPCREATESTRUCT lpCreateStruct)
 BOOL cdxCDynamicPropSheet::OnInitDialog()
 {
     const BOOL result = CPropertySheet::OnInitDialog();
-    CRect rc;
-    GetClientRect(&rc);
-    AttachLayout(this, rc.Size());
+    AttachLayoutToClient();
     // Every page goes where the first one is, following the sheet's size.
     if (CPropertyPage* page = GetActivePage(); page && page->m_hWnd) {
         page->ModifyStyle(0, WS_CLIPSIBLINGS);
@@ -128,30 +126,6 @@ BOOL cdxCDynamicPropSheet::DestroyWindow()
     return CPropertySheet::DestroyWindow();
 }
 
-void cdxCDynamicPropSheet::OnSize(UINT nType, int cx, int cy)
-{
-    CPropertySheet::OnSize(nType, cx, cy);
-    cdxCDynamicWndEx::OnSize(nType, cx, cy);
-}
-
-void cdxCDynamicPropSheet::OnSizing(UINT fwSide, LPRECT pRect)
-{
-    CPropertySheet::OnSizing(fwSide, pRect);
-    cdxCDynamicWndEx::OnSizing(fwSide, pRect);
-}
-
-void cdxCDynamicPropSheet::OnTimer(UINT_PTR nIDEvent)
-{
-    CPropertySheet::OnTimer(nIDEvent);
-    cdxCDynamicWndEx::OnTimer(nIDEvent);
-}
-
-void cdxCDynamicPropSheet::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
-{
-    CPropertySheet::OnGetMinMaxInfo(lpMMI);
-    cdxCDynamicWndEx::OnGetMinMaxInfo(lpMMI);
-}
-
 void cdxCDynamicPropSheet::OnDestroy()
 {
     DoOnDestroy();
@@ -171,24 +145,24 @@ BEGIN_MESSAGE_MAP(cdxCDynamicPropPage, CPropertyPage)
 END_MESSAGE_MAP()
 
 cdxCDynamicPropPage::cdxCDynamicPropPage()
-    : CPropertyPage(), cdxCDynamicWnd(FreedomBoth, FlagSizingRedraw), m_pSheet(nullptr), m_bFirstActivationDone(false)
+    : cdxCDynamicHost(FreedomBoth, FlagSizingRedraw), m_pSheet(nullptr), m_bFirstActivationDone(false)
 {
 }
 
 cdxCDynamicPropPage::cdxCDynamicPropPage(UINT nIDTemplate, UINT nIDCaption)
-    : CPropertyPage(nIDTemplate, nIDCaption), cdxCDynamicWnd(FreedomBoth, FlagSizingRedraw), m_pSheet(nullptr),
+    : cdxCDynamicHost(FreedomBoth, FlagSizingRedraw, nIDTemplate, nIDCaption), m_pSheet(nullptr),
       m_bFirstActivationDone(false)
 {
 }
 
 cdxCDynamicPropPage::cdxCDynamicPropPage(LPCTSTR lpszTemplateName, UINT nIDCaption)
-    : CPropertyPage(lpszTemplateName, nIDCaption), cdxCDynamicWnd(FreedomBoth, FlagSizingRedraw), m_pSheet(nullptr),
+    : cdxCDynamicHost(FreedomBoth, FlagSizingRedraw, lpszTemplateName, nIDCaption), m_pSheet(nullptr),
       m_bFirstActivationDone(false)
 {
 }
 
 cdxCDynamicPropPage::cdxCDynamicPropPage(LPCDLGTEMPLATE lpTemplate, UINT nIDCaption)
-    : CPropertyPage(lpTemplate, nIDCaption), cdxCDynamicWnd(FreedomBoth, FlagSizingRedraw), m_pSheet(nullptr),
+    : cdxCDynamicHost(FreedomBoth, FlagSizingRedraw, lpTemplate, nIDCaption), m_pSheet(nullptr),
       m_bFirstActivationDone(false)
 {
 }
@@ -204,9 +178,7 @@ BOOL cdxCDynamicPropPage::OnInitDialog()
     const BOOL result = CPropertyPage::OnInitDialog();
     // A new window: its first activation in this sheet is still to come.
     m_bFirstActivationDone = false;
-    CRect rc;
-    GetClientRect(&rc);
-    AttachLayout(this, rc.Size());
+    AttachLayoutToClient();
     return result;
 }
 
@@ -229,46 +201,4 @@ BOOL cdxCDynamicPropPage::OnKillActive()
     if (m_pSheet)
         m_pSheet->OnPageKillActive(this, result);
     return result;
-}
-
-BOOL cdxCDynamicPropPage::DestroyWindow()
-{
-    DoOnDestroy();
-    return CPropertyPage::DestroyWindow();
-}
-
-void cdxCDynamicPropPage::OnSize(UINT nType, int cx, int cy)
-{
-    CPropertyPage::OnSize(nType, cx, cy);
-    cdxCDynamicWnd::OnSize(nType, cx, cy);
-}
-
-void cdxCDynamicPropPage::OnSizing(UINT fwSide, LPRECT pRect)
-{
-    CPropertyPage::OnSizing(fwSide, pRect);
-    cdxCDynamicWnd::OnSizing(fwSide, pRect);
-}
-
-void cdxCDynamicPropPage::OnTimer(UINT_PTR nIDEvent)
-{
-    CPropertyPage::OnTimer(nIDEvent);
-    cdxCDynamicWnd::OnTimer(nIDEvent);
-}
-
-void cdxCDynamicPropPage::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
-{
-    CPropertyPage::OnGetMinMaxInfo(lpMMI);
-    cdxCDynamicWnd::OnGetMinMaxInfo(lpMMI);
-}
-
-void cdxCDynamicPropPage::OnParentNotify(UINT message, LPARAM lParam)
-{
-    CPropertyPage::OnParentNotify(message, lParam);
-    cdxCDynamicWnd::OnParentNotify(message, lParam);
-}
-
-void cdxCDynamicPropPage::OnDestroy()
-{
-    DoOnDestroy();
-    CPropertyPage::OnDestroy();
 }

@@ -6,11 +6,12 @@
 #pragma once
 
 #include "afx/PropertySheet.h"
+#include "controls/layout/DynamicHost.h"
 #include "controls/layout/DynamicWndEx.h"
 
 class cdxCDynamicPropPage;
 
-class cdxCDynamicPropSheet : public CPropertySheet, public cdxCDynamicWndEx
+class cdxCDynamicPropSheet : public cdxCDynamicHost<CPropertySheet, cdxCDynamicWndEx>
 {
     DECLARE_DYNCREATE(cdxCDynamicPropSheet)
 public:
@@ -29,8 +30,8 @@ public:
     void RemovePage(int nPage) override;
 
     BOOL OnInitDialog() override;
+    // The sheet also stops taking in pages once its window is going.
     BOOL DestroyWindow() override;
-    using CPropertySheet::IsWindow;
 
     bool IsInitialized() const { return m_bInitialized; }
     // The layout every page gets: the first page's place, following the sheet.
@@ -46,10 +47,6 @@ protected:
     DECLARE_DYNAMIC_MAP()
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    afx_msg void OnSize(UINT nType, int cx, int cy);
-    afx_msg void OnSizing(UINT fwSide, LPRECT pRect);
-    afx_msg void OnTimer(UINT_PTR nIDEvent);
-    afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
     afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
@@ -60,7 +57,7 @@ private:
     void RegisterPage(CPropertyPage* pPage);
 };
 
-class cdxCDynamicPropPage : public CPropertyPage, public cdxCDynamicWnd
+class cdxCDynamicPropPage : public cdxCDynamicHost<CPropertyPage, cdxCDynamicWnd>
 {
     DECLARE_DYNAMIC(cdxCDynamicPropPage)
 public:
@@ -73,18 +70,10 @@ public:
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
     BOOL OnKillActive() override;
-    BOOL DestroyWindow() override;
-    using CPropertyPage::IsWindow;
 
     cdxCDynamicPropSheet* GetDynamicSheet() const { return m_pSheet; }
 
 protected:
-    afx_msg void OnSize(UINT nType, int cx, int cy);
-    afx_msg void OnSizing(UINT fwSide, LPRECT pRect);
-    afx_msg void OnTimer(UINT_PTR nIDEvent);
-    afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
-    afx_msg void OnParentNotify(UINT message, LPARAM lParam);
-    afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
 private:
