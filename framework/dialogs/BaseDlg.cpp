@@ -1,7 +1,6 @@
 #include "framework/dialogs/BaseDlg.h"
 
 #include "afx/WinApp.h"
-#include "controls/menu/BCMenu.h"
 #include "framework/frame/MenuRouting.h"
 
 namespace {
@@ -23,7 +22,7 @@ BEGIN_MESSAGE_MAP(CBaseDlg, cdxCDynamicDialog)
 END_MESSAGE_MAP()
 
 CBaseDlg::CBaseDlg()
-    : cdxCDynamicDialog(0, nullptr, cdxCDynamicWnd::FreedomBoth, DialogLayoutFlags),
+    : COwnerDrawnMenuHost(0, nullptr, cdxCDynamicWnd::FreedomBoth, DialogLayoutFlags),
       m_strSettingsName(),
       m_arrLabels(),
       m_pImageList(new CImageList),
@@ -33,7 +32,7 @@ CBaseDlg::CBaseDlg()
 }
 
 CBaseDlg::CBaseDlg(UINT nIDTemplate, CWnd* pParentWnd)
-    : cdxCDynamicDialog(nIDTemplate, pParentWnd, cdxCDynamicWnd::FreedomBoth, DialogLayoutFlags),
+    : COwnerDrawnMenuHost(nIDTemplate, pParentWnd, cdxCDynamicWnd::FreedomBoth, DialogLayoutFlags),
       m_strSettingsName(),
       m_arrLabels(),
       m_pImageList(new CImageList),
@@ -127,30 +126,4 @@ void CBaseDlg::OnContextMenu(CWnd* /*pWnd*/, CPoint point)
     if (m_nContextMenuId == -1)
         return;
     TrackOwnerDrawnMenu(this, static_cast<UINT>(m_nContextMenuId), DialogMenuIconSize, point, TRUE);
-}
-
-void CBaseDlg::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)
-{
-    cdxCDynamicDialog::OnInitMenuPopup(pPopupMenu, nIndex, bSysMenu);
-    if (!bSysMenu && BCMenu::IsMenu(pPopupMenu))
-        BCMenu::UpdateMenu(pPopupMenu);
-}
-
-void CBaseDlg::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMIS)
-{
-    if (!MeasureOwnerDrawnMenuItem(lpMIS))
-        cdxCDynamicDialog::OnMeasureItem(nIDCtl, lpMIS);
-}
-
-void CBaseDlg::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDIS)
-{
-    if (!DrawOwnerDrawnMenuItem(lpDIS))
-        cdxCDynamicDialog::OnDrawItem(nIDCtl, lpDIS);
-}
-
-LRESULT CBaseDlg::OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu)
-{
-    if (BCMenu::IsMenu(pMenu))
-        return BCMenu::OnMenuChar(nChar, nFlags, pMenu);
-    return cdxCDynamicDialog::OnMenuChar(nChar, nFlags, pMenu);
 }

@@ -11,8 +11,9 @@
 #include "afx/BasicCtrls.h"
 #include "afx/ImageList.h"
 #include "controls/layout/DynamicDialog.h"
+#include "framework/frame/OwnerDrawnMenuHost.h"
 
-class CBaseDlg : public cdxCDynamicDialog
+class CBaseDlg : public COwnerDrawnMenuHost<cdxCDynamicDialog>
 {
     DECLARE_DYNAMIC(CBaseDlg)
 public:
@@ -46,9 +47,5 @@ protected:
 
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
-    afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
-    afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMIS);
-    afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDIS);
-    afx_msg LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);
     DECLARE_MESSAGE_MAP()
 };

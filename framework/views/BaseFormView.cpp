@@ -1,6 +1,5 @@
 #include "framework/views/BaseFormView.h"
 
-#include "controls/menu/BCMenu.h"
 #include "framework/frame/MenuRouting.h"
 
 IMPLEMENT_DYNAMIC(CBaseFormView, cdxCDynamicFormView)
@@ -19,7 +18,7 @@ const UINT FormViewLayoutFlags = cdxCDynamicWnd::FlagSizingRedraw;
 } // namespace
 
 CBaseFormView::CBaseFormView(UINT nIDTemplate)
-    : cdxCDynamicFormView(nIDTemplate, cdxCDynamicWnd::FreedomBoth, FormViewLayoutFlags),
+    : COwnerDrawnMenuHost(nIDTemplate, cdxCDynamicWnd::FreedomBoth, FormViewLayoutFlags),
       m_strSettingsName(),
       m_nContextMenuId(-1)
 {
@@ -32,30 +31,4 @@ void CBaseFormView::OnContextMenu(CWnd* /*pWnd*/, CPoint point)
     if (m_nContextMenuId == -1)
         return;
     TrackOwnerDrawnMenu(this, static_cast<UINT>(m_nContextMenuId), GetMenuIconSize(), point, TRUE);
-}
-
-void CBaseFormView::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)
-{
-    cdxCDynamicFormView::OnInitMenuPopup(pPopupMenu, nIndex, bSysMenu);
-    if (!bSysMenu && BCMenu::IsMenu(pPopupMenu))
-        BCMenu::UpdateMenu(pPopupMenu);
-}
-
-void CBaseFormView::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMIS)
-{
-    if (!MeasureOwnerDrawnMenuItem(lpMIS))
-        cdxCDynamicFormView::OnMeasureItem(nIDCtl, lpMIS);
-}
-
-void CBaseFormView::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDIS)
-{
-    if (!DrawOwnerDrawnMenuItem(lpDIS))
-        cdxCDynamicFormView::OnDrawItem(nIDCtl, lpDIS);
-}
-
-LRESULT CBaseFormView::OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu)
-{
-    if (BCMenu::IsMenu(pMenu))
-        return BCMenu::OnMenuChar(nChar, nFlags, pMenu);
-    return cdxCDynamicFormView::OnMenuChar(nChar, nFlags, pMenu);
 }

@@ -5,8 +5,9 @@
 #pragma once
 
 #include "controls/layout/DynamicFormView.h"
+#include "framework/frame/OwnerDrawnMenuHost.h"
 
-class CBaseFormView : public cdxCDynamicFormView
+class CBaseFormView : public COwnerDrawnMenuHost<cdxCDynamicFormView>
 {
     DECLARE_DYNAMIC(CBaseFormView)
 protected:
@@ -20,9 +21,5 @@ public:
 
 protected:
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
-    afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
-    afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMIS);
-    afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDIS);
-    afx_msg LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);
     DECLARE_MESSAGE_MAP()
 };
