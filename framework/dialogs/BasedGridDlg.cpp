@@ -21,18 +21,7 @@ END_MESSAGE_MAP()
 
 CBasedGridDlg::CBasedGridDlg(UINT nIDTemplate, CWnd* pParentWnd)
     : CBaseDlg(nIDTemplate, pParentWnd),
-      m_bSkipInitialFill(FALSE),
-      m_clrBackground(0),
-      m_clrTextBackground(0),
-      m_clrTextForeground(0),
-      m_clrGridLines(0),
-      m_arrColumnNames(),
-      m_arrColumnWidths(),
-      m_arrColumnVisible(),
-      m_Grid(0, 0, 0, 0),
-      m_nDefaultColumnWidth(GridDefaultColumnWidth),
-      m_strItemName("item"),
-      m_nSelectedRow(-1)
+      CGridHostData()
 {
 }
 
@@ -73,25 +62,12 @@ int CBasedGridDlg::GetSelectedRow(BOOL bWarning)
 
 int CBasedGridDlg::GetSelectedItemData(BOOL bWarning)
 {
-    int row = GetSelectedRow(bWarning);
-    if (row < 0)
-        return -1;
-    return static_cast<int>(m_Grid.GetItemData(row, 0));
+    return RowItemData(GetSelectedRow(bWarning));
 }
 
 void CBasedGridDlg::SelectRow(int nRow)
 {
-    if (nRow < 1 || nRow >= m_Grid.GetRowCount())
-        return;
-    m_nSelectedRow = nRow;
-    SelectWholeGridRow(m_Grid, nRow);
-    UpdateControls();
-}
-
-void CBasedGridDlg::RemoveAllRows()
-{
-    for (int row = m_Grid.GetRowCount() - 1; row >= 1; --row)
-        m_Grid.DeleteRow(row);
+    SelectHostRow(*this, nRow);
 }
 
 void CBasedGridDlg::OnGridSelChanged()

@@ -9,9 +9,10 @@
 
 #include "afx/ArrayTypes.h"
 #include "framework/dialogs/BaseDlg.h"
+#include "framework/views/GridHost.h"
 #include "grid/GridCtrl.h"
 
-class CBasedGridDlg : public CBaseDlg
+class CBasedGridDlg : public CBaseDlg, public CGridHostData
 {
     DECLARE_DYNAMIC(CBasedGridDlg)
 public:
@@ -25,8 +26,6 @@ public:
     int GetSelectedItemData(BOOL bWarning);
     // Selects a data row (1 .. row count - 1; other rows are ignored).
     void SelectRow(int nRow);
-    // Removes every row below the header.
-    void RemoveAllRows();
 
     virtual void OnGridSelChanged();
     virtual void RefreshGrid();
@@ -37,18 +36,6 @@ public:
     void OnCancel() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
-    BOOL m_bSkipInitialFill;
-    COLORREF m_clrBackground;
-    COLORREF m_clrTextBackground;
-    COLORREF m_clrTextForeground;
-    COLORREF m_clrGridLines;
-    CStringArray m_arrColumnNames;   // header texts, also the width keys
-    CUIntArray m_arrColumnWidths;
-    CUIntArray m_arrColumnVisible;
-    CGridCtrl m_Grid;
-    int m_nDefaultColumnWidth;
-    CString m_strItemName;
-    int m_nSelectedRow;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -1,8 +1,7 @@
 #include "framework/dialogs/SetupBasesGridDlg.h"
 
 #include "afx/DataExchange.h"
-#include "framework/dialogs/BasedGridDlg.h"
-#include "framework/views/BaseGridFormView.h"
+#include "framework/views/GridHost.h"
 
 namespace {
 const UINT SetupTemplateId = 329;
@@ -51,31 +50,9 @@ BEGIN_DYNAMIC_MAP(CSetupBasesGridDlg, CBaseDlg)
     DYNAMIC_MAP_ENTRY(IDCANCEL, ModeMove, ModeMove)
 END_DYNAMIC_MAP()
 
-CSetupBasesGridDlg::CSetupBasesGridDlg(CBasedGridDlg* pHost, CWnd* pParent)
+CSetupBasesGridDlg::CSetupBasesGridDlg(CGridHostData* pHost, CWnd* pParent)
     : CBaseDlg(SetupTemplateId, pParent),
-      m_pGridDlg(pHost),
-      m_pGridView(nullptr),
-      m_clrBackground(pHost->m_clrBackground),
-      m_clrTextBackground(pHost->m_clrTextBackground),
-      m_clrTextForeground(pHost->m_clrTextForeground),
-      m_clrGridLines(pHost->m_clrGridLines),
-      m_btnCancel(),
-      m_btnOK(),
-      m_lstColumns(),
-      m_btnBackground(PICKER_ARGS),
-      m_btnTextBackground(PICKER_ARGS),
-      m_btnTextForeground(PICKER_ARGS),
-      m_btnGridLines(PICKER_ARGS),
-      m_btnShowAll(),
-      m_btnHideAll(),
-      m_btnDefault()
-{
-}
-
-CSetupBasesGridDlg::CSetupBasesGridDlg(CBaseGridFormView* pHost, CWnd* pParent)
-    : CBaseDlg(SetupTemplateId, pParent),
-      m_pGridDlg(nullptr),
-      m_pGridView(pHost),
+      m_pHost(pHost),
       m_clrBackground(pHost->m_clrBackground),
       m_clrTextBackground(pHost->m_clrTextBackground),
       m_clrTextForeground(pHost->m_clrTextForeground),
@@ -94,16 +71,6 @@ CSetupBasesGridDlg::CSetupBasesGridDlg(CBaseGridFormView* pHost, CWnd* pParent)
 }
 
 CSetupBasesGridDlg::~CSetupBasesGridDlg() = default;
-
-const CStringArray& CSetupBasesGridDlg::HostColumnNames() const
-{
-    return m_pGridDlg ? m_pGridDlg->m_arrColumnNames : m_pGridView->m_arrColumnNames;
-}
-
-CUIntArray& CSetupBasesGridDlg::HostVisibility() const
-{
-    return m_pGridDlg ? m_pGridDlg->m_arrColumnVisible : m_pGridView->m_arrColumnVisible;
-}
 
 void CSetupBasesGridDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -133,8 +100,8 @@ BOOL CSetupBasesGridDlg::OnInitDialog()
     Decorate(m_btnHideAll, 167, "Hide all colums");
     Decorate(m_btnDefault, 174, "Set default settings");
 
-    const CStringArray& names = HostColumnNames();
-    const CUIntArray& visible = HostVisibility();
+    const CStringArray& names = m_pHost->m_arrColumnNames;
+    const CUIntArray& visible = m_pHost->m_arrColumnVisible;
     for (INT_PTR i = 0; i < names.GetSize(); ++i) {
         int line = static_cast<int>(m_lstColumns.SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(names[i]))));
         if (line < 0)
@@ -151,23 +118,16 @@ void CSetupBasesGridDlg::OnOK()
 {
     if (!UpdateData(TRUE))
         return;
-    CUIntArray& visible = HostVisibility();
+    CUIntArray& visible = m_pHost->m_arrColumnVisible;
     const int lines = static_cast<int>(m_lstColumns.SendMessage(LB_GETCOUNT));
     for (int line = 0; line < lines; ++line) {
         INT_PTR column = static_cast<INT_PTR>(m_lstColumns.SendMessage(LB_GETITEMDATA, line));
         visible.SetAt(column, m_lstColumns.GetCheck(line) ? 1 : 0);
     }
-    if (m_pGridDlg) {
-        m_pGridDlg->m_clrBackground = m_clrBackground;
-        m_pGridDlg->m_clrTextBackground = m_clrTextBackground;
-        m_pGridDlg->m_clrTextForeground = m_clrTextForeground;
-        m_pGridDlg->m_clrGridLines = m_clrGridLines;
-    } else {
-        m_pGridView->m_clrBackground = m_clrBackground;
-        m_pGridView->m_clrTextBackground = m_clrTextBackground;
-        m_pGridView->m_clrTextForeground = m_clrTextForeground;
-        m_pGridView->m_clrGridLines = m_clrGridLines;
-    }
+    m_pHost->m_clrBackground = m_clrBackground;
+    m_pHost->m_clrTextBackground = m_clrTextBackground;
+    m_pHost->m_clrTextForeground = m_clrTextForeground;
+    m_pHost->m_clrGridLines = m_clrGridLines;
     EndDialog(IDOK);
 }
 

@@ -9,22 +9,20 @@
 #include "framework/dialogs/BaseDlg.h"
 #include "toolkit/foundation/OXColorPickerButton.h"
 
-class CBasedGridDlg;
-class CBaseGridFormView;
+struct CGridHostData;
 
 class CSetupBasesGridDlg : public CBaseDlg
 {
     DECLARE_DYNAMIC(CSetupBasesGridDlg)
 public:
-    CSetupBasesGridDlg(CBasedGridDlg* pHost, CWnd* pParent);
-    CSetupBasesGridDlg(CBaseGridFormView* pHost, CWnd* pParent);
+    // Either grid host, the grid dialog or the grid form view, passes itself.
+    CSetupBasesGridDlg(CGridHostData* pHost, CWnd* pParent);
     ~CSetupBasesGridDlg() override;
 
     BOOL OnInitDialog() override;
     void OnOK() override;
 
-    CBasedGridDlg* m_pGridDlg;
-    CBaseGridFormView* m_pGridView;
+    CGridHostData* m_pHost;
     COLORREF m_clrBackground;
     COLORREF m_clrTextBackground;
     COLORREF m_clrTextForeground;
@@ -42,9 +40,6 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
-    // The host's column names and visibility, whichever host it is.
-    const CStringArray& HostColumnNames() const;
-    CUIntArray& HostVisibility() const;
     void CheckAll(int nCheck);
 
     afx_msg void OnShowAll();

@@ -8,9 +8,10 @@
 
 #include "afx/ArrayTypes.h"
 #include "framework/views/BaseFormView.h"
+#include "framework/views/GridHost.h"
 #include "grid/GridCtrl.h"
 
-class CBaseGridFormView : public CBaseFormView
+class CBaseGridFormView : public CBaseFormView, public CGridHostData
 {
     DECLARE_DYNAMIC(CBaseGridFormView)
 protected:
@@ -26,8 +27,6 @@ public:
     int GetSelectedItemData(BOOL bWarning);
     // Selects a data row (1 .. row count - 1; other rows are ignored).
     void SelectRow(int nRow);
-    // Removes every row below the header.
-    void RemoveAllRows();
 
     virtual void OnGridHook();
     virtual void RefreshGrid();
@@ -41,19 +40,7 @@ public:
     int GetSettingInt(LPCTSTR key, int nDefault);
     BOOL WriteSettingInt(LPCTSTR key, int nValue);
 
-    BOOL m_bSkipInitialFill;
-    COLORREF m_clrBackground;
-    COLORREF m_clrTextBackground;
-    COLORREF m_clrTextForeground;
-    COLORREF m_clrGridLines;
-    CStringArray m_arrColumnNames;   // header texts, also the width keys
-    CUIntArray m_arrColumnWidths;
-    CUIntArray m_arrColumnVisible;
     CUIntArray m_arrFirstRunVisible;   // visibility on the very first run; empty: all shown
-    CGridCtrl m_Grid;
-    int m_nDefaultColumnWidth;
-    CString m_strItemName;
-    int m_nSelectedRow;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -44,3 +44,32 @@ int GetGridSelectedRow(const CGridCtrl& grid)
         return minRow;
     return -1;
 }
+
+CGridHostData::CGridHostData()
+    : m_bSkipInitialFill(FALSE),
+      m_clrBackground(0),
+      m_clrTextBackground(0),
+      m_clrTextForeground(0),
+      m_clrGridLines(0),
+      m_arrColumnNames(),
+      m_arrColumnWidths(),
+      m_arrColumnVisible(),
+      m_Grid(0, 0, 0, 0),
+      m_nDefaultColumnWidth(GridDefaultColumnWidth),
+      m_strItemName("item"),
+      m_nSelectedRow(-1)
+{
+}
+
+void CGridHostData::RemoveAllRows()
+{
+    for (int row = m_Grid.GetRowCount() - 1; row >= 1; --row)
+        m_Grid.DeleteRow(row);
+}
+
+int CGridHostData::RowItemData(int row) const
+{
+    if (row < 0)
+        return -1;
+    return static_cast<int>(m_Grid.GetItemData(row, 0));
+}

@@ -2,8 +2,9 @@
 // with their grid: the read-only whole-row list set-up, restoring and saving
 // the colours, column widths, visibility and sort in the host's profile
 // section, re-filling while keeping the sort and the selected row, and the
-// row selection. A host supplies the members and the profile access these
-// templates name; the few places where the two differ are GridHostKind.
+// row selection. A host takes its grid and the state kept with it from
+// CGridHostData and supplies the profile access these templates name; the
+// few places where the two differ are GridHostKind.
 #pragma once
 
 #include "afx/ArrayTypes.h"
@@ -49,6 +50,43 @@ void SelectWholeGridRow(CGridCtrl& grid, int row);
 
 // The first row of the selection, -1 when there is none.
 int GetGridSelectedRow(const CGridCtrl& grid);
+
+// The grid and what a host keeps with it; the set-up dialog edits the
+// colours and the visibility through this part of either host.
+struct CGridHostData
+{
+    CGridHostData();
+
+    // Removes every row below the header.
+    void RemoveAllRows();
+    // Column 0's item data of a row (the host's record index); -1 for no row.
+    int RowItemData(int row) const;
+
+    BOOL m_bSkipInitialFill;
+    COLORREF m_clrBackground;
+    COLORREF m_clrTextBackground;
+    COLORREF m_clrTextForeground;
+    COLORREF m_clrGridLines;
+    CStringArray m_arrColumnNames;   // header texts, also the width keys
+    CUIntArray m_arrColumnWidths;
+    CUIntArray m_arrColumnVisible;
+    CGridCtrl m_Grid;
+    int m_nDefaultColumnWidth;
+    CString m_strItemName;
+    int m_nSelectedRow;
+};
+
+// Selects a data row of the host (1 .. row count - 1; other rows are ignored)
+// and lets the host enable its controls for it.
+template <class Host>
+void SelectHostRow(Host& host, int nRow)
+{
+    if (nRow < 1 || nRow >= host.m_Grid.GetRowCount())
+        return;
+    host.m_nSelectedRow = nRow;
+    SelectWholeGridRow(host.m_Grid, nRow);
+    host.UpdateControls();
+}
 
 // Applies the host's four colour members to the grid.
 template <class Host>
