@@ -61,8 +61,8 @@ protected:
     UINT DrawState(UINT nItemState) const;
     void Toggle();
     // Draws the frame, text and arrow into the memory DC; the colour picker
-    // adds its band before the focus and the copy.
-    void DrawContent(CDC* pDC, const CRect& item, UINT nState, CRect& content, CRect& image, CRect& text);
+    // adds its band here, so that it lies under the focus and is in the copy.
+    virtual void DrawContent(CDC* pDC, const CRect& item, UINT nState, CRect& content, CRect& image, CRect& text);
 
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);

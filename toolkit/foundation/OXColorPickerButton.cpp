@@ -106,24 +106,11 @@ CRect COXColorPickerButton::GetColorBandRect(const CRect& item)
     return BandRect(content, image, text);
 }
 
-void COXColorPickerButton::DrawItem(LPDRAWITEMSTRUCT lpDIS)
+void COXColorPickerButton::DrawContent(CDC* pDC, const CRect& item, UINT nState, CRect& content, CRect& image, CRect& text)
 {
-    CRect item(lpDIS->rcItem);
-    UINT state = DrawState(lpDIS->itemState);
-    CDC* screen = CDC::FromHandle(lpDIS->hDC);
-    CDC memory;
-    memory.CreateCompatibleDC(screen);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(screen, item.Width(), item.Height());
-    CBitmap* oldBitmap = memory.SelectObject(&bitmap);
-    CRect content, image, text;
-    DrawContent(&memory, item, state, content, image, text);
+    COXBitmapButton::DrawContent(pDC, item, nState, content, image, text);
     if (m_nColorBandHeight != 0)
-        DrawColorBand(&memory, state, BandRect(content, image, text));
-    if (state & ODS_FOCUS)
-        DrawButtonFocus(&memory, CRect(0, 0, item.Width(), item.Height()), state);
-    screen->BitBlt(item.left, item.top, item.Width(), item.Height(), &memory, 0, 0, SRCCOPY);
-    memory.SelectObject(oldBitmap);
+        DrawColorBand(pDC, nState, BandRect(content, image, text));
 }
 
 void COXColorPickerButton::DrawColorBand(CDC* pDC, UINT nState, CRect rect)

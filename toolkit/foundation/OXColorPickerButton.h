@@ -29,13 +29,13 @@ public:
 
     CSize GetDropDownSize() const override;
     void OnDropDown() override;
-    void DrawItem(LPDRAWITEMSTRUCT lpDIS) override;
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     // Where the band lies in an item of this size, as the last drawing placed it.
     CRect GetColorBandRect(const CRect& item);
 
 protected:
     virtual void DrawColorBand(CDC* pDC, UINT nState, CRect rect);
+    void DrawContent(CDC* pDC, const CRect& item, UINT nState, CRect& content, CRect& image, CRect& text) override;
     void PreSubclassWindow() override;
     CRect BandRect(const CRect& content, const CRect& image, const CRect& text) const;
 
