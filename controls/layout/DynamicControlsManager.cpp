@@ -57,20 +57,12 @@ cdxCDynamicControlsManager::~cdxCDynamicControlsManager()
 
 CSize cdxCDynamicControlsManager::ClientSize() const
 {
-    if (!IsWindow())
-        return CSize();
-    CRect rc;
-    ::GetClientRect(m_pWnd->GetSafeHwnd(), &rc);
-    return rc.Size();
+    return cdxCDynamicWnd::ClientSizeOf(m_pWnd ? m_pWnd->GetSafeHwnd() : nullptr);
 }
 
 CSize cdxCDynamicControlsManager::BorderSize() const
 {
-    if (!IsWindow() || ::IsIconic(m_pWnd->GetSafeHwnd()))
-        return CSize();
-    CRect rc;
-    ::GetWindowRect(m_pWnd->GetSafeHwnd(), &rc);
-    return rc.Size() - ClientSize();
+    return cdxCDynamicWnd::BorderSizeOf(m_pWnd ? m_pWnd->GetSafeHwnd() : nullptr);
 }
 
 void cdxCDynamicControlsManager::DoInitWindow(CWnd& rWnd, UINT nFreedom, bool bSizeIcon, const CSize* pBaseClientSize)

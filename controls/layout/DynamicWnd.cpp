@@ -80,22 +80,32 @@ void cdxCDynamicWnd::DetachLayout()
     }
 }
 
-CSize cdxCDynamicWnd::GetCurrentClientSize() const
+CSize cdxCDynamicWnd::ClientSizeOf(HWND hWnd)
 {
-    if (!IsWindow())
+    if (!::IsWindow(hWnd))
         return CSize();
     CRect rc;
-    ::GetClientRect(m_pWnd->GetSafeHwnd(), &rc);
+    ::GetClientRect(hWnd, &rc);
     return rc.Size();
+}
+
+CSize cdxCDynamicWnd::BorderSizeOf(HWND hWnd)
+{
+    if (!::IsWindow(hWnd) || ::IsIconic(hWnd))
+        return CSize();
+    CRect rcWnd;
+    ::GetWindowRect(hWnd, &rcWnd);
+    return rcWnd.Size() - ClientSizeOf(hWnd);
+}
+
+CSize cdxCDynamicWnd::GetCurrentClientSize() const
+{
+    return ClientSizeOf(m_pWnd ? m_pWnd->GetSafeHwnd() : nullptr);
 }
 
 CSize cdxCDynamicWnd::GetBorderSize() const
 {
-    if (!IsUp())
-        return CSize();
-    CRect rcWnd;
-    ::GetWindowRect(m_pWnd->GetSafeHwnd(), &rcWnd);
-    return rcWnd.Size() - GetCurrentClientSize();
+    return BorderSizeOf(m_pWnd ? m_pWnd->GetSafeHwnd() : nullptr);
 }
 
 void cdxCDynamicWnd::ModesToPercent(int modeX, int modeY, signed char percent[4])

@@ -132,6 +132,11 @@ public:
     static void ModesToPercent(int modeX, int modeY, signed char percent[4]);
     static void CalcControlRect(const Position& pos, const cdxCDynamicLayoutInfo& li, CRect& rect);
     static void CalcMinMaxInfo(MINMAXINFO& mmi, const CSize& szMin, const CSize& szMax, const CSize& szBorder, UINT nFreedom);
+    // A window's client size, empty when there is no window; and the frame
+    // around the client area, empty too for a minimised window, whose
+    // rectangles say nothing about the size it is restored to.
+    static CSize ClientSizeOf(HWND hWnd);
+    static CSize BorderSizeOf(HWND hWnd);
     // Grows the rectangle about its centre; false when the result is empty.
     static bool StretchRect(CRect& rect, const CSize& szGrow);
 
