@@ -258,8 +258,17 @@ int COXMaskBuffer::InsertAt(int pos, char ch)
     CString before = GetInputChars();
     CString entered = before.Left(index);
     entered.AppendChar(ch);
-    entered += before.Mid(index);
-    if (!FillInput(entered.Left(before.GetLength()), 0, TRUE)) {
+    // The shift stops at the first empty position after the insertion, so an
+    // entered character further right is not pushed off the end while there
+    // is room; only a full mask loses its last character.
+    CString rest = before.Mid(index);
+    int hole = rest.Find(m_chPrompt);
+    if (hole >= 0)
+        rest = rest.Left(hole) + rest.Mid(hole + 1);
+    else
+        rest = rest.Left(rest.GetLength() - 1);
+    entered += rest;
+    if (!FillInput(entered, 0, TRUE)) {
         FillInput(before, 0, TRUE);
         return -1;
     }

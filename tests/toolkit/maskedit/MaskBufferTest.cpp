@@ -119,6 +119,12 @@ TEST(MaskBuffer, InsertShiftsAndDropsTheLastWhenFull)
     EXPECT_EQ(3, buffer.InsertAt(2, '7'));
     EXPECT_STREQ("91-72", buffer.GetDisplayText());
 
+    // A hole takes up the shift: the digit beyond it stays.
+    COXMaskBuffer holes = Make("###");
+    holes.FillInput("1 3", 0, TRUE);
+    EXPECT_EQ(0, holes.InsertAt(0, '9'));
+    EXPECT_STREQ("913", holes.GetDisplayText());
+
     // A shifted character that does not fit its new place puts everything back.
     COXMaskBuffer mixed = Make("#?");
     mixed.FillInput("1a", 0, TRUE);
