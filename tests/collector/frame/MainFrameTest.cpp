@@ -11,6 +11,8 @@
 #include "framework/crash/ExceptionReport.h"
 #include "resources/resource.h"
 
+#include "tests/support/ModalDriver.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -30,26 +32,6 @@ protected:
     BOOL RunTipOfTheDay(BOOL) override { return TRUE; }
 };
 
-std::function<void(CDialog&)> g_action;
-CDialog* g_dialog = nullptr;
-
-void CALLBACK DriveDialog(HWND, UINT, UINT_PTR id, DWORD)
-{
-    if (!g_dialog->GetSafeHwnd())
-        return;
-    KillTimer(nullptr, id);
-    g_action(*g_dialog);
-}
-
-INT_PTR RunModal(CDialog& dialog, std::function<void(CDialog&)> action)
-{
-    g_dialog = &dialog;
-    g_action = std::move(action);
-    UINT_PTR timer = SetTimer(nullptr, 0, 10, &DriveDialog);
-    INT_PTR result = dialog.DoModal();
-    KillTimer(nullptr, timer);
-    return result;
-}
 
 std::string ClipboardText()
 {

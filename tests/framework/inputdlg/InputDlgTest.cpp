@@ -3,6 +3,8 @@
 #include "framework/dialogs/BaseInputDateDlg.h"
 #include "framework/dialogs/BaseInputStringDlg.h"
 
+#include "tests/support/ModalDriver.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -10,27 +12,6 @@
 namespace {
 const UINT StringTemplate = 133;
 
-// Runs the action once the dialog's window exists, from inside its modal loop.
-std::function<void(CDialog&)> g_action;
-CDialog* g_dialog = nullptr;
-
-void CALLBACK DriveDialog(HWND, UINT, UINT_PTR id, DWORD)
-{
-    if (!g_dialog->GetSafeHwnd())
-        return;
-    KillTimer(nullptr, id);
-    g_action(*g_dialog);
-}
-
-INT_PTR RunModal(CDialog& dialog, std::function<void(CDialog&)> action)
-{
-    g_dialog = &dialog;
-    g_action = std::move(action);
-    UINT_PTR timer = SetTimer(nullptr, 0, 10, &DriveDialog);
-    INT_PTR result = dialog.DoModal();
-    KillTimer(nullptr, timer);
-    return result;
-}
 
 void Press(CDialog& dialog, int id)
 {

@@ -4,7 +4,7 @@
 #include "framework/dialogs/AboutDlg.h"
 
 #include "framework/crash/VersionString.h"
-#include "ModalDriver.h"
+#include "tests/support/ModalDriver.h"
 
 #include <gtest/gtest.h>
 

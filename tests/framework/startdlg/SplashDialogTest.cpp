@@ -2,7 +2,7 @@
 // shortened time.
 #include "framework/dialogs/SplashDialog.h"
 
-#include "ModalDriver.h"
+#include "tests/support/ModalDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "framework/dialogs/TipDlg.h"
 
 #include "afx/WinApp.h"
-#include "ModalDriver.h"
+#include "tests/support/ModalDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ModalDriver.h"
+#include "tests/support/ModalDriver.h"
 
 namespace {
 std::function<void(CDialog&)> g_action;

@@ -11,6 +11,8 @@ struct ModalRun
 {
     INT_PTR result = -1;
     bool timedOut = false;
+    // Tests that only look at the dialog's answer compare the run itself.
+    operator INT_PTR() const { return result; }
 };
 
 ModalRun RunModal(CDialog& dialog, std::function<void(CDialog&)> action, UINT limitMs = 5000);
