@@ -490,12 +490,27 @@ TEST_F(ProgramRoadTest, KeywordToBasketExportCopyAndCloseEndTheProgramWithItsSet
     EXPECT_EQ(csv, ClipboardText());
 }
 
-TEST_F(ProgramRoadTest, ClosingWhileAModalDialogIsOpenStillEndsTheProgram)
+// The modal dialogs below are open and the frame disabled; the close comes
+// from outside, as from the task bar at the end of a session.
+TEST_F(ProgramRoadTest, ClosingWhileTheProgramsOwnModalDialogIsOpenStillEndsIt)
 {
     StartProgram();
     ASSERT_FALSE(HasFatalFailure());
-    // The tip of the day is open and the frame disabled; the close comes
-    // from outside, as at the end of a session.
+    ASSERT_FALSE(IsWindowEnabled(frame));   // the tip of the day
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0, run->WaitForExit(StepLimitMs)) << "the program did not end by itself";
+    ExpectSettingsWrittenAtExit();
+}
+
+TEST_F(ProgramRoadTest, ClosingWhileTheSystemsSaveDialogIsOpenStillEndsIt)
+{
+    StartProgram();
+    ASSERT_FALSE(HasFatalFailure());
+    PostMessageA(GetDlgItem(tip, IDCANCEL), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(frame) != FALSE; }, StepLimitMs));
+    PostMessageA(frame, WM_COMMAND, MAKEWPARAM(ID_EXPORT_HTML, 0), 0);
+    ASSERT_TRUE(WaitFor([&] { return run->FindDialogOwnedBy(frame) != nullptr; }, StepLimitMs))
+        << "no save dialog";
     ASSERT_FALSE(IsWindowEnabled(frame));
     PostMessageA(frame, WM_CLOSE, 0, 0);
     EXPECT_EQ(0, run->WaitForExit(StepLimitMs)) << "the program did not end by itself";
