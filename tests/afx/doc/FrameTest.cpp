@@ -198,6 +198,19 @@ protected:
         theApp.OnIdle(0);
     }
 
+    // A multi-document template of the test's classes, not yet registered.
+    static CMultiDocTemplate* NewMultiTemplate()
+    {
+        return new CMultiDocTemplate(IDR_TEST_FRAME, RUNTIME_CLASS(CTestDoc), RUNTIME_CLASS(CTestFrame),
+                                     RUNTIME_CLASS(CTestView));
+    }
+
+    static CFrameWnd* FrameOf(CDocument* doc)
+    {
+        POSITION pos = doc->GetFirstViewPosition();
+        return doc->GetNextView(pos)->GetParentFrame();
+    }
+
     CSingleDocTemplate* m_single = nullptr;
     std::vector<HWND> m_extraFrames;
 };
@@ -534,8 +547,7 @@ TEST_F(FrameTest, MultiDocumentTemplateOpensSeparateTopLevelFrames)
 {
     CTestFrame* main = StartSingle();
     ASSERT_NE(nullptr, main);
-    CMultiDocTemplate* multi = new CMultiDocTemplate(IDR_TEST_FRAME, RUNTIME_CLASS(CTestDoc),
-                                                     RUNTIME_CLASS(CTestFrame), RUNTIME_CLASS(CTestView));
+    CMultiDocTemplate* multi = NewMultiTemplate();
     theApp.AddDocTemplate(multi);
 
     CDocument* first = multi->OpenDocumentFile(nullptr);
@@ -545,10 +557,8 @@ TEST_F(FrameTest, MultiDocumentTemplateOpensSeparateTopLevelFrames)
     EXPECT_STREQ("TestDoc1", first->GetTitle());
     EXPECT_STREQ("TestDoc2", second->GetTitle());
 
-    POSITION pos = first->GetFirstViewPosition();
-    CFrameWnd* frame1 = first->GetNextView(pos)->GetParentFrame();
-    pos = second->GetFirstViewPosition();
-    CFrameWnd* frame2 = second->GetNextView(pos)->GetParentFrame();
+    CFrameWnd* frame1 = FrameOf(first);
+    CFrameWnd* frame2 = FrameOf(second);
     m_extraFrames = { frame1->m_hWnd, frame2->m_hWnd };
     EXPECT_NE(frame1, frame2);
     EXPECT_NE(static_cast<CWnd*>(frame1), theApp.m_pMainWnd);
@@ -590,12 +600,10 @@ TEST_F(FrameTest, ClosingTheMainFrameEndsTheLoopThoughOtherFramesRemain)
     HWND mainWnd = main->m_hWnd;
     // Another frame, hidden and of a template the application does not
     // know, like the program's log window: it stays behind.
-    std::unique_ptr<CMultiDocTemplate> hidden(new CMultiDocTemplate(
-        IDR_TEST_FRAME, RUNTIME_CLASS(CTestDoc), RUNTIME_CLASS(CTestFrame), RUNTIME_CLASS(CTestView)));
+    std::unique_ptr<CMultiDocTemplate> hidden(NewMultiTemplate());
     CDocument* other = hidden->OpenDocumentFile(nullptr, FALSE);
     ASSERT_NE(nullptr, other);
-    POSITION pos = other->GetFirstViewPosition();
-    HWND otherWnd = other->GetNextView(pos)->GetParentFrame()->m_hWnd;
+    HWND otherWnd = FrameOf(other)->m_hWnd;
 
     // The caption's close box: the system command arrives as WM_CLOSE.
     ::PostMessageA(mainWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -617,13 +625,11 @@ TEST_F(FrameTest, OnlyTheMainFrameEndsTheLoop)
 {
     CTestFrame* main = StartSingle();
     ASSERT_NE(nullptr, main);
-    CMultiDocTemplate* multi = new CMultiDocTemplate(IDR_TEST_FRAME, RUNTIME_CLASS(CTestDoc),
-                                                     RUNTIME_CLASS(CTestFrame), RUNTIME_CLASS(CTestView));
+    CMultiDocTemplate* multi = NewMultiTemplate();
     theApp.AddDocTemplate(multi);
     CDocument* other = multi->OpenDocumentFile(nullptr);
     ASSERT_NE(nullptr, other);
-    POSITION pos = other->GetFirstViewPosition();
-    other->GetNextView(pos)->GetParentFrame()->SendMessage(WM_CLOSE);
+    FrameOf(other)->SendMessage(WM_CLOSE);
     MSG msg;
     EXPECT_FALSE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(main, theApp.m_pMainWnd);
