@@ -378,6 +378,13 @@ protected:
         view = GetDlgItem(frame, PaneId);
     }
 
+    // The tip's Close button, as a user presses it: the frame is usable again.
+    void CloseTheTip()
+    {
+        PostMessageA(GetDlgItem(tip, IDCANCEL), BM_CLICK, 0, 0);
+        ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(frame) != FALSE; }, StepLimitMs));
+    }
+
     // The profile values the application writes at exit, from a first start.
     void ExpectSettingsWrittenAtExit()
     {
@@ -409,8 +416,8 @@ TEST_F(ProgramRoadTest, KeywordToBasketExportCopyAndCloseEndTheProgramWithItsSet
     StartProgram();
     ASSERT_FALSE(HasFatalFailure());
     EXPECT_FALSE(IsWindowEnabled(frame));   // the tip is modal
-    PostMessageA(GetDlgItem(tip, IDCANCEL), BM_CLICK, 0, 0);
-    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(frame) != FALSE; }, StepLimitMs));
+    CloseTheTip();
+    ASSERT_FALSE(HasFatalFailure());
 
     // Typing "app" into the keyword box, then Go.
     HWND keywordBox = GetDlgItem(view, IDC_KEYWORD);
@@ -506,8 +513,8 @@ TEST_F(ProgramRoadTest, ClosingWhileTheSystemsSaveDialogIsOpenStillEndsIt)
 {
     StartProgram();
     ASSERT_FALSE(HasFatalFailure());
-    PostMessageA(GetDlgItem(tip, IDCANCEL), BM_CLICK, 0, 0);
-    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(frame) != FALSE; }, StepLimitMs));
+    CloseTheTip();
+    ASSERT_FALSE(HasFatalFailure());
     PostMessageA(frame, WM_COMMAND, MAKEWPARAM(ID_EXPORT_HTML, 0), 0);
     ASSERT_TRUE(WaitFor([&] { return run->FindDialogOwnedBy(frame) != nullptr; }, StepLimitMs))
         << "no save dialog";
