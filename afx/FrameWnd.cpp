@@ -310,10 +310,9 @@ void CFrameWnd::OnDestroy()
 
 void CFrameWnd::PostNcDestroy()
 {
-    CWinApp* app = AfxGetApp();
-    if (app && app->m_pMainWnd == this)
-        app->m_pMainWnd = nullptr;
-    // Frames are always made with new (by templates or the program).
+    // A main window has already been let go by the window procedure, which
+    // ended its thread's message loop. Frames are always made with new (by
+    // templates or the program).
     delete this;
 }
 

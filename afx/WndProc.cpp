@@ -51,6 +51,18 @@ void ReportText(LPCSTR text)
     AfxMessageBox(text, MB_OK | MB_ICONSTOP);
 }
 
+// The main window of this thread is gone: the thread's message loop ends with
+// it. For the application that means ExitInstance, and the process ends with
+// its code, whatever other windows (hidden ones included) still exist.
+void EndLoopOfMainWindow(CWnd* pWnd)
+{
+    CWinThread* thread = AfxGetThread();
+    if (!thread || thread->m_pMainWnd != pWnd)
+        return;
+    thread->m_pMainWnd = nullptr;
+    ::PostQuitMessage(0);
+}
+
 } // namespace
 
 void AFXAPI AfxDeleteTempMaps()
@@ -338,6 +350,7 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
         pWnd->m_pfnSuper = nullptr;
         pWnd->Detach();
         pWnd->m_bPostNcDestroyDue = TRUE;
+        EndLoopOfMainWindow(pWnd);
     }
 
     state.current = saved;

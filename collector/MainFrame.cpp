@@ -87,7 +87,8 @@ CMainFrame* GetMainFrame()
     return g_frame;
 }
 
-CMainFrame::CMainFrame() : m_wndExportCopyBar(), m_nAutoSavePeriod(0)
+CMainFrame::CMainFrame()
+    : m_wndExportCopyBar(), m_nAutoSavePeriod(0), m_bExporting(FALSE), m_bCloseAfterExport(FALSE)
 {
     // The program's menus and bars use 16-pixel images (the base's are 32).
     SetMenuIconSize(MenuImageSize);
@@ -193,6 +194,12 @@ int CMainFrame::ArmAutoSaveTimer(int minutes)
 
 void CMainFrame::OnClose()
 {
+    // The export worker reads the Basket of the view that closing destroys,
+    // and writes into its dialog: the frame closes once the export has ended.
+    if (m_bExporting) {
+        m_bCloseAfterExport = TRUE;
+        return;
+    }
     KillTimer(AutoSaveTimerId);
     m_nAutoSavePeriod = 0;
     CBasedMainFrame::OnClose();
@@ -303,7 +310,13 @@ void CMainFrame::ExportBasket(UINT commandId)
     if (!AskExportPath(*info, lastPath, path))
         return;
     app->WriteProfileString(g_szExportSection, info->pszHandler, path);
+    m_bExporting = TRUE;
     RunExport(info->nFormat, path);
+    m_bExporting = FALSE;
+    if (m_bCloseAfterExport) {
+        m_bCloseAfterExport = FALSE;
+        PostMessage(WM_CLOSE);
+    }
 }
 
 void CMainFrame::CopyBasket(UINT commandId)

@@ -93,6 +93,8 @@ protected:
 
     CToolBar24 m_wndExportCopyBar;
     UINT m_nAutoSavePeriod;
+    BOOL m_bExporting;           // an export's progress dialog is running
+    BOOL m_bCloseAfterExport;    // a close came meanwhile: it follows the export
 };
 
 // The one main frame while it exists, else nullptr.

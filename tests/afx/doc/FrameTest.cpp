@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@ std::string g_handler = "app";
 BOOL g_twoEnabled = TRUE;
 int g_twoChecked = 0;
 BOOL g_mayClose = TRUE;
+int g_exitCalls = 0;
 
 BOOL Record(const char* level)
 {
@@ -108,6 +110,12 @@ class CTestApp : public CWinApp
 {
 public:
     CTestApp() : CWinApp("Doc Test") {}
+    // The code of the loop's end comes back from Run through here.
+    int ExitInstance() override
+    {
+        ++g_exitCalls;
+        return CWinApp::ExitInstance() + 40;
+    }
 
 protected:
     afx_msg BOOL OnOne(UINT) { return Record("app"); }
@@ -188,6 +196,19 @@ protected:
     void Idle()
     {
         theApp.OnIdle(0);
+    }
+
+    // A multi-document template of the test's classes, not yet registered.
+    static CMultiDocTemplate* NewMultiTemplate()
+    {
+        return new CMultiDocTemplate(IDR_TEST_FRAME, RUNTIME_CLASS(CTestDoc), RUNTIME_CLASS(CTestFrame),
+                                     RUNTIME_CLASS(CTestView));
+    }
+
+    static CFrameWnd* FrameOf(CDocument* doc)
+    {
+        POSITION pos = doc->GetFirstViewPosition();
+        return doc->GetNextView(pos)->GetParentFrame();
     }
 
     CSingleDocTemplate* m_single = nullptr;
@@ -526,8 +547,7 @@ TEST_F(FrameTest, MultiDocumentTemplateOpensSeparateTopLevelFrames)
 {
     CTestFrame* main = StartSingle();
     ASSERT_NE(nullptr, main);
-    CMultiDocTemplate* multi = new CMultiDocTemplate(IDR_TEST_FRAME, RUNTIME_CLASS(CTestDoc),
-                                                     RUNTIME_CLASS(CTestFrame), RUNTIME_CLASS(CTestView));
+    CMultiDocTemplate* multi = NewMultiTemplate();
     theApp.AddDocTemplate(multi);
 
     CDocument* first = multi->OpenDocumentFile(nullptr);
@@ -537,10 +557,8 @@ TEST_F(FrameTest, MultiDocumentTemplateOpensSeparateTopLevelFrames)
     EXPECT_STREQ("TestDoc1", first->GetTitle());
     EXPECT_STREQ("TestDoc2", second->GetTitle());
 
-    POSITION pos = first->GetFirstViewPosition();
-    CFrameWnd* frame1 = first->GetNextView(pos)->GetParentFrame();
-    pos = second->GetFirstViewPosition();
-    CFrameWnd* frame2 = second->GetNextView(pos)->GetParentFrame();
+    CFrameWnd* frame1 = FrameOf(first);
+    CFrameWnd* frame2 = FrameOf(second);
     m_extraFrames = { frame1->m_hWnd, frame2->m_hWnd };
     EXPECT_NE(frame1, frame2);
     EXPECT_NE(static_cast<CWnd*>(frame1), theApp.m_pMainWnd);
@@ -558,6 +576,68 @@ TEST_F(FrameTest, MultiDocumentTemplateOpensSeparateTopLevelFrames)
         ++count;
     EXPECT_EQ(1, count);
     EXPECT_TRUE(::IsWindow(frame2->m_hWnd));
+}
+
+// A broken loop would wait for ever: after the limit a quit of its own
+// (code 99) ends it, and the test fails instead of hanging.
+class LoopGuard
+{
+public:
+    explicit LoopGuard(UINT limitMs)
+        : m_timer(::SetTimer(nullptr, 0, limitMs, [](HWND, UINT, UINT_PTR, DWORD) { ::PostQuitMessage(99); }))
+    {
+    }
+    ~LoopGuard() { ::KillTimer(nullptr, m_timer); }
+
+private:
+    UINT_PTR m_timer;
+};
+
+TEST_F(FrameTest, ClosingTheMainFrameEndsTheLoopThoughOtherFramesRemain)
+{
+    CTestFrame* main = StartSingle();
+    ASSERT_NE(nullptr, main);
+    HWND mainWnd = main->m_hWnd;
+    // Another frame, hidden and of a template the application does not
+    // know, like the program's log window: it stays behind.
+    std::unique_ptr<CMultiDocTemplate> hidden(NewMultiTemplate());
+    CDocument* other = hidden->OpenDocumentFile(nullptr, FALSE);
+    ASSERT_NE(nullptr, other);
+    HWND otherWnd = FrameOf(other)->m_hWnd;
+
+    // The caption's close box: the system command arrives as WM_CLOSE.
+    ::PostMessageA(mainWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    g_exitCalls = 0;
+    int code = 0;
+    {
+        LoopGuard guard(5000);
+        code = theApp.Run();
+    }
+    EXPECT_EQ(40, code);   // the quit's 0, through ExitInstance
+    EXPECT_EQ(1, g_exitCalls);
+    EXPECT_FALSE(::IsWindow(mainWnd));
+    EXPECT_EQ(nullptr, theApp.m_pMainWnd);
+    EXPECT_TRUE(::IsWindow(otherWnd));
+    hidden->CloseAllDocuments(TRUE);
+}
+
+TEST_F(FrameTest, OnlyTheMainFrameEndsTheLoop)
+{
+    CTestFrame* main = StartSingle();
+    ASSERT_NE(nullptr, main);
+    CMultiDocTemplate* multi = NewMultiTemplate();
+    theApp.AddDocTemplate(multi);
+    CDocument* other = multi->OpenDocumentFile(nullptr);
+    ASSERT_NE(nullptr, other);
+    FrameOf(other)->SendMessage(WM_CLOSE);
+    MSG msg;
+    EXPECT_FALSE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(main, theApp.m_pMainWnd);
+
+    main->SendMessage(WM_CLOSE);
+    ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(0u, msg.wParam);
+    EXPECT_EQ(nullptr, theApp.m_pMainWnd);
 }
 
 } // namespace

@@ -308,6 +308,33 @@ TEST(Dialog, ModalFromMemoryTemplateEndsWithTheGivenCode)
     EXPECT_EQ(IDOK, okDlg.DoModal());
 }
 
+TEST(Dialog, DestroyingTheMainWindowEndsAModalDialogAndTheQuitGoesOn)
+{
+    MainWindowScope main;
+    HWND mainWnd = main.m_wnd.m_hWnd;
+    // A loop that never ends would hang the test: a late quit (99) ends it.
+    UINT_PTR guard = ::SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR, DWORD) { ::PostQuitMessage(99); });
+    MemoryTemplate tmpl;
+    MemoryDialog dlg;
+    ASSERT_TRUE(dlg.InitModalIndirect(tmpl.get()));
+    HWND owner = nullptr;
+    dlg.script = [&owner, mainWnd](MemoryDialog& d) {
+        owner = ::GetWindow(d.m_hWnd, GW_OWNER);
+        // Closed from outside while disabled, as at the end of a session.
+        ::PostMessageA(mainWnd, WM_CLOSE, 0, 0);
+    };
+    EXPECT_EQ(-1, dlg.DoModal());
+    ::KillTimer(nullptr, guard);
+    EXPECT_EQ(mainWnd, owner);
+    EXPECT_FALSE(::IsWindow(mainWnd));
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
+    EXPECT_EQ(nullptr, TestApp().m_pMainWnd);
+    // The quit that ended the dialog is there for the application's loop.
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(0u, msg.wParam);
+}
+
 TEST(Dialog, ModelessDialogsAreBoundAndInitialised)
 {
     ExchangeDialog dlg;

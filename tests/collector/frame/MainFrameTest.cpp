@@ -15,7 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -197,6 +199,90 @@ TEST_F(MainFrameTest, CopyCommandsPutTheBasketOnTheClipboard)
     PutOnClipboard("kept");
     frame->SendMessage(WM_COMMAND, ID_COPY_CSV, 0);
     EXPECT_EQ("kept", ClipboardText());
+}
+
+namespace {
+// Answers the save dialog of this thread with the file name and OK, as a user
+// gives them.
+std::string g_saveAs;
+
+void CALLBACK AnswerSaveDialog(HWND, UINT, UINT_PTR, DWORD)
+{
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM) -> BOOL {
+            char name[16] = "";
+            GetClassNameA(hWnd, name, sizeof name);
+            HWND file = GetDlgItem(hWnd, 0x47C) ? GetDlgItem(hWnd, 0x47C) : GetDlgItem(hWnd, 0x480);
+            if (strcmp(name, "#32770") != 0 || !IsWindowVisible(hWnd) || !file || g_saveAs.empty())
+                return TRUE;
+            SetWindowTextA(file, g_saveAs.c_str());
+            g_saveAs.clear();
+            PostMessageA(GetDlgItem(hWnd, IDOK), BM_CLICK, 0, 0);
+            return FALSE;
+        },
+        0);
+}
+
+// The close arrives while the export worker waits for its first report to
+// the progress bar to be taken.
+HWND g_closeFrame = nullptr;
+bool g_frameStayed = false;
+
+LRESULT CALLBACK CloseOnFirstReport(int code, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->message == PBM_SETRANGE32 && g_closeFrame) {
+        HWND frame = g_closeFrame;
+        g_closeFrame = nullptr;
+        SendMessageA(frame, WM_CLOSE, 0, 0);
+        g_frameStayed = IsWindow(frame) != FALSE;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+}
+
+TEST_F(MainFrameTest, ACloseDuringAnExportFollowsTheExport)
+{
+    CStringArray keywords;
+    keywords.Add("alpha");
+    keywords.Add("beta");
+    SetBasketKeywordsOverride(&keywords);
+    char temp[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, temp);
+    const std::string path = std::string(temp) + "lexifern-close-during-export.txt";
+    DeleteFileA(path.c_str());
+
+    HWND frameWnd = frame->GetSafeHwnd();
+    g_saveAs = path;
+    g_closeFrame = frameWnd;
+    g_frameStayed = false;
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, &AnswerSaveDialog);
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, &CloseOnFirstReport, nullptr, GetCurrentThreadId());
+    frame->SendMessage(WM_COMMAND, ID_EXPORT_TEXT, 0);
+    UnhookWindowsHookEx(hook);
+    KillTimer(nullptr, timer);
+
+    // The close waited: the file is whole and the frame still there ...
+    EXPECT_EQ(nullptr, g_closeFrame);
+    EXPECT_TRUE(g_frameStayed);
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ("alpha\r\nbeta\r\n", std::string(std::istreambuf_iterator<char>(in), {}));
+    in.close();
+    DeleteFileA(path.c_str());
+    ASSERT_TRUE(IsWindow(frameWnd));
+
+    // ... and closes now, ending the loop.
+    MSG msg;
+    const DWORD start = GetTickCount();
+    while (IsWindow(frameWnd) && GetTickCount() - start < 5000) {
+        if (PeekMessageA(&msg, frameWnd, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        else
+            Sleep(5);
+    }
+    EXPECT_FALSE(IsWindow(frameWnd));
+    EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 TEST_F(MainFrameTest, GeneralPageStoresItsKeysAndRearmsTheTimer)
