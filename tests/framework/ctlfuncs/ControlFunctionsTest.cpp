@@ -11,6 +11,8 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -239,4 +241,75 @@ TEST(CTableOfHTML, StartsZeroedAndIsKept)
     EXPECT_EQ(0, table->m_nWidthPercent);
     ASSERT_EQ(before + 1, GetTablesOfHTML().GetSize());
     EXPECT_EQ(table, GetTablesOfHTML()[before]);
+}
+
+namespace {
+// Presses a button of the first common dialog this thread shows.
+UINT g_pressButton = IDOK;
+bool g_dialogSeen = false;
+BOOL CALLBACK FindCommonDialog(HWND window, LPARAM found)
+{
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+void CALLBACK PressDialogButton(HWND, UINT, UINT_PTR id, DWORD)
+{
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindCommonDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog)
+        return;
+    KillTimer(nullptr, id);
+    g_dialogSeen = true;
+    PostMessageA(dialog, WM_COMMAND, g_pressButton, reinterpret_cast<LPARAM>(GetDlgItem(dialog, g_pressButton)));
+}
+bool RunPressing(UINT button, const std::function<void()>& open)
+{
+    g_pressButton = button;
+    g_dialogSeen = false;
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, PressDialogButton);
+    open();
+    KillTimer(nullptr, timer);
+    return g_dialogSeen;
+}
+} // namespace
+
+TEST(Choosers, PickColorIsSeededAndAnswersOnlyOk)
+{
+    COLORREF colour = RGB(128, 0, 0);
+    BOOL picked = FALSE;
+    ASSERT_TRUE(RunPressing(IDOK, [&] { picked = PickColor(colour); }));
+    EXPECT_TRUE(picked);
+    EXPECT_EQ(RGB(128, 0, 0), colour);   // OK keeps the colour the dialog was seeded with
+
+    colour = RGB(1, 2, 3);
+    ASSERT_TRUE(RunPressing(IDCANCEL, [&] { picked = PickColor(colour); }));
+    EXPECT_FALSE(picked);
+    EXPECT_EQ(RGB(1, 2, 3), colour);
+}
+
+TEST(Choosers, PickFontStartsFromTheGivenFontAndColour)
+{
+    LOGFONT lf = {};
+    lf.lfHeight = -16;
+    lf.lfWeight = FW_BOLD;
+    lstrcpyA(lf.lfFaceName, "Tahoma");
+    COLORREF colour = RGB(128, 0, 0);
+    BOOL picked = FALSE;
+    ASSERT_TRUE(RunPressing(IDOK, [&] { picked = PickFont(colour, lf); }));
+    EXPECT_TRUE(picked);
+    EXPECT_STREQ("Tahoma", lf.lfFaceName);
+    EXPECT_EQ(FW_BOLD, lf.lfWeight);
+    EXPECT_EQ(RGB(128, 0, 0), colour);
+
+    LOGFONT kept = lf;
+    colour = RGB(0, 0, 128);
+    ASSERT_TRUE(RunPressing(IDCANCEL, [&] { picked = PickFont(colour, lf); }));
+    EXPECT_FALSE(picked);
+    EXPECT_EQ(0, memcmp(&kept, &lf, sizeof lf));
+    EXPECT_EQ(RGB(0, 0, 128), colour);
 }

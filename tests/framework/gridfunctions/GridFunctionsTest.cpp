@@ -1,5 +1,9 @@
 #include "framework/util/GridFunctions.h"
 
+#include "afx/FrameWnd.h"
+#include "afx/StatusBar.h"
+#include "afx/WinApp.h"
+#include "controls/bars/ProgressBar.h"
 #include "grid/GridCtrl.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +28,34 @@ std::string TempPath(const char* name)
     ::GetTempPathA(MAX_PATH, folder);
     return std::string(folder) + name;
 }
+
+// The save dialog ExportGridToCsv shows: its title, then it is cancelled.
+std::string g_dialogTitle;
+BOOL CALLBACK FindFileDialog(HWND window, LPARAM found)
+{
+    char className[16] = {};
+    ::GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, "#32770") == 0 && ::IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+void CALLBACK CancelFileDialog(HWND, UINT, UINT_PTR id, DWORD)
+{
+    HWND dialog = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindFileDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog)
+        return;
+    ::KillTimer(nullptr, id);
+    char title[128] = "";
+    ::GetWindowTextA(dialog, title, sizeof title);
+    g_dialogTitle = title;
+    ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+}
 }  // namespace
+
+static CWinApp theApp("Grid Functions Test");
 
 TEST(SelectGridRow, ClampsIntoTheDataRowsAndSelectsTheWholeRow)
 {
@@ -88,4 +119,42 @@ TEST(GridReports, HtmlEscapesTextAndMarksEmptyCellsAndEmptyGrids)
     ::DeleteFileA(path.c_str());
 
     EXPECT_FALSE(GenerateHtmlReport(&grid, "Z:\\no\\such\\folder\\r.html", "T", FALSE, nullptr));
+}
+
+TEST(GridReports, TheHtmlReportShowsItsProgressInTheStatusBar)
+{
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(nullptr, "Report", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 500, 300)));
+    theApp.m_pMainWnd = pFrame;
+    CStatusBar status;
+    ASSERT_TRUE(status.Create(pFrame));
+    const UINT panes[] = {ID_SEPARATOR};
+    ASSERT_TRUE(status.SetIndicators(panes, 1));
+    pFrame->RecalcLayout();
+    {
+        CProgressBar progress("", 50, 100, FALSE, 0);
+        ASSERT_TRUE(progress.GetSafeHwnd());
+        progress.Clear();
+
+        CGridCtrl grid(4, 1, 1, 0);
+        std::string path = TempPath("grid-progress.html");
+        ASSERT_TRUE(GenerateHtmlReport(&grid, path.c_str(), "T", FALSE, &progress));
+        EXPECT_EQ(CString("Done"), status.GetPaneText(0));
+        EXPECT_EQ(100, progress.GetPos());
+        EXPECT_TRUE(progress.GetStyle() & WS_VISIBLE);
+        ::DeleteFileA(path.c_str());
+    }
+    theApp.m_pMainWnd = nullptr;
+    pFrame->DestroyWindow();
+}
+
+TEST(GridReports, CsvExportWithoutAPathAsksForOneAndCancellingWritesNothing)
+{
+    CGridCtrl grid(2, 1, 1, 0);
+    grid.SetItemText(0, 0, "H");
+    g_dialogTitle.clear();
+    UINT_PTR timer = ::SetTimer(nullptr, 0, 50, CancelFileDialog);
+    ExportGridToCsv(&grid, "");
+    ::KillTimer(nullptr, timer);
+    EXPECT_EQ("Select target file", g_dialogTitle);
 }
