@@ -194,7 +194,8 @@ void CBasedApp::InstallExceptionTranslator()
     CrashReportUi ui = GetDefaultCrashReportUi();
     ui.pfnAsk = [](LPCTSTR text) {
         CBasedApp* app = GetBasedApp();
-        return app ? app->QuestionMessage(text) : MessageBoxA(nullptr, text, "Question", MB_ICONQUESTION | MB_YESNO);
+        return app ? app->QuestionWarningMessage(text)
+                   : MessageBoxA(nullptr, text, "Warning", MB_ICONEXCLAMATION | MB_YESNO);
     };
     ui.pfnShowError = [](LPCTSTR text) {
         if (CBasedApp* app = GetBasedApp())

@@ -19,10 +19,17 @@ struct CrashReportUi
     // IDYES to write the report.
     int (*pfnAsk)(LPCTSTR text);
     void (*pfnShowError)(LPCTSTR text);
-    // Prepares the mail to support with the report attached.
+    // Suspends every thread of this process but the calling one, so that nothing
+// changes the process while it is examined; the thread functions are bound
+// from the kernel at run time. Returns how many threads were suspended (0 also
+// when the functions are missing).
+int SuspendOtherThreads();
+
+// Prepares the mail to support with the report attached.
     BOOL (*pfnSendMail)(LPCTSTR reportPath);
 };
 void SetCrashReportUi(const CrashReportUi& ui);
+CrashReportUi GetCrashReportUi();
 CrashReportUi GetDefaultCrashReportUi();
 
 // The framework's error box, through the hook above.
@@ -35,6 +42,12 @@ BOOL GetExceptionReportPath(CString& path);
 // The whole report procedure; runs once per process (later calls return at
 // once). Always returns 0.
 int WriteExceptionReport(const EXCEPTION_POINTERS* pointers);
+
+// Suspends every thread of this process but the calling one, so that nothing
+// changes the process while it is examined; the thread functions are bound
+// from the kernel at run time. Returns how many threads were suspended (0 also
+// when the functions are missing).
+int SuspendOtherThreads();
 
 // Prepares the mail to support with the report attached; FALSE when the
 // mail layer reported failure.

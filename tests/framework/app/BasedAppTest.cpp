@@ -1,6 +1,8 @@
 #include "framework/app/BasedApp.h"
 
 #include "framework/app/MessageBoxEx.h"
+#include "framework/crash/ExceptionReport.h"
+#include "tests/support/ModalDriver.h"
 #include "framework/log/Logger.h"
 #include "afx/Wnd.h"
 
@@ -16,6 +18,7 @@ class TestApp : public CBasedApp
 {
 public:
     int DoMessageBox(LPCTSTR, UINT, UINT) override { return IDOK; }
+    using CBasedApp::InstallExceptionTranslator;
     int tipRuns = 0;
 
 protected:
@@ -219,4 +222,20 @@ TEST_F(BasedAppTest, MessageRoutinesLogOnlyWhenLoggingIsOn)
     GetLogger().SetEventTarget(nullptr, nullptr);
     GetLogger().SetLogFrame(nullptr);
     DestroyWindow(window);
+}
+
+TEST_F(BasedAppTest, TheCrashReportQuestionIsTheWarningQuestionBox)
+{
+    CrashReportUi saved = GetCrashReportUi();
+    app->InstallExceptionTranslator();
+    CString caption, text;
+    {
+        CMessageBoxCatcher catcher;
+        GetCrashReportUi().pfnAsk("Write a report?");
+        caption = catcher.caption;
+        text = catcher.text;
+    }
+    SetCrashReportUi(saved);
+    EXPECT_EQ(CString("Warning"), caption);
+    EXPECT_EQ(CString("Write a report?"), text);
 }
