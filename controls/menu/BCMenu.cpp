@@ -102,16 +102,9 @@ CString BCMenuData::GetAnsiText() const
 
 int BCMenu::iconWidth = 16;
 int BCMenu::iconHeight = 15;
-int BCMenu::windowsClass = []() {
-    OSVERSIONINFOA info = {};
-    info.dwOSVersionInfoSize = sizeof(info);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    DWORD version = ::GetVersion();
-    ::GetVersionExA(&info);
-#pragma GCC diagnostic pop
-    return BCMenu::ClassifyWindows(version, info.dwMajorVersion, info.dwMinorVersion);
-}();
+// The program stores the running system's class here during its static
+// initialisation (GetWinVersionCode); until then menus draw as on any NT.
+int BCMenu::windowsClass = 1;
 int BCMenu::classicTheme = -1;
 int BCMenu::xpLookOnThemedXp = 1;
 int BCMenu::xpLookElsewhere = 0;

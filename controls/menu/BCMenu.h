@@ -185,7 +185,7 @@ public:
     // Process-wide settings (one copy for all menus; UI thread only).
     static int iconWidth;
     static int iconHeight;
-    static int windowsClass;          // ClassifyWindows of the running system; tests set it
+    static int windowsClass;          // class of the running system, stored by the program at start; tests set it
     static int classicTheme;          // -1: not read yet; 0 or 1 once IsClassicTheme has looked
     static int xpLookOnThemedXp;
     static int xpLookElsewhere;

@@ -257,6 +257,12 @@ void SetExceptionReportInfo(LPCTSTR displayName, LPCTSTR supportAddress, LPCTSTR
     g_strDownloadAddress = downloadAddress;
 }
 
+BOOL ResetCrashAppName()
+{
+    g_strDisplayName.Empty();
+    return TRUE;
+}
+
 CString GetExceptionReportName()
 {
     return g_strDisplayName;

@@ -11,6 +11,8 @@
 // report's file name), the support mail address and the download page.
 void SetExceptionReportInfo(LPCTSTR displayName, LPCTSTR supportAddress, LPCTSTR downloadAddress);
 CString GetExceptionReportName();
+// Empties the display name the crash report uses; TRUE.
+BOOL ResetCrashAppName();
 
 // How the report reaches the person. The defaults show system message boxes
 // and send the mail through CMailMsg; tests replace them so nobody is asked.
