@@ -82,6 +82,9 @@ CBasedApp::~CBasedApp()
 
 BOOL CBasedApp::PreTranslateMessage(MSG* pMsg)
 {
+    // A modeless about box shown at start goes at the first key or click.
+    if (CAboutDlg::PreTranslateAppMessage(pMsg))
+        return TRUE;
     return CWinApp::PreTranslateMessage(pMsg);
 }
 

@@ -2,6 +2,7 @@
 
 #include "framework/app/MessageBoxEx.h"
 #include "framework/crash/ExceptionReport.h"
+#include "framework/dialogs/AboutDlg.h"
 #include "tests/support/ModalDriver.h"
 #include "framework/log/Logger.h"
 #include "afx/Wnd.h"
@@ -238,4 +239,19 @@ TEST_F(BasedAppTest, TheCrashReportQuestionIsTheWarningQuestionBox)
     SetCrashReportUi(saved);
     EXPECT_EQ(CString("Warning"), caption);
     EXPECT_EQ(CString("Write a report?"), text);
+}
+
+TEST_F(BasedAppTest, TheMessageFilterRemovesAModelessAboutBoxAtTheFirstPress)
+{
+    CAboutDlg::EnableModelessSplash(1);
+    ASSERT_TRUE(CAboutDlg::ShowModelessSplash("\tCredits"));
+    HWND window = CAboutDlg::GetModelessSplash()->GetSafeHwnd();
+    MSG move = {window, WM_MOUSEMOVE, 0, 0, 0, {0, 0}};
+    app->PreTranslateMessage(&move);
+    EXPECT_TRUE(IsWindow(window));
+    MSG click = {window, WM_LBUTTONDOWN, MK_LBUTTON, 0, 0, {0, 0}};
+    EXPECT_TRUE(app->PreTranslateMessage(&click));   // eaten
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(nullptr, CAboutDlg::GetModelessSplash());
+    CAboutDlg::EnableModelessSplash(0);
 }
