@@ -255,3 +255,53 @@ TEST_F(BasedAppTest, TheMessageFilterRemovesAModelessAboutBoxAtTheFirstPress)
     EXPECT_EQ(nullptr, CAboutDlg::GetModelessSplash());
     CAboutDlg::EnableModelessSplash(0);
 }
+
+namespace {
+// Records the documents the start-up opens; the first makes a main window.
+class OpeningApp : public TestApp
+{
+public:
+    std::vector<CString> opened;
+    CWnd frame;
+    CDocument* OpenDocumentFile(LPCTSTR path) override
+    {
+        opened.push_back(path);
+        if (!frame.GetSafeHwnd())
+            frame.CreateEx(0, "STATIC", "main", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0);
+        m_pMainWnd = &frame;
+        return nullptr;
+    }
+};
+} // namespace
+
+TEST(OpenLastDocument, OpensTheRememberedFileWithTheRequiredEndingAdded)
+{
+    RegDeleteTreeA(HKEY_CURRENT_USER, ProfileKey);
+    char folder[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, folder);
+    const CString stem = CString(folder) + "last-document";
+    const CString file = stem + ".qdfile";
+    HANDLE h = CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    CloseHandle(h);
+    {
+        OpeningApp app;
+        AfxWinInit(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_HIDE);
+        app.m_nCmdShow = SW_HIDE;   // no splash for a hidden start
+        app.SetRegistryKey("Tarnwick");
+        app.WriteProfileString("Recent File List", "File1", stem);
+        EXPECT_TRUE(app.OpenLastDocument(".qdfile"));
+        ASSERT_EQ(1u, app.opened.size());
+        EXPECT_EQ(file, app.opened[0]);
+        EXPECT_FALSE(app.m_bSplashShown);
+
+        // A remembered file that is gone is not opened.
+        app.opened.clear();
+        DeleteFileA(file);
+        app.WriteProfileString("Recent File List", "File1", file);
+        app.OpenLastDocument(".qdfile");
+        EXPECT_TRUE(app.opened.empty());
+        app.m_pMainWnd = nullptr;
+        app.frame.DestroyWindow();
+    }
+    RegDeleteTreeA(HKEY_CURRENT_USER, ProfileKey);
+}
