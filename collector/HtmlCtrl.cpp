@@ -196,27 +196,30 @@ BOOL CHtmlCtrl::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
     return FALSE;
 }
 
-BOOL CHtmlCtrl::CreateFromStatic(UINT nID, CWnd* pParent)
+BOOL CHtmlCtrl::TakePlaceOf(UINT nID, CWnd* pParent, CRect& rect)
 {
     CWnd* place = pParent ? pParent->GetDlgItem(static_cast<int>(nID)) : nullptr;
     if (!place)
         return FALSE;
-    CRect rect;
     place->GetWindowRect(&rect);
     pParent->ScreenToClient(&rect);
     place->DestroyWindow();
+    return TRUE;
+}
+
+BOOL CHtmlCtrl::CreateFromStatic(UINT nID, CWnd* pParent)
+{
+    CRect rect;
+    if (!TakePlaceOf(nID, pParent, rect))
+        return FALSE;
     return Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, rect, pParent, nID, nullptr, TRUE, TRUE);
 }
 
 BOOL CHtmlCtrl::CreateFromStaticPlain(UINT nID, CWnd* pParent)
 {
-    CWnd* place = pParent ? pParent->GetDlgItem(static_cast<int>(nID)) : nullptr;
-    if (!place)
-        return FALSE;
     CRect rect;
-    place->GetWindowRect(&rect);
-    pParent->ScreenToClient(&rect);
-    place->DestroyWindow();
+    if (!TakePlaceOf(nID, pParent, rect))
+        return FALSE;
     return CWnd::Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, rect, pParent, nID, nullptr);
 }
 

@@ -110,6 +110,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Destroys the parent's place-holder control nID; rect gets its place.
+    static BOOL TakePlaceOf(UINT nID, CWnd* pParent, CRect& rect);
     BOOL CreateBrowser();
     void ReleaseBrowser();
     void CheckLoaded();

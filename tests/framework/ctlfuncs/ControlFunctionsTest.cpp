@@ -6,6 +6,7 @@
 #include "afx/Menu.h"
 #include "afx/Wnd.h"
 #include "resources/resource.h"
+#include "tests/support/ModalDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -243,51 +244,17 @@ TEST(CTableOfHTML, StartsZeroedAndIsKept)
     EXPECT_EQ(table, GetTablesOfHTML()[before]);
 }
 
-namespace {
-// Presses a button of the first common dialog this thread shows.
-UINT g_pressButton = IDOK;
-bool g_dialogSeen = false;
-BOOL CALLBACK FindCommonDialog(HWND window, LPARAM found)
-{
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window)) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-void CALLBACK PressDialogButton(HWND, UINT, UINT_PTR id, DWORD)
-{
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindCommonDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (!dialog)
-        return;
-    KillTimer(nullptr, id);
-    g_dialogSeen = true;
-    PostMessageA(dialog, WM_COMMAND, g_pressButton, reinterpret_cast<LPARAM>(GetDlgItem(dialog, g_pressButton)));
-}
-bool RunPressing(UINT button, const std::function<void()>& open)
-{
-    g_pressButton = button;
-    g_dialogSeen = false;
-    UINT_PTR timer = SetTimer(nullptr, 0, 50, PressDialogButton);
-    open();
-    KillTimer(nullptr, timer);
-    return g_dialogSeen;
-}
-} // namespace
 
 TEST(Choosers, PickColorIsSeededAndAnswersOnlyOk)
 {
     COLORREF colour = RGB(128, 0, 0);
     BOOL picked = FALSE;
-    ASSERT_TRUE(RunPressing(IDOK, [&] { picked = PickColor(colour); }));
+    ASSERT_TRUE(RunPressingDialogButton(IDOK, [&] { picked = PickColor(colour); }));
     EXPECT_TRUE(picked);
     EXPECT_EQ(RGB(128, 0, 0), colour);   // OK keeps the colour the dialog was seeded with
 
     colour = RGB(1, 2, 3);
-    ASSERT_TRUE(RunPressing(IDCANCEL, [&] { picked = PickColor(colour); }));
+    ASSERT_TRUE(RunPressingDialogButton(IDCANCEL, [&] { picked = PickColor(colour); }));
     EXPECT_FALSE(picked);
     EXPECT_EQ(RGB(1, 2, 3), colour);
 }
@@ -300,7 +267,7 @@ TEST(Choosers, PickFontStartsFromTheGivenFontAndColour)
     lstrcpyA(lf.lfFaceName, "Tahoma");
     COLORREF colour = RGB(128, 0, 0);
     BOOL picked = FALSE;
-    ASSERT_TRUE(RunPressing(IDOK, [&] { picked = PickFont(colour, lf); }));
+    ASSERT_TRUE(RunPressingDialogButton(IDOK, [&] { picked = PickFont(colour, lf); }));
     EXPECT_TRUE(picked);
     EXPECT_STREQ("Tahoma", lf.lfFaceName);
     EXPECT_EQ(FW_BOLD, lf.lfWeight);
@@ -308,7 +275,7 @@ TEST(Choosers, PickFontStartsFromTheGivenFontAndColour)
 
     LOGFONT kept = lf;
     colour = RGB(0, 0, 128);
-    ASSERT_TRUE(RunPressing(IDCANCEL, [&] { picked = PickFont(colour, lf); }));
+    ASSERT_TRUE(RunPressingDialogButton(IDCANCEL, [&] { picked = PickFont(colour, lf); }));
     EXPECT_FALSE(picked);
     EXPECT_EQ(0, memcmp(&kept, &lf, sizeof lf));
     EXPECT_EQ(RGB(0, 0, 128), colour);

@@ -5,6 +5,7 @@
 #include "afx/WinApp.h"
 #include "controls/bars/ProgressBar.h"
 #include "grid/GridCtrl.h"
+#include "tests/support/ModalDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -29,30 +30,6 @@ std::string TempPath(const char* name)
     return std::string(folder) + name;
 }
 
-// The save dialog ExportGridToCsv shows: its title, then it is cancelled.
-std::string g_dialogTitle;
-BOOL CALLBACK FindFileDialog(HWND window, LPARAM found)
-{
-    char className[16] = {};
-    ::GetClassNameA(window, className, sizeof className);
-    if (lstrcmpA(className, "#32770") == 0 && ::IsWindowVisible(window)) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-void CALLBACK CancelFileDialog(HWND, UINT, UINT_PTR id, DWORD)
-{
-    HWND dialog = nullptr;
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindFileDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (!dialog)
-        return;
-    ::KillTimer(nullptr, id);
-    char title[128] = "";
-    ::GetWindowTextA(dialog, title, sizeof title);
-    g_dialogTitle = title;
-    ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-}
 }  // namespace
 
 static CWinApp theApp("Grid Functions Test");
@@ -152,9 +129,7 @@ TEST(GridReports, CsvExportWithoutAPathAsksForOneAndCancellingWritesNothing)
 {
     CGridCtrl grid(2, 1, 1, 0);
     grid.SetItemText(0, 0, "H");
-    g_dialogTitle.clear();
-    UINT_PTR timer = ::SetTimer(nullptr, 0, 50, CancelFileDialog);
-    ExportGridToCsv(&grid, "");
-    ::KillTimer(nullptr, timer);
-    EXPECT_EQ("Select target file", g_dialogTitle);
+    CString title;
+    ASSERT_TRUE(RunPressingDialogButton(IDCANCEL, [&] { ExportGridToCsv(&grid, ""); }, &title));
+    EXPECT_EQ(CString("Select target file"), title);
 }

@@ -4,6 +4,7 @@
 #include "framework/util/ClipboardFunctions.h"
 #include "framework/util/Path.h"
 #include "TestFiles.h"
+#include "tests/support/ModalDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -186,41 +187,6 @@ TEST(Clipboard, TextRoundTrip)
     ::CloseClipboard();
 }
 
-namespace {
-// Presses a button of the first dialog this thread shows.
-UINT g_button = IDCANCEL;
-bool g_seen = false;
-BOOL CALLBACK FindThreadDialog(HWND window, LPARAM found)
-{
-    char className[16] = {};
-    ::GetClassNameA(window, className, sizeof className);
-    if (lstrcmpA(className, "#32770") == 0 && ::IsWindowVisible(window)) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-void CALLBACK PressButton(HWND, UINT, UINT_PTR id, DWORD)
-{
-    HWND dialog = nullptr;
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindThreadDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (!dialog)
-        return;
-    ::KillTimer(nullptr, id);
-    g_seen = true;
-    ::PostMessageA(dialog, WM_COMMAND, g_button, reinterpret_cast<LPARAM>(::GetDlgItem(dialog, g_button)));
-}
-template <typename F>
-bool Pressing(UINT button, F open)
-{
-    g_button = button;
-    g_seen = false;
-    UINT_PTR timer = ::SetTimer(nullptr, 0, 50, PressButton);
-    open();
-    ::KillTimer(nullptr, timer);
-    return g_seen;
-}
-} // namespace
 
 TEST(ShellFunctions, TheIconChooserGetsAndGivesBackThePathInEitherTextWidth)
 {
@@ -230,13 +196,13 @@ TEST(ShellFunctions, TheIconChooserGetsAndGivesBackThePathInEitherTextWidth)
     char path[MAX_PATH] = "C:\\\xEF\xE0\xEF\xEA\xE0\\icons.dll";
     const std::string before = path;
     int index = 3;
-    Pressing(IDCANCEL, [&] { PickIconDialogA(nullptr, path, MAX_PATH, &index); });
+    RunPressingDialogButton(IDCANCEL, [&] { PickIconDialogA(nullptr, path, MAX_PATH, &index); });
     EXPECT_EQ(before, path);
     EXPECT_EQ(3, index);
 
     wchar_t widePath[MAX_PATH] = L"C:\\\x0430\x0431\\icons.dll";
     const std::wstring wideBefore = widePath;
-    Pressing(IDCANCEL, [&] { PickIconDialogW(nullptr, widePath, MAX_PATH, &index); });
+    RunPressingDialogButton(IDCANCEL, [&] { PickIconDialogW(nullptr, widePath, MAX_PATH, &index); });
     EXPECT_EQ(wideBefore, widePath);
 }
 
@@ -245,7 +211,7 @@ TEST(ShellFunctions, CancellingTheFolderChooserKeepsTheFolder)
     CString folder = GetTempFolder();
     const CString before = folder;
     BOOL chosen = TRUE;
-    ASSERT_TRUE(Pressing(IDCANCEL, [&] { chosen = BrowseForFolder(folder, "Pick"); }));
+    ASSERT_TRUE(RunPressingDialogButton(IDCANCEL, [&] { chosen = BrowseForFolder(folder, "Pick"); }));
     EXPECT_FALSE(chosen);
     EXPECT_EQ(before, folder);
 }

@@ -1,6 +1,6 @@
 // Scrolling, resizing, mouse and keyboard input of a grid window, with the
 // notifications its host receives recorded in order.
-#include "grid/GridCtrl.h"
+#include "GridHost.h"
 
 #include "afx/DC.h"
 
@@ -57,20 +57,8 @@ class GridInput : public ::testing::Test
 protected:
     GridInput() : grid(20, 6, 1, 1)
     {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = RecordingHostProc;
-        wc.hInstance = ::GetModuleHandleA(nullptr);
-        wc.lpszClassName = "GridInputHost";
-        ::RegisterClassA(&wc);
-        host = ::CreateWindowA("GridInputHost", "grid host", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr,
-                               wc.hInstance, nullptr);
-        CRect rect(0, 0, 300, 200);
-        grid.Create(rect, CWnd::FromHandle(host), 100, WS_CHILD | WS_VISIBLE);
-        for (int row = 0; row < 20; row++)
-            grid.SetRowHeight(row, 20);
-        for (int col = 0; col < 6; col++)
-            grid.SetColumnWidth(col, 50);
-        grid.ResetScrollBars();
+        host = CreateGridHost("GridInputHost", RecordingHostProc, WS_POPUP);
+        CreateTestGrid(grid, host);
         grid.m_MouseMode = MOUSE_NOTHING;
         ::SetForegroundWindow(host);
         grid.SetFocus();
