@@ -357,3 +357,52 @@ TEST_F(GridInput, DraggingADividerResizesTheColumnAndMayHideIt)
     grid.SendMessage(WM_MOUSEMOVE, 0, At(199, 70));
     EXPECT_NE(MOUSE_OVER_COL_DIVIDE, grid.m_MouseMode);
 }
+
+TEST_F(GridInput, TheTitleTipPassesClicksAndKeysToTheGridBeneath)
+{
+    grid.SetItemText(3, 2, "a text far too long for fifty pixels");
+    grid.SetItemText(4, 2, "fits");
+    CRect cell;
+    ASSERT_TRUE(grid.GetCellRect(4, 2, cell));
+    grid.SetFocus();
+    grid.SendMessage(WM_MOUSEMOVE, 0, At(cell.left + 10, cell.top + 5));
+    EXPECT_FALSE(::IsWindowVisible(grid.GetTitleTip().GetSafeHwnd()));   // a fitting text has no tip
+
+    ASSERT_TRUE(grid.GetCellRect(3, 2, cell));
+    auto showTip = [&] {
+        grid.GetTitleTip().Hide();
+        grid.SetFocus();
+        grid.SendMessage(WM_MOUSEMOVE, 0, At(cell.left + 10, cell.top + 5));
+        return ::IsWindowVisible(grid.GetTitleTip().GetSafeHwnd()) != FALSE;
+    };
+    ASSERT_TRUE(showTip());
+    HWND tip = grid.GetTitleTip().GetSafeHwnd();
+
+    // A press on the tip is a press on the cell under it.
+    g_notices.clear();
+    MSG press = {tip, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 5), 0, {0, 0}};
+    EXPECT_TRUE(grid.GetTitleTip().PreTranslateMessage(&press));
+    EXPECT_FALSE(::IsWindowVisible(tip));
+    PumpMessages();
+    grid.SendMessage(WM_LBUTTONUP, 0, At(cell.left + 10, cell.top + 5));
+    EXPECT_EQ(CCellID(3, 2), grid.GetFocusCell());
+    ASSERT_FALSE(g_notices.empty());
+    EXPECT_EQ((Notice{GVN_SELCHANGING, 3, 2}), g_notices.front());
+
+    // A second press within the double-click time arrives as a double click.
+    g_notices.clear();
+    EXPECT_TRUE(grid.GetTitleTip().PreTranslateMessage(&press));
+    PumpMessages();
+    ASSERT_FALSE(g_notices.empty());
+    EXPECT_EQ((Notice{(int)NM_DBLCLK, 3, 2}), g_notices.back());
+
+    // A key hides the tip and reaches the grid.
+    grid.m_MouseMode = MOUSE_NOTHING;
+    ASSERT_TRUE(showTip());
+    grid.SetFocusCell(3, 2);
+    MSG key = {tip, WM_KEYDOWN, VK_DOWN, 0, 0, {0, 0}};
+    EXPECT_TRUE(grid.GetTitleTip().PreTranslateMessage(&key));
+    EXPECT_FALSE(::IsWindowVisible(tip));
+    PumpMessages();
+    EXPECT_EQ(CCellID(4, 2), grid.GetFocusCell());
+}
