@@ -9,9 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -30,6 +33,15 @@ std::string TempPath(const char* name)
     return std::string(folder) + name;
 }
 
+
+// The texts the status bar's panes are given, in order.
+std::vector<std::string> g_paneTexts;
+LRESULT CALLBACK RecordPaneTexts(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (message == SB_SETTEXTA && lParam)
+        g_paneTexts.push_back(reinterpret_cast<const char*>(lParam));
+    return ::DefSubclassProc(hWnd, message, wParam, lParam);
+}
 }  // namespace
 
 static CWinApp theApp("Grid Functions Test");
@@ -115,7 +127,15 @@ TEST(GridReports, TheHtmlReportShowsItsProgressInTheStatusBar)
 
         CGridCtrl grid(4, 1, 1, 0);
         std::string path = TempPath("grid-progress.html");
+        g_paneTexts.clear();
+        ::SetWindowSubclass(status.m_hWnd, RecordPaneTexts, 1, 0);
         ASSERT_TRUE(GenerateHtmlReport(&grid, path.c_str(), "T", FALSE, &progress));
+        ::RemoveWindowSubclass(status.m_hWnd, RecordPaneTexts, 1);
+        // One text per row, then the end.
+        const std::vector<std::string> expected = {"25% - generate html report file", "50% - generate html report file",
+                                                   "75% - generate html report file", "100% - generate html report file",
+                                                   "Done"};
+        EXPECT_EQ(expected, g_paneTexts);
         EXPECT_EQ(CString("Done"), status.GetPaneText(0));
         EXPECT_EQ(100, progress.GetPos());
         EXPECT_TRUE(progress.GetStyle() & WS_VISIBLE);
