@@ -488,3 +488,17 @@ void CLexifernView::ShowConnectionFailure()
 {
     AfxMessageBox("Connection with Brellum notn stable !", MB_OK);
 }
+
+BOOL PumpWaitingMessages()
+{
+    CWinThread* thread = AfxGetThread();
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+        if (!thread || !thread->PumpMessage()) {
+            // The quit is the main loop's to see; it must not be lost here.
+            ::PostQuitMessage(0);
+            return FALSE;
+        }
+    }
+    return TRUE;
+}

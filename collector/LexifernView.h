@@ -130,3 +130,7 @@ protected:
 // frame's copy commands reach the view and its Basket through it.
 CLexifernView* GetMainView();
 
+
+// Lets the application handle every message waiting in this thread's queue;
+// FALSE (with WM_QUIT posted again for the main loop) when one was WM_QUIT.
+BOOL PumpWaitingMessages();
