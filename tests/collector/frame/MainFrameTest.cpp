@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -221,6 +222,59 @@ TEST_F(MainFrameTest, AButtonsTooltipHidesWhenItsDropDownMenuOpens)
     frame->SetWindowPos(&CWnd::wndNoTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     EXPECT_TRUE(g_menuWasOpen);
     EXPECT_FALSE(g_tipShownWithMenu);
+}
+
+namespace {
+// A pixel that shows the toolbar's key colour, or a blend of it with an
+// image's own colour: much red and blue, little green.
+bool LooksMagenta(COLORREF c)
+{
+    return GetRValue(c) >= 150 && GetBValue(c) >= 150 && GetGValue(c) + 80 <= std::min(GetRValue(c), GetBValue(c));
+}
+
+// Draws into a memory bitmap on the button face colour and counts the
+// pixels that look magenta.
+int MagentaPixels(int cx, int cy, const std::function<void(HDC)>& draw)
+{
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, cx, cy);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    RECT all = { 0, 0, cx, cy };
+    FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+    draw(dc);
+    int count = 0;
+    for (int y = 0; y < cy; ++y)
+        for (int x = 0; x < cx; ++x)
+            count += LooksMagenta(GetPixel(dc, x, y)) ? 1 : 0;
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return count;
+}
+} // namespace
+
+TEST_F(MainFrameTest, ToolbarImagesShowNoKeyColour)
+{
+    CToolBar24& bar = frame->GetExportCopyBar();
+    const CToolBarImageLists& lists = bar.GetImageLists();
+    for (HIMAGELIST list : { lists.GetNormalList(), lists.GetHotList(), lists.GetDisabledList() }) {
+        ASSERT_TRUE(list);
+        const int count = ImageList_GetImageCount(list);
+        EXPECT_EQ(8, count);
+        EXPECT_EQ(0, MagentaPixels(16 * count, 16, [&](HDC dc) {
+                      for (int i = 0; i < count; ++i)
+                          ImageList_Draw(list, i, dc, 16 * i, 0, ILD_NORMAL);
+                  }));
+    }
+    // The bar as it paints itself, one button disabled.
+    bar.SendMessage(TB_ENABLEBUTTON, IDC_CHECK_ALL, FALSE);
+    CRect client;
+    bar.GetClientRect(&client);
+    EXPECT_EQ(0, MagentaPixels(client.Width(), client.Height(), [&](HDC dc) {
+                  bar.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+              }));
 }
 
 TEST_F(MainFrameTest, DropDownMenusHoldTheExportAndCopyCommands)
