@@ -301,18 +301,21 @@ int CaptionWidth(CWnd* control)
 void CLexifernView::MeasureCaptions()
 {
     for (UINT id : kLaidOutControls) {
-        CWnd* control = GetDlgItem(static_cast<int>(id));
-        if (!control || id == IDC_WEB_PANE)
+        CWnd* control = id == IDC_WEB_PANE ? nullptr : GetDlgItem(static_cast<int>(id));
+        if (!control)
             continue;
-        const int text = CaptionWidth(control);
+        // Only labels and buttons have captions; the others' text is data.
         char className[32] = {};
         ::GetClassNameA(control->GetSafeHwnd(), className, sizeof className);
-        if (lstrcmpiA(className, "Button") != 0)
-            m_layout.SetLeastWidth(id, text);
+        if (lstrcmpiA(className, "Static") == 0)
+            m_layout.SetLeastWidth(id, CaptionWidth(control));
+        else if (lstrcmpiA(className, "Button") != 0)
+            continue;
         else if (id == IDC_GO)
-            m_layout.SetLeastWidth(id, text + 2 * PlainButtonPadding);
+            m_layout.SetLeastWidth(id, CaptionWidth(control) + 2 * PlainButtonPadding);
         else
-            m_layout.SetLeastWidth(id, ButtonImageMargin + ButtonImageWidth + text + 2 * ButtonCaptionPadding);
+            m_layout.SetLeastWidth(id, ButtonImageMargin + ButtonImageWidth + CaptionWidth(control) +
+                                           2 * ButtonCaptionPadding);
     }
 }
 

@@ -279,8 +279,8 @@ void CMainFrame::OnToolbarDropDown(NMHDR* pNMHDR, LRESULT* pResult)
 }
 
 namespace {
-// Hides one shown tooltip window of the thread (the bars' and the buttons'
-// common tooltips, and the frame's own HTML tooltip).
+// Hides one shown common tooltip window of the thread: the bars' and the
+// buttons' tips.
 BOOL CALLBACK PopToolTip(HWND hwnd, LPARAM)
 {
     char className[32] = {};
