@@ -10,6 +10,7 @@
 #include "afx/ImageList.h"
 #include "afx/ListCtrl.h"
 #include "afx/RangeCtrls.h"
+#include "collector/MainViewLayout.h"
 #include "controls/buttons/ButtonST.h"
 #include "controls/misc/HistoryCombo.h"
 #include "framework/views/BaseFormView.h"
@@ -100,6 +101,13 @@ protected:
     void SetProgress(int pos);
     void WriteBasket();
     void ShowBasket(const CString& text, const CStringArray& lines);
+    // The layout's inputs: the form's places (once, before anything moves)
+    // and the widths the captions need in the controls' fonts.
+    void TakeDesignPlaces();
+    void MeasureCaptions();
+    // The Keyword column takes what the Queries column leaves of the list's
+    // client width, so both together fill it.
+    void FitListColumns();
 
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
@@ -124,6 +132,8 @@ protected:
     BOOL m_bRequestArmed;      // timer 1021 is pending
     int m_nBusyRequests;       // requests whose busy state has not ended
     BOOL m_bBasketWarned;      // the user was told once that the file can't be written
+    CMainViewLayout m_layout;
+    BOOL m_bDesignTaken;       // the layout knows the form's places
 };
 
 // The one main view while it exists, else nullptr. Worker threads and the

@@ -155,6 +155,10 @@
 #define IDC_GO                          1016
 #define IDC_PROGRESS                    1018
 #define IDC_WEB_PLACE                   1019
+// The view's three labels, named so that the layout can place them.
+#define IDC_KEYWORD_LABEL               1024
+#define IDC_LIST_LABEL                  1025
+#define IDC_BASKET_LABEL                1026
 #define IDC_WEB_PANE                    1319
 
 // Commands.

@@ -197,26 +197,132 @@ protected:
 };
 }
 
-TEST_F(MainViewTest, LaysOutTheControlsByTheViewSize)
+namespace {
+struct Child
+{
+    HWND hwnd;
+    int id;
+    CRect rect;
+};
+
+// The view's visible children, in view client coordinates.
+std::vector<Child> VisibleChildren(CWnd* view)
+{
+    std::vector<Child> children;
+    for (HWND child = GetWindow(view->GetSafeHwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        // The test's frame is never shown: the children's own style counts.
+        if (!(GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE))
+            continue;
+        CRect rect;
+        GetWindowRect(child, &rect);
+        view->ScreenToClient(&rect);
+        children.push_back({ child, GetDlgCtrlID(child), rect });
+    }
+    return children;
+}
+
+// Whether the window's caption, in its own font, fits on one line in the
+// given width.
+bool FitsOnOneLine(HWND hwnd, int width)
+{
+    char text[256] = {};
+    GetWindowTextA(hwnd, text, sizeof text);
+    HDC dc = GetDC(hwnd);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
+    RECT one = { 0, 0, 0, 0 };
+    DrawTextA(dc, text, -1, &one, DT_SINGLELINE | DT_CALCRECT);
+    RECT wrapped = { 0, 0, width, 0 };
+    DrawTextA(dc, text, -1, &wrapped, DT_WORDBREAK | DT_CALCRECT);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd, dc);
+    return one.right - one.left <= width && wrapped.bottom - wrapped.top == one.bottom - one.top;
+}
+
+int ListColumnsWidth(CListCtrl& list)
+{
+    return list.GetColumnWidth(0) + list.GetColumnWidth(1);
+}
+} // namespace
+
+TEST_F(MainViewTest, EveryControlLiesInsideTheViewWithoutOverlapAtEverySize)
 {
     CreateView(900, 650);
-    CRect client;
-    view->GetClientRect(&client);
-    ASSERT_EQ(CSize(900, 650), client.Size());
-    EXPECT_EQ(CSize(442, 650 - 258), ControlRect(IDC_SUGGESTIONS).Size());
-    EXPECT_EQ(CSize(900 - 367, 650 - 210), ControlRect(IDC_BASKET).Size());
-    for (int id : { IDC_CHECK_CUSTOM, IDC_UNCHECK_ALL, IDC_CHECK_ALL, IDC_SETTINGS })
-        EXPECT_EQ(625, ControlRect(id).top) << id;
-    EXPECT_EQ(CPoint(900 - 257, 625), ControlRect(IDC_GET_NEW_VERSION).TopLeft());
-    EXPECT_EQ(CPoint(900 - 86, 625), ControlRect(IDC_HELP_BUTTON).TopLeft());
-    EXPECT_EQ(900 - 79, ControlRect(IDC_SAVE_BASKET).left);
-    EXPECT_EQ(900 - 143, ControlRect(IDC_COPY_BASKET).left);
+    struct Size
+    {
+        int cx, cy;
+    };
+    for (Size size : { Size{ 600, 400 }, Size{ 784, 470 }, Size{ 1024, 700 }, Size{ 1920, 1000 }, Size{ 900, 650 } }) {
+        view->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(size.cx, size.cy));
+        const std::vector<Child> children = VisibleChildren(view);
+        EXPECT_GE(children.size(), 18u);
+        const CRect client(0, 0, size.cx, size.cy);
+        for (size_t i = 0; i < children.size(); ++i) {
+            CRect inside;
+            inside.IntersectRect(&children[i].rect, &client);
+            EXPECT_EQ(children[i].rect, inside) << "control " << children[i].id << " at " << size.cx << "x" << size.cy;
+            for (size_t j = i + 1; j < children.size(); ++j) {
+                CRect both;
+                EXPECT_FALSE(both.IntersectRect(&children[i].rect, &children[j].rect))
+                    << children[i].id << " and " << children[j].id << " at " << size.cx << "x" << size.cy;
+            }
+        }
+        // The columns fill the list after each layout.
+        CRect listClient;
+        view->m_wndList.GetClientRect(&listClient);
+        EXPECT_EQ(listClient.Width(), ListColumnsWidth(view->m_wndList)) << size.cx << "x" << size.cy;
+    }
+    // Where the form's rules fit they hold: the list's width, the heights,
+    // the bottom row and the right-hand buttons.
+    view->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(1024, 700));
+    EXPECT_EQ(CSize(442, 700 - 258), ControlRect(IDC_SUGGESTIONS).Size());
+    EXPECT_EQ(700 - 210, ControlRect(IDC_BASKET).Height());
+    EXPECT_EQ(ControlRect(IDC_SAVE_BASKET).right, ControlRect(IDC_BASKET).right);
+    for (int id : { IDC_CHECK_CUSTOM, IDC_UNCHECK_ALL, IDC_CHECK_ALL, IDC_SETTINGS, IDC_HELP_BUTTON })
+        EXPECT_EQ(675, ControlRect(id).top) << id;
+    EXPECT_EQ(1024 - 86, ControlRect(IDC_HELP_BUTTON).left);
+    EXPECT_EQ(1024 - 79, ControlRect(IDC_SAVE_BASKET).left);
+}
 
-    // The 600 x 400 view of the design notes.
-    view->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(600, 400));
-    EXPECT_EQ(CSize(442, 142), ControlRect(IDC_SUGGESTIONS).Size());
-    EXPECT_EQ(CSize(233, 190), ControlRect(IDC_BASKET).Size());
-    EXPECT_EQ(375, ControlRect(IDC_CHECK_ALL).top);
+TEST_F(MainViewTest, EveryCaptionShowsWholeOnOneLine)
+{
+    CreateView(784, 470);
+    for (const Child& child : VisibleChildren(view)) {
+        char className[32] = {};
+        GetClassNameA(child.hwnd, className, sizeof className);
+        const CString kind(className);
+        if (kind.CompareNoCase("Button") == 0) {
+            // An image button draws its caption centred right of the image.
+            const bool plain = child.id == IDC_GO;
+            const int room = child.rect.Width() - (plain ? 4 : 3 + 16 + 4);
+            EXPECT_TRUE(FitsOnOneLine(child.hwnd, room)) << "button " << child.id;
+        } else if (kind.CompareNoCase("Static") == 0) {
+            EXPECT_TRUE(FitsOnOneLine(child.hwnd, child.rect.Width())) << "label " << child.id;
+        }
+    }
+    CString text;
+    view->GetDlgItem(IDC_UNCHECK_ALL)->GetWindowText(text);
+    EXPECT_EQ("Unckeck All", text);
+    view->GetDlgItem(IDC_LIST_LABEL)->GetWindowText(text);
+    EXPECT_EQ("Check keywords to add to Basket", text);
+}
+
+TEST_F(MainViewTest, ListColumnsFillTheListAlsoWhenRowsBringAScrollBar)
+{
+    CreateView(784, 470);
+    CStringArray suggestions, counts;
+    for (int i = 0; i < 200; ++i) {
+        CString keyword;
+        keyword.Format("keyword %d", i);
+        suggestions.Add(keyword);
+        counts.Add("123,456,789");
+    }
+    view->FillSuggestionList(suggestions, counts);
+    view->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(800, 480));
+    ASSERT_TRUE(view->m_wndList.GetStyle() & WS_VSCROLL);
+    CRect listClient;
+    view->m_wndList.GetClientRect(&listClient);
+    EXPECT_EQ(listClient.Width(), ListColumnsWidth(view->m_wndList));
+    EXPECT_EQ(100, view->m_wndList.GetColumnWidth(1));
 }
 
 TEST_F(MainViewTest, ListHasTwoColumnsAndCheckBoxes)
