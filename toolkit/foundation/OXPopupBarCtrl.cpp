@@ -2,12 +2,11 @@
 
 #include "afx/DC.h"
 #include "afx/WinApp.h"
+#include "toolkit/resources/ToolkitResource.h"
 
 namespace {
 const UINT_PTR PopupBarTimerId = 243;
 const UINT PopupBarTimerPeriod = 200;
-const UINT IdsTearOffTip = 26538;
-const UINT IdsFloatingCaption = 26539;
 
 // The results of a pick, registered once per process by name.
 const UINT MsgPopupOk = ::RegisterWindowMessageA("_POPUPBAR_OK_");
@@ -60,8 +59,8 @@ COXPopupBarCtrl::COXPopupBarCtrl(UINT nButtons, UINT nRows, DWORD dwDefault, CSi
       m_buttonSize(buttonSize),
       m_strDefaultCaption(lpszDefaultCaption),
       m_strCustomCaption(lpszCustomCaption),
-      m_strTearOffTip(LoadText(IdsTearOffTip)),
-      m_strFloatingCaption(LoadText(IdsFloatingCaption)),
+      m_strTearOffTip(LoadText(IDS_OX_POPUPBAR_TEAROFF_TIP)),
+      m_strFloatingCaption(LoadText(IDS_OX_POPUPBAR_CAPTION)),
       m_pParent(nullptr),
       m_font(),
       m_palette(),
