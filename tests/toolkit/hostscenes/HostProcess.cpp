@@ -36,19 +36,6 @@ std::string HostProgramPath()
     return folder + "toolkit_host.exe";
 }
 
-void PumpFor(DWORD ms)
-{
-    DWORD end = ::GetTickCount() + ms;
-    while (static_cast<LONG>(end - ::GetTickCount()) > 0) {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        ::Sleep(10);
-    }
-}
-
 CHostProcess::~CHostProcess()
 {
     if (m_process.hProcess) {

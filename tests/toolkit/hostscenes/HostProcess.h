@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "tests/toolkit/support/ToolkitTestSupport.h"
+
 #include <map>
 #include <string>
 
@@ -38,5 +40,3 @@ private:
 std::string HostProgramPath();
 // Runs the host with the given command-line tail; its standard output and exit code.
 DWORD RunHostCapturingOutput(const std::string& arguments, std::string& output);
-// Lets posted messages and timers of this thread run for a while.
-void PumpFor(DWORD ms);
