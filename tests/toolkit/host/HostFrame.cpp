@@ -155,10 +155,10 @@ LRESULT CHostFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (IsSceneMessage(message) && m_scene) {
         LRESULT result = 0;
-        if (m_scene->OnHostMessage(message, wParam, lParam, &result)) {
-            RefreshState();
-            return result;
-        }
+        if (!m_scene->OnHostMessage(message, wParam, lParam, &result))
+            result = CWnd::WindowProc(message, wParam, lParam);
+        RefreshState();
+        return result;
     }
     if (message == WM_DESTROY) {
         KillTimer(StateTimerId);
