@@ -3,6 +3,7 @@
 #include "afx/DC.h"
 #include "afx/DataExchange.h"
 #include "toolkit/foundation/OXBitmapButtonLayout.h"
+#include "toolkit/foundation/OXFontCopy.h"
 
 IMPLEMENT_DYNAMIC(COXBitmapButton, CButton)
 
@@ -175,15 +176,7 @@ CFont* COXBitmapButton::GetTextFont()
 
 void COXBitmapButton::SetTextFont(CFont* pFont)
 {
-    LOGFONTA font = {};
-    if (!pFont || !pFont->GetLogFont(&font))
-        return;
-    CFont copy;
-    if (!copy.CreateFontIndirect(&font))
-        return;
-    m_font.DeleteObject();
-    m_font.Attach(copy.Detach());
-    if (m_hWnd)
+    if (OXCopyFont(m_font, pFont) && m_hWnd)
         Invalidate();
 }
 
@@ -230,24 +223,28 @@ void COXBitmapButton::SetTransparent(BOOL bTransparent)
         Invalidate();
 }
 
-BOOL COXBitmapButton::SetButtonCursor(UINT nCursorID)
+namespace {
+// A cursor resource for the button; id 0 clears it. FALSE for an id that
+// cannot be loaded, leaving the cursor as it was.
+BOOL LoadButtonCursor(UINT nCursorID, UINT& nID, HCURSOR& hCursor)
 {
     HCURSOR cursor = nCursorID ? ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nCursorID)) : nullptr;
     if (nCursorID && !cursor)
         return FALSE;
-    m_nCursorID = nCursorID;
-    m_hCursor = cursor;
+    nID = nCursorID;
+    hCursor = cursor;
     return TRUE;
+}
+} // namespace
+
+BOOL COXBitmapButton::SetButtonCursor(UINT nCursorID)
+{
+    return LoadButtonCursor(nCursorID, m_nCursorID, m_hCursor);
 }
 
 BOOL COXBitmapButton::SetDisabledCursor(UINT nCursorID)
 {
-    HCURSOR cursor = nCursorID ? ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nCursorID)) : nullptr;
-    if (nCursorID && !cursor)
-        return FALSE;
-    m_nDisabledCursorID = nCursorID;
-    m_hDisabledCursor = cursor;
-    return TRUE;
+    return LoadButtonCursor(nCursorID, m_nDisabledCursorID, m_hDisabledCursor);
 }
 
 CString COXBitmapButton::StripMnemonics(LPCTSTR lpszText)

@@ -131,6 +131,7 @@ protected:
     void ResetToolTipTool();
     void DropBackground();
     BOOL ReplaceImage(int nIndex, HBITMAP hBitmap, HICON hIcon);
+    BOOL ReplaceImageByBitmap(int nIndex, UINT nBitmapID);
     void CloseAnimation();
 
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);

@@ -201,28 +201,26 @@ BOOL COXBitmapButton::LoadInactiveIcon(UINT nIconID)
     return ok;
 }
 
-BOOL COXBitmapButton::LoadInactiveBitmap(UINT nBitmapID)
+BOOL COXBitmapButton::ReplaceImageByBitmap(int nIndex, UINT nBitmapID)
 {
     if (GetImageCount() < 1)
         return FALSE;
     HBITMAP bitmap = ::LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nBitmapID));
     if (!bitmap)
         return FALSE;
-    BOOL ok = ReplaceImage(1, bitmap, nullptr);
+    BOOL ok = ReplaceImage(nIndex, bitmap, nullptr);
     ::DeleteObject(bitmap);
     return ok;
 }
 
+BOOL COXBitmapButton::LoadInactiveBitmap(UINT nBitmapID)
+{
+    return ReplaceImageByBitmap(1, nBitmapID);
+}
+
 BOOL COXBitmapButton::LoadDisabledBitmap(UINT nBitmapID)
 {
-    if (GetImageCount() < 1)
-        return FALSE;
-    HBITMAP bitmap = ::LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nBitmapID));
-    if (!bitmap)
-        return FALSE;
-    BOOL ok = ReplaceImage(2, bitmap, nullptr);
-    ::DeleteObject(bitmap);
-    return ok;
+    return ReplaceImageByBitmap(2, nBitmapID);
 }
 
 BOOL COXBitmapButton::LoadAnimation(LPCTSTR lpszFileName, BOOL bResize)

@@ -4,6 +4,7 @@
 #include "afx/WinApp.h"
 #include "toolkit/resources/ToolkitResource.h"
 
+#include "toolkit/foundation/OXFontCopy.h"
 #include "toolkit/foundation/OXNonClientMetrics.h"
 #include "toolkit/foundation/OXPopupBarMessages.h"
 
@@ -184,14 +185,7 @@ CString COXPopupBarCtrl::GetToolTipText(DWORD dwValue) const
 
 void COXPopupBarCtrl::SetTextFont(CFont* pFont)
 {
-    LOGFONTA font = {};
-    if (!pFont || !pFont->GetLogFont(&font))
-        return;
-    CFont copy;
-    if (!copy.CreateFontIndirect(&font))
-        return;
-    m_font.DeleteObject();
-    m_font.Attach(copy.Detach());
+    OXCopyFont(m_font, pFont);
 }
 
 CWnd* COXPopupBarCtrl::GetBarLastActivePopup() const

@@ -137,21 +137,26 @@ BOOL COXToolTipCtrl::AddTool(CWnd* pWnd, LPCTSTR lpszText, LPCRECT lpRectTool, U
         info->nTextCallback = -1;
     else if (lpszText)
         info->strText = lpszText;
-    CRect rect;
-    if (lpRectTool) {
-        rect = *lpRectTool;
-    } else {
-        pWnd->GetWindowRect(&rect);
-        pWnd->ScreenToClient(&rect);
-    }
-    // Kept in the parent's client coordinates.
-    ::MapWindowPoints(info->hWnd, m_pParentWnd->GetSafeHwnd(), reinterpret_cast<POINT*>(&rect), 2);
-    info->rectBounds = rect;
+    info->rectBounds = ToolRectInParent(pWnd, lpRectTool);
     info->nWidth = m_nMaxWidth;
     info->clrTextColor = m_clrTextColor;
     info->clrBackColor = m_clrBackColor;
     m_arrTools.Add(info);
     return TRUE;
+}
+
+CRect COXToolTipCtrl::ToolRectInParent(CWnd* pWnd, LPCRECT lpRect) const
+{
+    CRect rect;
+    if (lpRect) {
+        rect = *lpRect;
+    } else {
+        pWnd->GetWindowRect(&rect);
+        pWnd->ScreenToClient(&rect);
+    }
+    // Tools are kept in the parent's client coordinates.
+    ::MapWindowPoints(pWnd->GetSafeHwnd(), m_pParentWnd->GetSafeHwnd(), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 BOOL COXToolTipCtrl::AddTool(CWnd* pWnd, UINT nIDText, LPCRECT lpRectTool, UINT_PTR nIDTool)
@@ -190,15 +195,7 @@ void COXToolTipCtrl::SetToolRect(CWnd* pWnd, UINT_PTR nIDTool, LPCRECT lpRect)
     COXToolTipInfo* info = FindTool(pWnd ? pWnd->GetSafeHwnd() : nullptr, nIDTool);
     if (!info || !m_pParentWnd)
         return;
-    CRect rect;
-    if (lpRect) {
-        rect = *lpRect;
-    } else {
-        pWnd->GetWindowRect(&rect);
-        pWnd->ScreenToClient(&rect);
-    }
-    ::MapWindowPoints(info->hWnd, m_pParentWnd->GetSafeHwnd(), reinterpret_cast<POINT*>(&rect), 2);
-    info->rectBounds = rect;
+    info->rectBounds = ToolRectInParent(pWnd, lpRect);
 }
 
 BOOL COXToolTipCtrl::GetToolInfo(OXTOOLINFO& info, CWnd* pWnd, UINT_PTR nIDTool) const

@@ -102,6 +102,8 @@ protected:
     void StartTiming(COXToolTipInfo* pToolInfo);
     COXToolTipInfo* ToolAtScreenPoint(CPoint screen) const;
     COXToolTipInfo* FindTool(HWND hWnd, UINT_PTR nIDTool) const;
+    // A tool rectangle in pWnd's client coordinates (NULL: its whole window) in the parent's.
+    CRect ToolRectInParent(CWnd* pWnd, LPCRECT lpRect) const;
     BOOL CursorOverTip() const;
     void UseSystemFont(BOOL bRedraw);
 

@@ -23,37 +23,18 @@ void Click(const CHostProcess& host, UINT id)
     ::PostMessageA(host.Control(id), BM_CLICK, 0, 0);
 }
 
-struct FindPopup
-{
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindVisiblePopupBar(HWND hWnd, LPARAM lParam)
-{
-    FindPopup* find = reinterpret_cast<FindPopup*>(lParam);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(hWnd, &pid);
-    char cls[64] = "";
-    ::GetClassNameA(hWnd, cls, sizeof cls);
-    if (pid == find->processId && std::string(cls) == "PopupBarControl" && ::IsWindowVisible(hWnd)) {
-        find->found = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 HWND WaitForPopupBar(const CHostProcess& host)
 {
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(host.MainWindow(), &pid);
-    FindPopup find = { pid, nullptr };
-    PumpUntil([&find] {
-        find.found = nullptr;
-        ::EnumWindows(&FindVisiblePopupBar, reinterpret_cast<LPARAM>(&find));
-        return find.found != nullptr;
+    HWND found = nullptr;
+    PumpUntil([&] {
+        found = host.FindWindowOf([](HWND hWnd) {
+            char cls[64] = "";
+            ::GetClassNameA(hWnd, cls, sizeof cls);
+            return std::string(cls) == "PopupBarControl";
+        });
+        return found != nullptr;
     }, 3000);
-    return find.found;
+    return found;
 }
 
 class ColorsSceneTest : public testing::Test

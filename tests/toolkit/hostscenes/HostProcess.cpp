@@ -6,20 +6,19 @@
 namespace {
 const DWORD StartTimeoutMs = 15000;
 
-struct FindMain
+struct WindowSearch
 {
     DWORD processId;
+    const std::function<bool(HWND)>* test;
     HWND found;
 };
 
-BOOL CALLBACK FindMainWindow(HWND hWnd, LPARAM lParam)
+BOOL CALLBACK FindProcessWindow(HWND hWnd, LPARAM lParam)
 {
-    FindMain* find = reinterpret_cast<FindMain*>(lParam);
+    WindowSearch* find = reinterpret_cast<WindowSearch*>(lParam);
     DWORD pid = 0;
     ::GetWindowThreadProcessId(hWnd, &pid);
-    char caption[128] = "";
-    ::GetWindowTextA(hWnd, caption, sizeof caption);
-    if (pid == find->processId && std::string(caption).rfind("Toolkit Host - ", 0) == 0 && ::IsWindowVisible(hWnd)) {
+    if (pid == find->processId && ::IsWindowVisible(hWnd) && (*find->test)(hWnd)) {
         find->found = hWnd;
         return FALSE;
     }
@@ -62,13 +61,22 @@ bool CHostProcess::Start(const char* scene)
     ::WaitForInputIdle(m_process.hProcess, StartTimeoutMs);
     DWORD end = ::GetTickCount() + StartTimeoutMs;
     while (!m_hMain && static_cast<LONG>(end - ::GetTickCount()) > 0) {
-        FindMain find = { m_process.dwProcessId, nullptr };
-        ::EnumWindows(&FindMainWindow, reinterpret_cast<LPARAM>(&find));
-        m_hMain = find.found;
+        m_hMain = FindWindowOf([](HWND hWnd) {
+            char caption[128] = "";
+            ::GetWindowTextA(hWnd, caption, sizeof caption);
+            return std::string(caption).rfind("Toolkit Host - ", 0) == 0;
+        });
         if (!m_hMain)
             PumpFor(50);
     }
     return m_hMain != nullptr;
+}
+
+HWND CHostProcess::FindWindowOf(const std::function<bool(HWND)>& test) const
+{
+    WindowSearch find = { m_process.dwProcessId, &test, nullptr };
+    ::EnumWindows(&FindProcessWindow, reinterpret_cast<LPARAM>(&find));
+    return find.found;
 }
 
 std::map<std::string, std::string> CHostProcess::State() const

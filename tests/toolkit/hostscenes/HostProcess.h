@@ -7,6 +7,7 @@
 
 #include "tests/toolkit/support/ToolkitTestSupport.h"
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -21,6 +22,8 @@ public:
     // Starts "toolkit_host.exe <scene>" and waits for its main window.
     bool Start(const char* scene);
     HWND MainWindow() const { return m_hMain; }
+    // A visible top-level window of the host that passes the test; NULL for none.
+    HWND FindWindowOf(const std::function<bool(HWND)>& test) const;
     HWND Control(UINT id) const { return ::GetDlgItem(m_hMain, static_cast<int>(id)); }
     // The state box as key -> value.
     std::map<std::string, std::string> State() const;
