@@ -457,7 +457,8 @@ void COXToolTipCtrl::RelayEvent(MSG* pMsg)
         if (tool) {
             if (tool != m_pCurrentToolTip && !CursorOverTip())
                 StartTiming(tool);
-        } else if (!(IsTipShowing() && m_bExtended && m_bHasExtendedText)) {
+        } else if (!(IsTipShowing() && m_bHasExtendedText)) {
+            // A tip with an extended part stays for the user to reach and click it.
             m_pCurrentToolTip = nullptr;
         }
         break;
