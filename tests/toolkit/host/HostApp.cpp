@@ -34,9 +34,12 @@ public:
                 CHostFrame* frame = new CHostFrame(name, entry.make());
                 m_pMainWnd = frame;
                 if (!frame->CreateHost()) {
-                    if (!frame->m_hWnd)
-                        delete frame;
+                    // A window that was made deletes its frame when destroyed.
                     m_pMainWnd = nullptr;
+                    if (frame->m_hWnd)
+                        frame->DestroyWindow();
+                    else
+                        delete frame;
                     return FALSE;
                 }
                 return TRUE;
