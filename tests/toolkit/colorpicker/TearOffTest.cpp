@@ -226,3 +226,58 @@ TEST_F(TearOffTest, AStripThatIsNotLeftDoesNotTearOff)
     EXPECT_FALSE(picker->IsWindowVisible());
     EXPECT_EQ(RGB(255, 0, 0), button.GetColor());
 }
+
+TEST_F(TearOffTest, FloatingBarFollowsItsOwnersFloatStatus)
+{
+    // A popup takes no part in its owner's floating status.
+    EXPECT_EQ(0, picker->SendMessage(WM_FLOATSTATUS, FS_SYNCACTIVE));
+    TearOffByDrag();
+    ASSERT_TRUE(picker->IsTornOff());
+    EXPECT_NE(0u, picker->GetStyle() & MFS_SYNCACTIVE);
+    EXPECT_NE(0, picker->SendMessage(WM_FLOATSTATUS, FS_SYNCACTIVE));
+    picker->SendMessage(WM_FLOATSTATUS, FS_HIDE);
+    EXPECT_FALSE(picker->IsWindowVisible());
+    picker->SendMessage(WM_FLOATSTATUS, FS_SHOW);
+    EXPECT_TRUE(picker->IsWindowVisible());
+    picker->SendMessage(WM_FLOATSTATUS, FS_DISABLE);
+    EXPECT_FALSE(picker->IsWindowEnabled());
+    picker->SendMessage(WM_FLOATSTATUS, FS_ENABLE);
+    EXPECT_TRUE(picker->IsWindowEnabled());
+    // Activation goes through with the bit off for the call, and the bit stays.
+    picker->SendMessage(WM_FLOATSTATUS, FS_ACTIVATE);
+    EXPECT_NE(0u, picker->GetStyle() & MFS_SYNCACTIVE);
+    // On its own the caption keeps its look, unless the bar is told to keep it active.
+    EXPECT_EQ(TRUE, picker->SendMessage(WM_NCACTIVATE, FALSE));
+    picker->m_nFlags |= WF_KEEPMINIACTIVE;
+    EXPECT_EQ(FALSE, picker->SendMessage(WM_NCACTIVATE, FALSE));
+    picker->m_nFlags &= ~WF_KEEPMINIACTIVE;
+}
+
+TEST_F(TearOffTest, TooltipTextsFromPairsOrAMapAndAFontCopy)
+{
+    const DWORD values[] = { RGB(1, 1, 1), RGB(2, 2, 2) };
+    const LPCTSTR texts[] = { "one", "two" };
+    picker->SetToolTipTexts(values, texts, 2);
+    EXPECT_EQ(2, picker->GetToolTipCount());
+    EXPECT_STREQ("two", picker->GetToolTipText(RGB(2, 2, 2)));
+
+    CMap<DWORD, DWORD, CString, LPCTSTR> map;
+    map.SetAt(RGB(3, 3, 3), "three");
+    picker->SetToolTipTexts(map);
+    EXPECT_EQ(1, picker->GetToolTipCount());
+    EXPECT_STREQ("three", picker->GetToolTipText(RGB(3, 3, 3)));
+    EXPECT_STREQ("", picker->GetToolTipText(RGB(1, 1, 1)));
+
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(100, "Tahoma"));
+    picker->SetTextFont(&font);
+    LOGFONTA copy = {};
+    ASSERT_TRUE(picker->GetTextFont()->GetLogFont(&copy));
+    EXPECT_STREQ("Tahoma", copy.lfFaceName);
+    EXPECT_NE(font.GetSafeHandle(), picker->GetTextFont()->GetSafeHandle());
+
+    CDWordArray data;
+    data.Add(RGB(9, 9, 9));
+    picker->SetButtonData(data);
+    EXPECT_EQ(1, picker->GetButtonData().GetSize());
+}

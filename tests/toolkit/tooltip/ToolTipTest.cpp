@@ -297,3 +297,24 @@ TEST(ToolTipPlacement, NearTheMonitorsBottomTheTipOpensAboveTheToolWindow)
     tip.DestroyWindow();
     parent.DestroyWindow();
 }
+
+TEST_F(ToolTipTest, FontComesByMessageAndFallsBackToTheSystemFont)
+{
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(140, "Tahoma"));
+    tip.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), TRUE);
+    HFONT now = reinterpret_cast<HFONT>(tip.SendMessage(WM_GETFONT));
+    LOGFONTA given = {}, used = {};
+    font.GetLogFont(&given);
+    ASSERT_TRUE(::GetObjectA(now, sizeof used, &used));
+    EXPECT_EQ(given.lfHeight, used.lfHeight);
+    // A handle that describes no font gives the system status font back.
+    tip.SendMessage(WM_SETFONT, 0, TRUE);
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = 340;
+    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 340, &metrics, 0));
+    now = reinterpret_cast<HFONT>(tip.SendMessage(WM_GETFONT));
+    ASSERT_TRUE(::GetObjectA(now, sizeof used, &used));
+    EXPECT_EQ(metrics.lfStatusFont.lfHeight, used.lfHeight);
+    EXPECT_STREQ(metrics.lfStatusFont.lfFaceName, used.lfFaceName);
+}
