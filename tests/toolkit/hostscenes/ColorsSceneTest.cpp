@@ -157,3 +157,47 @@ TEST_F(ColorsSceneTest, HoverOverTheIconButtonShowsItsTip)
     ::PostMessageA(host.Control(Go), WM_MOUSEMOVE, 0, MAKELPARAM(600, 400));
     EXPECT_TRUE(host.WaitFor("btn.1001.hover", "0"));
 }
+
+TEST_F(ColorsSceneTest, TearOffPickerFloatsReportsItsColourAndHidesOnClose)
+{
+    Click(host, TearOffColor);
+    HWND popup = WaitForPopupBar(host);
+    ASSERT_NE(nullptr, popup);
+    RECT before, client;
+    ::GetWindowRect(popup, &before);
+    ::GetClientRect(popup, &client);
+    // The strip spans the top of the bar, 6 pixels high from y 1.
+    POINT strip = { client.right / 2, 4 };
+    POINT screen = strip;
+    ::ClientToScreen(popup, &screen);
+    SetCursorAt(CPoint(screen));
+    ::PostMessageA(popup, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(strip.x, strip.y));
+    ::PostMessageA(popup, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(strip.x, 40));
+    PumpFor(400);
+    ::PostMessageA(popup, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(strip.x + 50, strip.y + 30));
+    ::PostMessageA(popup, WM_LBUTTONUP, 0, MAKELPARAM(strip.x + 50, strip.y + 30));
+    ASSERT_TRUE(host.WaitFor("picker.1005.tornoff", "1"));
+    EXPECT_EQ("1", host.Value("picker.1005.visible"));
+    EXPECT_EQ("Colours", host.Value("picker.1005.caption"));
+    // Dragged by (50, 30) from where the popup stood.
+    long left = 0, top = 0;
+    ASSERT_EQ(2, std::sscanf(host.Value("picker.1005.rect").c_str(), "%ld,%ld", &left, &top));
+    EXPECT_EQ(before.left + 50, left);
+    EXPECT_EQ(before.top + 30, top);
+
+    // The floating bar chooses by keys too: the first swatch is black.
+    HWND floating = WaitForPopupBar(host);
+    ASSERT_NE(nullptr, floating);
+    SetCursorAt(CPoint(5, 700));
+    PumpFor(400);   // the bar's timer clears the hot button away from the cursor
+    ::PostMessageA(floating, WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessageA(floating, WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessageA(floating, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_TRUE(host.WaitFor("color.1005", "000000"));
+    EXPECT_EQ("0x8096 1005", host.Value("last"));
+    EXPECT_EQ("1", host.Value("picker.1005.visible"));
+
+    ::PostMessageA(floating, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(host.WaitFor("picker.1005.visible", "0"));
+    EXPECT_EQ("1", host.Value("picker.1005.tornoff"));
+}
