@@ -535,31 +535,31 @@ BOOL COXBitmapButton::OnEraseBkgnd(CDC* pDC)
     return TRUE;
 }
 
+void COXBitmapButton::RetakeBackground()
+{
+    // The snapshot no longer matches the place: hiding and showing again lets
+    // the parent paint there first, and the next erase takes a new one.
+    if (!m_bTransparent || !IsWindowVisible())
+        return;
+    DropBackground();
+    BOOL focused = ::GetFocus() == m_hWnd;
+    ShowWindow(SW_HIDE);
+    ShowWindow(SW_SHOWNA);
+    if (focused)
+        SetFocus();
+}
+
 void COXBitmapButton::OnSize(UINT nType, int cx, int cy)
 {
     CButton::OnSize(nType, cx, cy);
-    if (m_bTransparent) {
-        DropBackground();
-        BOOL focused = ::GetFocus() == m_hWnd;
-        ShowWindow(SW_HIDE);
-        ShowWindow(SW_SHOWNA);
-        if (focused)
-            SetFocus();
-    }
+    RetakeBackground();
     ResetToolTipTool();
 }
 
 void COXBitmapButton::OnMove(int x, int y)
 {
     CButton::OnMove(x, y);
-    if (m_bTransparent && IsWindowVisible()) {
-        DropBackground();
-        BOOL focused = ::GetFocus() == m_hWnd;
-        ShowWindow(SW_HIDE);
-        ShowWindow(SW_SHOWNA);
-        if (focused)
-            SetFocus();
-    }
+    RetakeBackground();
 }
 
 // ---- Data exchange -----------------------------------------------------------------

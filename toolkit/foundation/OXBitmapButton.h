@@ -130,6 +130,7 @@ protected:
     void RecheckState();
     void ResetToolTipTool();
     void DropBackground();
+    void RetakeBackground();
     BOOL ReplaceImage(int nIndex, HBITMAP hBitmap, HICON hIcon);
     BOOL ReplaceImageByBitmap(int nIndex, UINT nBitmapID);
     void CloseAnimation();
