@@ -1,6 +1,6 @@
 // Scene "colors" of the toolkit host, driven from outside its process: menu
 // commands, clicks posted to its buttons, the real cursor, and the state box.
-#include "HostProcess.h"
+#include "tests/toolkit/support/HostProcess.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The host itself: scene names for a missing or unknown scene, and the state
 // box's common lines.
-#include "HostProcess.h"
+#include "tests/toolkit/support/HostProcess.h"
 
 #include <gtest/gtest.h>
 

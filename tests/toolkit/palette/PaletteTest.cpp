@@ -3,6 +3,7 @@
 #include "toolkit/foundation/OXColorPickerButton.h"
 
 #include "afx/WinApp.h"
+#include "tests/toolkit/support/HostProcess.h"
 #include "tests/toolkit/support/ToolkitTestSupport.h"
 #include "toolkit/resources/ToolkitResource.h"
 
@@ -68,4 +69,14 @@ TEST_F(PaletteDisplayTest, PickerPopsUpWithItsPaletteAndPicksASwatch)
     button.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     ::KillTimer(nullptr, timer);
     EXPECT_EQ(wanted, button.GetColor());
+}
+
+TEST_F(PaletteDisplayTest, HostSceneTakesThePickersColoursFromTheSystemPalette)
+{
+    CHostProcess host;
+    ASSERT_TRUE(host.Start("colors"));
+    EXPECT_EQ("1", host.Value("screen.palette"));
+    host.Command(32803);
+    EXPECT_TRUE(host.WaitFor("picker.1005.colors", "40"));
+    EXPECT_EQ(0u, host.Close());
 }

@@ -1,4 +1,4 @@
-#include "HostProcess.h"
+#include "tests/toolkit/support/HostProcess.h"
 
 #include <sstream>
 #include <vector>
