@@ -210,14 +210,6 @@
 #define ID_RICHEDIT_COPY                32783
 #define ID_RICHEDIT_PASTE               32784
 
-// Strings of the colour picker: its two button captions, the tear-off tip and
-// floating caption, and the names of its forty colours (26540-26579).
-#define IDS_COLOR_PICKER_DEFAULT        26536
-#define IDS_COLOR_PICKER_CUSTOM         26537
-#define IDS_POPUP_BAR_TEAROFF_TIP       26538
-#define IDS_POPUP_BAR_CAPTION           26539
-#define IDS_COLOR_NAME_FIRST            26540
-
 // Strings.
 #define IDS_UNKNOWN_ERROR               5000
 #define IDS_LOG_FILTER                  5001
