@@ -11,6 +11,7 @@
 #include "collector/LexifernApp.h"
 #include "collector/LexifernView.h"
 #include "afx/FrameWnd.h"
+#include "tests/bench/BenchBasket.h"
 
 #include <commctrl.h>
 #include <stdio.h>
@@ -27,39 +28,10 @@ const int kHugeBasketLines = 700000;
 const int kLongLineBytes = 100000;
 const int kRounds = 5;
 
-double Now()
-{
-    static LARGE_INTEGER frequency = [] { LARGE_INTEGER f; QueryPerformanceFrequency(&f); return f; }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
 double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values.empty() ? 0.0 : values[values.size() / 2];
-}
-
-// Distinct keywords, half Latin, half Windows-1251, as the program keeps
-// them: normalised, sorted, no duplicates. About 24 bytes a line, or 14 for
-// short ones.
-CString MakeBasketText(int count, bool shortLines = false)
-{
-    CStringArray lines;
-    lines.SetSize(count);
-    for (int i = 0; i < count; ++i)
-    {
-        const unsigned mixed = static_cast<unsigned>(i) * 2654435761u;
-        if (shortLines)
-            lines[i].Format(i % 2 == 0 ? "key %08x" : "\xEA\xEB\xFE %08x", mixed);
-        else if (i % 2 == 0)
-            lines[i].Format("keyword %08x example", mixed);
-        else
-            lines[i].Format("\xEA\xEB\xFE\xF7 %08x \xF1\xEB\xEE\xE2\xEE", mixed);
-    }
-    CBasketText::SortLines(lines);
-    return CBasketText::JoinLines(lines);
 }
 
 // The suggestion service's answer for these suggestions (count "7" each).
@@ -141,7 +113,7 @@ struct Prober
         WaitForSingleObject(self->start, INFINITE);
         DWORD_PTR result = 0;
         SendMessageTimeoutA(self->target, WM_NULL, 0, 0, SMTO_NORMAL, 600000, &result);
-        self->answeredAt = Now();
+        self->answeredAt = BenchNow();
         SetEvent(self->answered);
         return 0;
     }
@@ -203,7 +175,7 @@ struct StartUp
 StartUp MeasureStartUp(const CString& path, const CString& text)
 {
     WriteBasketFile(path, text);
-    const double start = Now();
+    const double start = BenchNow();
     Program program(path);
     Prober prober;
     prober.target = program.m_frame->GetSafeHwnd();
@@ -216,7 +188,7 @@ StartUp MeasureStartUp(const CString& path, const CString& text)
     StartUp result;
     result.answers = prober.answeredAt - start;
     program.WaitUntilShown(text.GetLength());
-    result.shown = Now() - start;
+    result.shown = BenchNow() - start;
     WaitForSingleObject(thread, INFINITE);
     CloseHandle(thread);
     CloseHandle(prober.start);
@@ -261,16 +233,16 @@ CheckTimes MeasureChecks(Program& program, const CString& path, int rounds)
     for (int i = 0; i < rounds; ++i)
     {
         const DWORD grown = before + static_cast<DWORD>(suggestions[i].GetLength()) + (before ? 2 : 0);
-        double start = Now();
+        double start = BenchNow();
         view->m_wndList.SetCheck(i, TRUE);
         view->m_wndBasket.UpdateWindow();
-        checks.push_back(Now() - start);
+        checks.push_back(BenchNow() - start);
         if (FileSize(path) != grown)
             printf("  (the file did not grow by the keyword: %lu bytes)\n", FileSize(path));
-        start = Now();
+        start = BenchNow();
         view->m_wndList.SetCheck(i, FALSE);
         view->m_wndBasket.UpdateWindow();
-        unchecks.push_back(Now() - start);
+        unchecks.push_back(BenchNow() - start);
         if (FileSize(path) != before)
             printf("  (the file did not shrink back: %lu bytes)\n", FileSize(path));
         PumpWaiting();
@@ -283,12 +255,12 @@ double MeasureAnswer(Program& program, const std::string& answer, int rounds)
     std::vector<double> times;
     for (int i = 0; i <= rounds; ++i)
     {
-        const double start = Now();
+        const double start = BenchNow();
         program.m_view->SendMessage(WM_SUGGESTION_RESULT, reinterpret_cast<WPARAM>(GlobalText("k")),
                                     reinterpret_cast<LPARAM>(GlobalText(answer)));
         program.m_view->m_wndList.UpdateWindow();
         if (i > 0)   // the first answer warms the list up
-            times.push_back(Now() - start);
+            times.push_back(BenchNow() - start);
         PumpWaiting();
     }
     return Median(times);
@@ -300,10 +272,10 @@ double MeasureResize(Program& program, int rounds)
     for (int i = 0; i < rounds; ++i)
     {
         const int size = i % 2 ? 0 : -40;
-        const double start = Now();
+        const double start = BenchNow();
         program.m_frame->SetWindowPos(nullptr, 0, 0, 1000 + size, 760 + size, SWP_NOMOVE | SWP_NOZORDER);
         program.m_frame->RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        times.push_back(Now() - start);
+        times.push_back(BenchNow() - start);
         PumpWaiting();
     }
     return Median(times);
@@ -313,7 +285,7 @@ double MeasureResize(Program& program, int rounds)
 // into lines, add the keyword, std::sort, std::unique, join and write.
 double MinimalChange(const CString& path, const char* keyword)
 {
-    const double start = Now();
+    const double start = BenchNow();
     std::string text;
     HANDLE in = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     text.resize(GetFileSize(in, nullptr));
@@ -340,7 +312,7 @@ double MinimalChange(const CString& path, const char* keyword)
     DWORD written = 0;
     WriteFile(file, out.data(), static_cast<DWORD>(out.size()), &written, nullptr);
     CloseHandle(file);
-    const double spent = Now() - start;
+    const double spent = BenchNow() - start;
     DeleteFileA(path + ".min");
     return spent;
 }
@@ -349,25 +321,25 @@ double MinimalChange(const CString& path, const char* keyword)
 // file (after a hand edit of the box).
 double LogicChange(const CString& path, const CString& text, const char* keyword)
 {
-    const double start = Now();
+    const double start = BenchNow();
     CStringArray lines;
     const CString changed = CBasketText(TRUE, TRUE).AddToBasket(text, keyword, lines);
     CString error;
     CBasketFile(path).Save(changed, error);
-    return Now() - start;
+    return BenchNow() - start;
 }
 
 // The same on the lines the view keeps (every other check).
 double KeptLinesChange(const CString& path, CStringArray& lines, const char* keyword)
 {
-    const double start = Now();
+    const double start = BenchNow();
     const CBasketText rules(TRUE, TRUE);
     if (!rules.IsArranged(lines))
         printf("  (the lines are not arranged)\n");
     rules.AddToArranged(lines, keyword);
     CString error;
     CBasketFile(path).Save(CBasketText::JoinLines(lines), error);
-    return Now() - start;
+    return BenchNow() - start;
 }
 
 std::vector<std::string> Suggestions(int count, int inBasketEvery, const CString& basket)
@@ -409,7 +381,7 @@ int main(int argc, char** argv)
     CreateDirectoryA(folder, nullptr);
     const CString path = CBasketFile::PathInFolder(folder);
 
-    const CString basket = MakeBasketText(kBasketLines);
+    const CString basket = MakeBenchBasket(kBasketLines);
     printf("Basket: %d lines, %d bytes (Latin and Windows-1251)\n", kBasketLines, basket.GetLength());
 
     // 1. Start-up: empty against the large Basket (a first start warms up).
@@ -448,11 +420,11 @@ int main(int argc, char** argv)
 
         // 6. The large fill: rows checked where they are in the Basket.
         const std::string big = MakeAnswer(Suggestions(fillRows, 2, basket));
-        const double start = Now();
+        const double start = BenchNow();
         program.m_view->SendMessage(WM_SUGGESTION_RESULT, reinterpret_cast<WPARAM>(GlobalText("k")),
                                     reinterpret_cast<LPARAM>(GlobalText(big)));
         program.m_view->m_wndList.UpdateWindow();
-        const double fill = Now() - start;
+        const double fill = BenchNow() - start;
         char what[100];
         sprintf(what, "answer of %d rows filled and checked, 100,000 lines", program.m_view->m_wndList.GetItemCount());
         Report(what, fill, fillRows == 50000 ? "target <= 500 ms" : "");
@@ -509,15 +481,15 @@ int main(int argc, char** argv)
 
     // 8. A 10 MB Basket.
     {
-        const CString huge = MakeBasketText(kHugeBasketLines, true);
+        const CString huge = MakeBenchBasket(kHugeBasketLines, true);
         WriteBasketFile(path, huge);
-        const double start = Now();
+        const double start = BenchNow();
         Program program(path);
         program.CreateView();
         program.WaitUntilShown(huge.GetLength());
         char what[100];
         sprintf(what, "%d lines (%d bytes): start-up until shown", kHugeBasketLines, huge.GetLength());
-        Report(what, Now() - start, "");
+        Report(what, BenchNow() - start, "");
         const CheckTimes checks = MeasureChecks(program, path, 3);
         Report("  check", checks.check, "target <= 1000 ms");
         Report("  uncheck", checks.uncheck, "target <= 1000 ms");
