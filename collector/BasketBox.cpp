@@ -60,7 +60,7 @@ void CBasketBox::LoadText(const CString& text)
         m_strLoading.Empty();
 }
 
-void CBasketBox::LoadSlices(DWORD budgetMs)
+void CBasketBox::LoadSlices(DWORD budgetMs, int sliceBytes)
 {
     // The user may already be reading or typing in the top of the Basket:
     // the selection and the scroll place stay as they are.
@@ -71,7 +71,7 @@ void CBasketBox::LoadSlices(DWORD budgetMs)
     SetRedraw(FALSE);
     const DWORD start = GetTickCount();
     do {
-        const int end = SliceEnd(m_strLoading, m_nLoaded, SliceBytes);
+        const int end = SliceEnd(m_strLoading, m_nLoaded, sliceBytes);
         Replace(INT_MAX, INT_MAX, m_strLoading.Mid(m_nLoaded, end - m_nLoaded));
         m_nLoaded = end;
     } while (IsLoading() && GetTickCount() - start < budgetMs);
@@ -89,7 +89,7 @@ void CBasketBox::LoadSlices(DWORD budgetMs)
 void CBasketBox::FinishLoading()
 {
     if (IsLoading())
-        LoadSlices(INFINITE);
+        LoadSlices(INFINITE, INT_MAX);
 }
 
 const CString& CBasketBox::GetText()
@@ -154,7 +154,7 @@ LRESULT CBasketBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_TIMER && wParam == LoadTimer) {
         if (IsLoading())
-            LoadSlices(TickBudgetMs);
+            LoadSlices(TickBudgetMs, SliceBytes);
         else
             KillTimer(LoadTimer);
         return 0;

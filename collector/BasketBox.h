@@ -40,7 +40,7 @@ private:
     // Replaces the characters [start, end) by the text, as the box's own change.
     void Replace(int start, int end, LPCTSTR text);
     // Appends slices of the loading text until the time budget is spent.
-    void LoadSlices(DWORD budgetMs);
+    void LoadSlices(DWORD budgetMs, int sliceBytes);
     void ChangedFromOutside();
 
     CString m_strText;     // the box's text while m_bKnown

@@ -105,6 +105,7 @@ protected:
     void EndBusyState();
     void SetProgress(int pos);
     void WriteBasket();
+    void ChangeBasket(const CString& keyword, BOOL add);
     void ShowBasket(const CString& text, CStringArray& lines);
     // The Basket's lines as a set, made again only when the box has changed.
     const CBasketIndex& GetBasketIndex();

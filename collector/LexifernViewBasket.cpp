@@ -83,34 +83,35 @@ BOOL CLexifernView::IsInBasket(const CString& keyword)
     return GetBasketIndex().IsInBasket(keyword);
 }
 
-// Both changes take the rules' way through the whole box text when the box
-// was changed by others (or holds what the rules would still change), and
-// otherwise work on the lines the view keeps, which gives the same lines.
 void CLexifernView::AddToBasket(const CString& keyword)
 {
-    const CBasketText rules = BasketRules();
-    if (KeywordsMatchBox(rules)) {
-        m_bKeywordsMatchBox = FALSE;
-        rules.AddToArranged(m_arrKeywords, keyword);
-        ShowBasket(CBasketText::JoinLines(m_arrKeywords), m_arrKeywords);
-        return;
-    }
-    CStringArray lines;
-    const CString text = rules.AddToBasket(m_wndBasket.GetText(), keyword, lines);
-    ShowBasket(text, lines);
+    ChangeBasket(keyword, TRUE);
 }
 
 void CLexifernView::RemoveFromBasket(const CString& keyword)
 {
+    ChangeBasket(keyword, FALSE);
+}
+
+void CLexifernView::ChangeBasket(const CString& keyword, BOOL add)
+{
+    // The rules' way through the whole box text when the box was changed by
+    // others (or holds what the rules would still change); otherwise the
+    // lines the view keeps are changed, which gives the same lines.
     const CBasketText rules = BasketRules();
     if (KeywordsMatchBox(rules)) {
         m_bKeywordsMatchBox = FALSE;
-        rules.RemoveFromArranged(m_arrKeywords, keyword);
+        if (add)
+            rules.AddToArranged(m_arrKeywords, keyword);
+        else
+            rules.RemoveFromArranged(m_arrKeywords, keyword);
         ShowBasket(CBasketText::JoinLines(m_arrKeywords), m_arrKeywords);
         return;
     }
     CStringArray lines;
-    const CString text = rules.RemoveFromBasket(m_wndBasket.GetText(), keyword, lines);
+    const CString& current = m_wndBasket.GetText();
+    const CString text =
+        add ? rules.AddToBasket(current, keyword, lines) : rules.RemoveFromBasket(current, keyword, lines);
     ShowBasket(text, lines);
 }
 
