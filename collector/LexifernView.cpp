@@ -94,6 +94,23 @@ private:
     BOOL& m_flag;
     BOOL m_old;
 };
+
+// Keeps a window from drawing for one scope, then has it drawn whole.
+class RedrawOffScope
+{
+public:
+    explicit RedrawOffScope(CWnd& wnd) : m_wnd(wnd) { m_wnd.SetRedraw(FALSE); }
+    ~RedrawOffScope()
+    {
+        m_wnd.SetRedraw(TRUE);
+        m_wnd.Invalidate();
+    }
+    RedrawOffScope(const RedrawOffScope&) = delete;
+    RedrawOffScope& operator=(const RedrawOffScope&) = delete;
+
+private:
+    CWnd& m_wnd;
+};
 }
 
 IMPLEMENT_DYNCREATE(CLexifernView, CBaseFormView)
@@ -131,7 +148,7 @@ CLexifernView::CLexifernView()
       m_wndKeyword(), m_wndBasket(), m_btnCheckCustom(), m_btnUncheckAll(), m_wndWebPlace(), m_strCustomText(),
       m_arrHistory(), m_bFilling(FALSE), m_arrKeywords(), m_wndProgress(), m_pWebPane(nullptr),
       m_bSettingKeyword(FALSE), m_bRequestArmed(FALSE), m_nBusyRequests(0), m_bBasketWarned(FALSE), m_layout(),
-      m_bDesignTaken(FALSE)
+      m_bDesignTaken(FALSE), m_pBasketIndex(), m_nIndexedChange(0), m_bKeywordsMatchBox(FALSE), m_nKeywordsChange(0)
 {
     m_strSettingsName = ProfileSection;
     g_view = this;
@@ -194,6 +211,8 @@ void CLexifernView::OnInitialUpdate()
     m_wndList.InsertColumn(0, "Keyword", LVCFMT_LEFT, listClient.Width() - QueriesColumnWidth);
     m_wndList.InsertColumn(1, "Queries", LVCFMT_RIGHT, QueriesColumnWidth);
 
+    // A Basket may be larger than an edit control takes by default.
+    m_wndBasket.SetLimitText(0);
     LoadBasket();
 
     m_wndKeyword.LoadHistory(ProfileSection, KeywordKey, TRUE, nullptr);
@@ -476,12 +495,13 @@ LRESULT CLexifernView::OnSuggestionResult(WPARAM wParam, LPARAM lParam)
 void CLexifernView::FillSuggestionList(const CStringArray& suggestions, const CStringArray& counts)
 {
     FlagScope filling(m_bFilling);
+    // A visible list paints itself again for every row put in (20 ms a row
+    // here, minutes for a large answer): it is drawn once, when all are in.
+    RedrawOffScope quiet(m_wndList);
     m_wndList.DeleteAllItems();
     m_wndList.EnableWindow(suggestions.GetSize() > 0);
-    CString basket;
-    m_wndBasket.GetWindowText(basket);
     CSuggestionRowArray rows;
-    MakeSuggestionRows(suggestions, counts, basket, rows);
+    MakeSuggestionRows(suggestions, counts, GetBasketIndex(), rows);
     for (int i = 0; i < static_cast<int>(rows.GetSize()); ++i) {
         m_wndList.InsertItem(i, rows[i].strKeyword);
         if (rows[i].bInBasket)

@@ -11,9 +11,13 @@
 #include "afx/ListCtrl.h"
 #include "afx/RangeCtrls.h"
 #include "collector/MainViewLayout.h"
+#include "collector/BasketBox.h"
+#include "collector/BasketText.h"
 #include "controls/buttons/ButtonST.h"
 #include "controls/misc/HistoryCombo.h"
 #include "framework/views/BaseFormView.h"
+
+#include <memory>
 
 class CSystemTray;
 
@@ -62,7 +66,7 @@ public:
     CButtonST m_btnSave;
     CButtonST m_btnSpare;
     CHistoryCombo m_wndKeyword;
-    CEdit m_wndBasket;
+    CBasketBox m_wndBasket;
     CButtonST m_btnCheckCustom;
     CButtonST m_btnUncheckAll;
     CEdit m_wndWebPlace;
@@ -91,6 +95,8 @@ protected:
     // The view's message boxes.
     virtual void ShowConnectionFailure();
     virtual void ShowBasketWriteWarning(const CString& reason);
+    // The Basket file held bytes the box cannot show (NUL bytes).
+    virtual void ShowBasketReadWarning(const CString& path);
     virtual void ShowSaveFailure(const CString& reason);
 
     // Sets the keyword box's text without turning the change into a request.
@@ -100,7 +106,13 @@ protected:
     void EndBusyState();
     void SetProgress(int pos);
     void WriteBasket();
-    void ShowBasket(const CString& text, const CStringArray& lines);
+    void ChangeBasket(const CString& keyword, BOOL add);
+    void ShowBasket(const CString& text, CStringArray& lines);
+    // The Basket's lines as a set, made again only when the box has changed.
+    const CBasketIndex& GetBasketIndex();
+    // m_arrKeywords holds the lines of the box's text as it stands and the
+    // rules would leave them so: a change needs no new split of the text.
+    BOOL KeywordsMatchBox(const CBasketText& rules) const;
     // The layout's inputs: the form's places (once, before anything moves)
     // and the widths the captions need in the controls' fonts.
     void TakeDesignPlaces();
@@ -134,6 +146,10 @@ protected:
     BOOL m_bBasketWarned;      // the user was told once that the file can't be written
     CMainViewLayout m_layout;
     BOOL m_bDesignTaken;       // the layout knows the form's places
+    std::unique_ptr<CBasketIndex> m_pBasketIndex;
+    UINT m_nIndexedChange;     // the box's change count the index was made at
+    BOOL m_bKeywordsMatchBox;  // m_arrKeywords joined is the box's text...
+    UINT m_nKeywordsChange;    // ...at this change count of the box
 };
 
 // The one main view while it exists, else nullptr. Worker threads and the

@@ -9,7 +9,8 @@ start_wine_session
 rc=0
 if [ $# -eq 0 ] || [ -n "${LEXIFERN_BENCHMARKS:-}" ]; then
   for bench in tests/bench/lexifern_bench.exe tests/collector/lexifern_export_bench.exe \
-               tests/grid/lexifern_grid_bench.exe tests/bench/lexifern_tooltip_bench.exe; do
+               tests/grid/lexifern_grid_bench.exe tests/bench/lexifern_tooltip_bench.exe \
+               tests/bench/lexifern_basket_view_bench.exe; do
     if [ -f "$build/$bench" ]; then
       echo "== benchmark $(basename "$bench" .exe)"
       (cd "$build" && wine "$bench" </dev/null) || { echo "benchmark $bench failed"; rc=1; }

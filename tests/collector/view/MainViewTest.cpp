@@ -1,6 +1,7 @@
 // The main view in a window: layout, the request triggers and their busy
 // state, Back and selection, answers, and the Basket kept in agreement with
 // its file. Workers and message boxes are replaced by recorders.
+#include "collector/BasketText.h"
 #include "collector/CollectorMessages.h"
 #include "collector/GetSuggestionThread.h"
 #include "collector/LexifernApp.h"
@@ -32,6 +33,7 @@ public:
     BOOL startSucceeds = TRUE;
     int connectionFailures = 0;
     std::vector<CString> warnings;
+    std::vector<CString> readWarnings;
     CString basketPath;
     CString customTerms;
 
@@ -53,6 +55,7 @@ protected:
     }
     void ShowConnectionFailure() override { ++connectionFailures; }
     void ShowBasketWriteWarning(const CString& reason) override { warnings.push_back(reason); }
+    void ShowBasketReadWarning(const CString& path) override { readWarnings.push_back(path); }
 };
 
 // A keyword box that reports every text change to its parent, the view's own
@@ -178,6 +181,12 @@ protected:
         for (int i = 0; i < view->m_arrKeywords.GetSize(); ++i)
             joined += std::string(i ? "|" : "") + static_cast<LPCTSTR>(view->m_arrKeywords[i]);
         return joined;
+    }
+
+    void WriteBasketFile(const std::string& bytes)
+    {
+        std::ofstream out(static_cast<LPCTSTR>(folder + "Basket.txt"), std::ios::binary);
+        out << bytes;
     }
 
     MSG KeyDown(HWND target)
@@ -575,4 +584,109 @@ TEST_F(MainViewTest, CopyPutsTheBasketTextOnTheClipboard)
     EmptyClipboard();
     CloseClipboard();
     OleUninitialize();
+}
+
+TEST_F(MainViewTest, ABasketFileWithNulBytesLosesNoLine)
+{
+    WriteBasketFile(std::string("alpha\r\nbeta\0\0gamma\r\ndelta\r\nomega", 32));
+    CreateView();
+    // Told once, naming the file; the box shows every line.
+    ASSERT_EQ(1u, view->readWarnings.size());
+    EXPECT_EQ(view->basketPath, view->readWarnings[0]);
+    EXPECT_EQ("alpha\r\nbetagamma\r\ndelta\r\nomega", BasketBox());
+    EXPECT_EQ("alpha|betagamma|delta|omega", Keywords());
+
+    Fill({ "zeta", "delta" });
+    EXPECT_TRUE(view->m_wndList.GetCheck(1));
+    view->m_wndList.SetCheck(0, TRUE);
+    EXPECT_EQ("alpha\r\nbetagamma\r\ndelta\r\nomega\r\nzeta", ReadFile(view->basketPath));
+    view->m_wndList.SetCheck(0, FALSE);
+    EXPECT_EQ("alpha\r\nbetagamma\r\ndelta\r\nomega", ReadFile(view->basketPath));
+    EXPECT_EQ("alpha\r\nbetagamma\r\ndelta\r\nomega", BasketBox());
+    EXPECT_EQ("alpha|betagamma|delta|omega", Keywords());
+    EXPECT_EQ(1u, view->readWarnings.size());
+}
+
+TEST_F(MainViewTest, ALargeBasketIsWholeInBoxFileAndKeywordsAtEveryChange)
+{
+    // More lines than the box takes in at once: a check right at start-up
+    // and a row far down the Basket still see the whole of it.
+    CStringArray lines;
+    for (int i = 0; i < 30000; ++i) {
+        CString line;
+        line.Format(i % 2 ? "keyword %06d" : "\xEA\xEB\xFE\xF7 %06d", i);
+        lines.Add(line);
+    }
+    CBasketText::SortLines(lines);
+    const CString basket = CBasketText::JoinLines(lines);
+    WriteBasketFile(static_cast<LPCTSTR>(basket));
+    CreateView();
+    EXPECT_EQ(30000, view->m_arrKeywords.GetSize());
+
+    Fill({ "keyword 029999", "a new one", "keyword 030000" });
+    EXPECT_TRUE(view->m_wndList.GetCheck(0));
+    EXPECT_FALSE(view->m_wndList.GetCheck(1));
+    view->m_wndList.SetCheck(1, TRUE);
+    EXPECT_EQ("a new one\r\n" + basket, BasketBox());
+    EXPECT_EQ("a new one\r\n" + std::string(static_cast<LPCTSTR>(basket)), ReadFile(view->basketPath));
+    EXPECT_EQ(30001, view->m_arrKeywords.GetSize());
+
+    // Unchecking a row in the Basket takes its line out of the middle.
+    view->m_wndList.SetCheck(0, FALSE);
+    view->m_wndList.SetCheck(1, FALSE);
+    CString without = basket;
+    without.Replace("\r\nkeyword 029999", "");
+    EXPECT_EQ(without, BasketBox());
+    EXPECT_EQ(std::string(static_cast<LPCTSTR>(without)), ReadFile(view->basketPath));
+    EXPECT_EQ(29999, view->m_arrKeywords.GetSize());
+}
+
+TEST_F(MainViewTest, HandEditsCountForTheCheckMarksAndTheNextChange)
+{
+    CreateView();
+    Fill({ "alpha", "typed" });
+    view->m_wndList.SetCheck(0, TRUE);
+    EXPECT_EQ("alpha", BasketBox());
+
+    // The user types a line into the box: the next answer marks it...
+    view->m_wndBasket.SetSel(5, 5);
+    view->m_wndBasket.ReplaceSel("\r\ntyped", TRUE);
+    Fill({ "alpha", "typed", "other" });
+    EXPECT_TRUE(view->m_wndList.GetCheck(0));
+    EXPECT_TRUE(view->m_wndList.GetCheck(1));
+    EXPECT_FALSE(view->m_wndList.GetCheck(2));
+
+    // ...and the next change takes it into the file.
+    view->m_wndList.SetCheck(2, TRUE);
+    EXPECT_EQ("alpha\r\nother\r\ntyped", BasketBox());
+    EXPECT_EQ("alpha\r\nother\r\ntyped", ReadFile(view->basketPath));
+    EXPECT_EQ("alpha|other|typed", Keywords());
+
+    // Text set into the box from outside counts the same way.
+    view->m_wndBasket.SetWindowText("other");
+    Fill({ "alpha", "other" });
+    EXPECT_FALSE(view->m_wndList.GetCheck(0));
+    EXPECT_TRUE(view->m_wndList.GetCheck(1));
+}
+
+TEST_F(MainViewTest, SavingAndCopyingTakeTheWholeOfALoadingBasket)
+{
+    OleInitialize(nullptr);
+    CString basket;
+    for (int i = 0; i < 20000; ++i)
+        basket.AppendFormat(i ? "\r\nline %06d" : "line %06d", i);
+    WriteBasketFile(static_cast<LPCTSTR>(basket));
+    CreateView();
+    view->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_COPY_BASKET, BN_CLICKED), 0);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    HANDLE data = GetClipboardData(CF_TEXT);
+    ASSERT_TRUE(data);
+    EXPECT_STREQ(static_cast<LPCTSTR>(basket), static_cast<const char*>(GlobalLock(data)));
+    GlobalUnlock(data);
+    EmptyClipboard();
+    CloseClipboard();
+    OleUninitialize();
+    while (view->m_wndBasket.IsLoading())
+        Pump(20);
+    EXPECT_EQ(basket, BasketBox());
 }
