@@ -1,5 +1,6 @@
 #include "afx/Dialog.h"
 
+#include "afx/HandleMap.h"
 #include "afx/WinApp.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -123,11 +124,11 @@ BOOL CDialog::InitModalIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd)
     return hDialogTemplate != nullptr;
 }
 
-HWND CDialog::GetModalOwner() const
+HWND AFXAPI AfxGetModalOwner(CWnd* pParentWnd)
 {
     HWND owner = nullptr;
-    if (m_pParentWnd && m_pParentWnd->m_hWnd) {
-        owner = m_pParentWnd->m_hWnd;
+    if (pParentWnd && pParentWnd->m_hWnd) {
+        owner = pParentWnd->m_hWnd;
         while ((::GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD) && ::GetParent(owner))
             owner = ::GetParent(owner);
     } else if (CWnd* mainWnd = AfxGetMainWnd()) {
@@ -135,6 +136,32 @@ HWND CDialog::GetModalOwner() const
             owner = ::GetLastActivePopup(mainWnd->m_hWnd);
     }
     return owner;
+}
+
+BOOL AFXAPI AfxPumpModalMessage(HWND hWndModal, UINT_PTR tempMark)
+{
+    MSG msg;
+    if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        AfxDeleteTempMaps(tempMark);
+    const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+        if (got == 0)
+            AfxPostQuitMessage(static_cast<int>(msg.wParam));
+        return FALSE;
+    }
+    CWinThread* thread = AfxGetThread();
+    const BOOL translated = thread ? thread->PreTranslateMessage(&msg)
+                                   : CWnd::WalkPreTranslateTree(hWndModal, &msg);
+    if (!translated) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return TRUE;
+}
+
+HWND CDialog::GetModalOwner() const
+{
+    return AfxGetModalOwner(m_pParentWnd);
 }
 
 INT_PTR CDialog::DoModal()
@@ -172,6 +199,7 @@ INT_PTR CDialog::DoModal()
 void CDialog::RunModalLoop()
 {
     bool shown = (GetStyle() & WS_VISIBLE) != 0;
+    const UINT_PTR tempMark = AfxTempMapsMark();
     MSG msg;
     while (m_bContinueModal) {
         // Show the dialog once its creation messages are through, as the
@@ -181,20 +209,10 @@ void CDialog::RunModalLoop()
             ::UpdateWindow(m_hWnd);
             shown = true;
         }
-        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            // WM_QUIT ends the dialog and goes on to the application's loop.
-            if (got == 0)
-                ::PostQuitMessage(static_cast<int>(msg.wParam));
+        // WM_QUIT ends the dialog and goes on to the application's loop.
+        if (!AfxPumpModalMessage(m_hWnd, tempMark)) {
             m_nModalResult = -1;
             break;
-        }
-        CWinThread* thread = AfxGetThread();
-        const BOOL translated = thread ? thread->PreTranslateMessage(&msg)
-                                       : CWnd::WalkPreTranslateTree(m_hWnd, &msg);
-        if (!translated) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
         }
     }
 }
