@@ -179,8 +179,10 @@ INT_PTR CDialog::DoModal()
 
     m_nModalResult = -1;
     m_bContinueModal = TRUE;
+    // What the dialog's creation and handlers make is the session's to free.
+    const UINT_PTR tempMark = AfxTempMapsMark();
     if (CreateFromTemplate(dialogTemplate, instance, owner) && m_bContinueModal)
-        RunModalLoop();
+        RunModalLoop(tempMark);
     m_bContinueModal = FALSE;
 
     if (m_hWnd)
@@ -196,10 +198,9 @@ INT_PTR CDialog::DoModal()
     return m_nModalResult;
 }
 
-void CDialog::RunModalLoop()
+void CDialog::RunModalLoop(UINT_PTR tempMark)
 {
     bool shown = (GetStyle() & WS_VISIBLE) != 0;
-    const UINT_PTR tempMark = AfxTempMapsMark();
     MSG msg;
     while (m_bContinueModal) {
         // Show the dialog once its creation messages are through, as the

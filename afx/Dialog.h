@@ -56,8 +56,9 @@ public:
 protected:
     afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
 
-    // Runs until EndDialog; the message pump of DoModal.
-    void RunModalLoop();
+    // Runs until EndDialog; the message pump of DoModal. Idle time frees the
+    // temporary wrappers made after tempMark (those of the dialog's session).
+    void RunModalLoop(UINT_PTR tempMark);
     // The window a modal dialog disables while it runs: the top-level window
     // of the parent, else the main window's last active popup; nullptr for none.
     HWND GetModalOwner() const;

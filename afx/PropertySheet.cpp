@@ -384,10 +384,10 @@ INT_PTR CPropertySheet::DoModal()
     // Run modeless under a loop of our own, so PreTranslateMessage keeps
     // working; OK and Cancel leave the sheet without a current page.
     INT_PTR result = -1;
+    const UINT_PTR tempMark = AfxTempMapsMark();
     if (CreateSheet(owner, true)) {
         if (!(GetStyle() & WS_VISIBLE))
             ShowWindow(SW_SHOWNORMAL);
-        const UINT_PTR tempMark = AfxTempMapsMark();
         bool quit = false;
         while (::IsWindow(m_hWnd) && SendMessage(PSM_GETCURRENTPAGEHWND) != 0) {
             // WM_QUIT ends the sheet and goes on to the application's loop.
