@@ -307,6 +307,10 @@ BOOL CRectTracker::TrackHandle(int nHandle, CWnd* pWnd, CPoint point, CWnd* pWnd
     bool drawn = false;
     bool committed = false;
     for (;;) {
+        // A window that took the capture (a message we dispatched, or the
+        // system) ends the tracking.
+        if (::GetCapture() != hWnd)
+            break;
         MSG msg;
         const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
         if (got <= 0) {

@@ -43,7 +43,8 @@ int PositionFor(UINT code, int pos, int trackPos, int line, int page, int limit)
 } // namespace
 
 CScrollView::CScrollView()
-    : m_nMapMode(MM_TEXT), m_totalLog(0, 0), m_totalDev(0, 0), m_pageDev(0, 0), m_lineDev(0, 0)
+    : m_nMapMode(MM_TEXT), m_totalLog(0, 0), m_totalDev(0, 0), m_pageDev(0, 0), m_lineDev(0, 0),
+      m_bInUpdateBars(FALSE)
 {
 }
 
@@ -124,8 +125,9 @@ int CScrollView::BarLimit(int nBar) const
 
 void CScrollView::UpdateBars()
 {
-    if (!m_hWnd)
+    if (!m_hWnd || m_bInUpdateBars)
         return;
+    m_bInUpdateBars = TRUE;
     // The client size without bars, then the bars each direction needs (one
     // bar takes room from the other direction).
     CRect client;
@@ -158,8 +160,28 @@ void CScrollView::UpdateBars()
     const int y = setBar(SB_VERT, needV, m_totalDev.cy, page.cy, old.y);
     // The window's contents follow a position the new size clamped.
     if (x != old.x || y != old.y)
-        ::ScrollWindowEx(m_hWnd, old.x - x, old.y - y, nullptr, nullptr, nullptr, nullptr,
+        ScrollContents(old.x - x, old.y - y);
+    m_bInUpdateBars = FALSE;
+}
+
+void CScrollView::ScrollContents(int dx, int dy)
+{
+    // The system leaves the children of a window it does not draw (a hidden
+    // page, a view not shown yet) where they are: they are moved here, so
+    // they stay in step with the position.
+    if (::IsWindowVisible(m_hWnd)) {
+        ::ScrollWindowEx(m_hWnd, dx, dy, nullptr, nullptr, nullptr, nullptr,
                          SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+        return;
+    }
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect;
+        ::GetWindowRect(child, &rect);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+        ::SetWindowPos(child, nullptr, rect.left + dx, rect.top + dy, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    }
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 void CScrollView::OnSize(UINT nType, int cx, int cy)
@@ -220,8 +242,7 @@ BOOL CScrollView::OnScrollBy(CSize sizeScroll, BOOL bDoScroll)
             ::SetScrollPos(m_hWnd, SB_HORZ, x, TRUE);
         if (y != pos.y)
             ::SetScrollPos(m_hWnd, SB_VERT, y, TRUE);
-        ::ScrollWindowEx(m_hWnd, pos.x - x, pos.y - y, nullptr, nullptr, nullptr, nullptr,
-                         SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+        ScrollContents(pos.x - x, pos.y - y);
     }
     return TRUE;
 }

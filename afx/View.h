@@ -135,7 +135,12 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Showing or hiding a bar resizes the client area and sends WM_SIZE back
+    // into UpdateBars, which already counts the bars' room.
+    BOOL m_bInUpdateBars;
     CSize LogicalToDevice(CSize size) const;
+    // Moves the window's pixels and children by a device distance.
+    void ScrollContents(int dx, int dy);
     int BarLimit(int nBar) const;
 };
 
