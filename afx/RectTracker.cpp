@@ -120,21 +120,30 @@ void CRectTracker::GetTrueRect(LPRECT lpTrueRect) const
     *lpTrueRect = rect;
 }
 
+template <class Fn>
+void CRectTracker::ForEachHandle(Fn&& fn) const
+{
+    if (!(m_nStyle & (resizeInside | resizeOutside)))
+        return;
+    const UINT mask = GetHandleMask();
+    for (int handle = hitTopLeft; handle <= hitLeft; ++handle) {
+        if (!(mask & (1u << handle)))
+            continue;
+        CRect handleRect;
+        GetHandleRect(handle, &handleRect);
+        fn(handle, handleRect);
+    }
+}
+
 int CRectTracker::HitTest(CPoint point) const
 {
-    CRect rect(m_rect);
-    rect.NormalizeRect();
-    if (m_nStyle & (resizeInside | resizeOutside)) {
-        const UINT mask = GetHandleMask();
-        for (int handle = hitTopLeft; handle <= hitLeft; ++handle) {
-            if (!(mask & (1u << handle)))
-                continue;
-            CRect handleRect;
-            GetHandleRect(handle, &handleRect);
-            if (handleRect.PtInRect(point))
-                return handle;
-        }
-    }
+    int hit = hitNothing;
+    ForEachHandle([&](int handle, const CRect& handleRect) {
+        if (hit == hitNothing && handleRect.PtInRect(point))
+            hit = handle;
+    });
+    if (hit != hitNothing)
+        return hit;
     CRect trueRect;
     GetTrueRect(&trueRect);
     return trueRect.PtInRect(point) ? hitMiddle : hitNothing;
@@ -200,16 +209,7 @@ void CRectTracker::Draw(CDC* pDC) const
                 pDC->FillRect(band, &hatch);
         }
     }
-    if (m_nStyle & (resizeInside | resizeOutside)) {
-        const UINT mask = GetHandleMask();
-        for (int handle = hitTopLeft; handle <= hitLeft; ++handle) {
-            if (!(mask & (1u << handle)))
-                continue;
-            CRect handleRect;
-            GetHandleRect(handle, &handleRect);
-            pDC->FillSolidRect(handleRect, RGB(0, 0, 0));
-        }
-    }
+    ForEachHandle([pDC](int, const CRect& handleRect) { pDC->FillSolidRect(handleRect, RGB(0, 0, 0)); });
     pDC->RestoreDC(saved);
 }
 

@@ -97,4 +97,7 @@ protected:
 
 private:
     BOOL TrackHandle(int nHandle, CWnd* pWnd, CPoint point, CWnd* pWndClipTo);
+    // Calls fn(hit code, rectangle) for each handle shown (none without a resize style).
+    template <class Fn>
+    void ForEachHandle(Fn&& fn) const;
 };

@@ -49,26 +49,7 @@ private:
     std::vector<std::string>& m_log;
 };
 
-class ListControlTest : public ::testing::Test
-{
-protected:
-    ListControlTest() : m_parent(m_log) {}
-    void SetUp() override
-    {
-        InitTestControls();
-        INITCOMMONCONTROLSEX more = {sizeof more, ICC_INTERNET_CLASSES | ICC_USEREX_CLASSES | ICC_LISTVIEW_CLASSES};
-        ::InitCommonControlsEx(&more);
-        ASSERT_TRUE(m_parent.CreateHidden());
-    }
-    void TearDown() override
-    {
-        m_parent.DestroyWindow();
-        CWnd::DeleteTempMap();
-    }
-
-    std::vector<std::string> m_log;
-    CRecordingParent m_parent;
-};
+using ListControlTest = ControlTest;
 
 } // namespace
 
