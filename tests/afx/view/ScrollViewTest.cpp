@@ -156,3 +156,16 @@ TEST_F(ScrollViewTest, OutsideOfTheDocumentIsFilledAndTheParentResizedToFit)
     EXPECT_EQ(before.Width() - (200 - 120), after.Width());
     EXPECT_EQ(before.Height() - (100 - 50), after.Height());
 }
+
+TEST_F(ScrollViewTest, AScrollBarControlsMessagesDoNotScrollTheView)
+{
+    // A slider or scroll bar inside a view reports to it with WM_HSCROLL too.
+    HWND bar = ::CreateWindowExA(0, "SCROLLBAR", "", WS_CHILD | SBS_HORZ, 0, 0, 80, 16, m_view->m_hWnd, nullptr,
+                                 nullptr, nullptr);
+    ASSERT_NE(nullptr, bar);
+    m_view->SendMessage(WM_HSCROLL, SB_LINERIGHT, reinterpret_cast<LPARAM>(bar));
+    m_view->SendMessage(WM_VSCROLL, SB_PAGEDOWN, reinterpret_cast<LPARAM>(bar));
+    EXPECT_EQ(CPoint(0, 0), m_view->GetScrollPosition());
+    m_view->SendMessage(WM_HSCROLL, SB_LINERIGHT, 0);
+    EXPECT_EQ(CPoint(10, 0), m_view->GetScrollPosition());
+}
