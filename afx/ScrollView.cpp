@@ -147,6 +147,12 @@ void CScrollView::UpdateBars()
 
     const CPoint old = GetDeviceScrollPosition();
     const auto setBar = [this](int bar, bool need, LONG total, LONG pageSize, int pos) {
+        if (!need) {
+            // A hidden bar keeps its position: it is cleared, so code that
+            // reads GetScrollPos (the dynamic layout) sees the view at its start.
+            SCROLLINFO zero = {sizeof zero, SIF_POS, 0, 0, 0, 0, 0};
+            ::SetScrollInfo(m_hWnd, bar, &zero, FALSE);
+        }
         ::ShowScrollBar(m_hWnd, bar, need);
         if (!need)
             return 0;

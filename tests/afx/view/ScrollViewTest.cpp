@@ -104,6 +104,7 @@ TEST_F(ScrollViewTest, ALargerViewDropsItsBarsAndGoesBackToTheStart)
     EXPECT_FALSE(m_view->GetStyle() & WS_HSCROLL);
     EXPECT_FALSE(m_view->GetStyle() & WS_VSCROLL);
     EXPECT_EQ(CPoint(0, 0), m_view->GetScrollPosition());
+    EXPECT_EQ(0, ::GetScrollPos(m_view->m_hWnd, SB_VERT));
     // Defaults: a page of a tenth of the document, a line of a tenth of that.
     int mode = 0;
     SIZE total, page, line;
