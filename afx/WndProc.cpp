@@ -135,12 +135,13 @@ WNDPROC AFXAPI AfxGetAfxWndProc()
 
 CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
 {
-    if (!hWnd)
+    // A thread that never bound a window has no map (and gets none by asking).
+    AFX_WNDMAP* owner = t_state.permanent;
+    if (!hWnd || !owner)
         return nullptr;
-    AFX_WNDMAP& owner = ThreadWndMap();
-    std::lock_guard<std::mutex> guard(owner.lock);
-    auto it = owner.map.find(hWnd);
-    return it == owner.map.end() ? nullptr : it->second;
+    std::lock_guard<std::mutex> guard(owner->lock);
+    auto it = owner->map.find(hWnd);
+    return it == owner->map.end() ? nullptr : it->second;
 }
 
 CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
