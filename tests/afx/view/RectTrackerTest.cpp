@@ -200,31 +200,3 @@ TEST(TrackerGeometry, DrawPaintsFrameHandlesAndHatching)
     ::DeleteObject(bitmap);
     ::DeleteDC(dc.Detach());
 }
-
-TEST_F(TrackerTest, CursorShowsThePartUnderTheMouse)
-{
-    CRectTracker tracker(CRect(10, 10, 60, 60), CRectTracker::resizeInside);
-    const auto mouseAt = [this](int x, int y) {
-        POINT screen = {x, y};
-        ::ClientToScreen(m_wnd.m_hWnd, &screen);
-        ::SetCursorPos(screen.x, screen.y);
-        // The display server moves the pointer a moment later.
-        POINT now = {};
-        for (int tries = 0; tries < 100 && ::GetCursorPos(&now) && (now.x != screen.x || now.y != screen.y); ++tries)
-            ::Sleep(10);
-    };
-    mouseAt(58, 58);
-    EXPECT_TRUE(tracker.SetCursor(&m_wnd, HTCLIENT));
-    EXPECT_EQ(::LoadCursor(nullptr, IDC_SIZENWSE), ::GetCursor());
-    mouseAt(58, 12);
-    EXPECT_TRUE(tracker.SetCursor(&m_wnd, HTCLIENT));
-    EXPECT_EQ(::LoadCursor(nullptr, IDC_SIZENESW), ::GetCursor());
-    mouseAt(30, 30);
-    EXPECT_TRUE(tracker.SetCursor(&m_wnd, HTCLIENT));
-    EXPECT_EQ(::LoadCursor(nullptr, IDC_SIZEALL), ::GetCursor());
-    // Outside the tracker, or outside the client area, the window sets its own.
-    mouseAt(150, 150);
-    EXPECT_FALSE(tracker.SetCursor(&m_wnd, HTCLIENT));
-    mouseAt(30, 30);
-    EXPECT_FALSE(tracker.SetCursor(&m_wnd, HTCAPTION));
-}
