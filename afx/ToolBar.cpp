@@ -5,6 +5,8 @@
 
 #include <string.h>
 
+#include <vector>
+
 IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
 
 BEGIN_MESSAGE_MAP(CToolBar, CControlBar)
@@ -63,7 +65,7 @@ private:
 
 CToolBar::CToolBar()
     : m_sizeButton(16 + kButtonMarginX, 15 + kButtonMarginY), m_sizeImage(16, 15), m_hbmImageWell(nullptr),
-      m_cyHeight(0)
+      m_cyHeight(0), m_bDelayedButtonLayout(TRUE)
 {
 }
 
@@ -352,6 +354,163 @@ CSize CToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     const int cx = button.cx + m_cxLeftBorder + m_cxRightBorder;
     const int cy = bStretch ? 32767 : buttons.cy + m_cyTopBorder + m_cyBottomBorder;
     return CSize(cx, cy);
+}
+
+namespace {
+
+// One item as the wrapping sees it.
+struct WrapItem
+{
+    int width;
+    BOOL separator;
+    BOOL hidden;
+    BOOL wrap;
+};
+
+// Marks where rows end so that no row is wider than nWidth (a row holds
+// at least one item); a separator at a row's end ends it.
+void WrapItems(std::vector<WrapItem>& items, int nWidth)
+{
+    int x = 0;
+    int last = -1;   // the last shown item of the row
+    for (size_t i = 0; i < items.size(); ++i) {
+        WrapItem& item = items[i];
+        item.wrap = FALSE;
+        if (item.hidden)
+            continue;
+        if (last >= 0 && x + item.width > nWidth && !item.separator) {
+            items[static_cast<size_t>(last)].wrap = TRUE;
+            x = 0;
+        }
+        x += item.width;
+        last = static_cast<int>(i);
+    }
+}
+
+// The size of the wrapped items: rows of buttons, a wrapped separator
+// adding two thirds of its width between rows.
+CSize WrappedSize(const std::vector<WrapItem>& items, int buttonHeight)
+{
+    CSize size(0, 0);
+    int x = 0;
+    BOOL any = FALSE;
+    for (const WrapItem& item : items) {
+        if (item.hidden)
+            continue;
+        any = TRUE;
+        if (!(item.wrap && item.separator))
+            x += item.width;
+        if (x > size.cx)
+            size.cx = x;
+        if (item.wrap) {
+            size.cy += buttonHeight + (item.separator ? item.width * 2 / 3 : 0);
+            x = 0;
+        }
+    }
+    if (any && (items.empty() || !items.back().wrap || x > 0))
+        size.cy += buttonHeight;
+    return size;
+}
+
+} // namespace
+
+CSize CToolBar::CalcDynamicLayout(int nLength, DWORD nMode)
+{
+    // A bar outside the dock bars keeps its plain strip.
+    if (!m_pDockBar)
+        return CalcFixedLayout((nMode & LM_STRETCH) != 0, (nMode & LM_HORZ) != 0);
+    const BOOL apply = (nMode & (LM_COMMIT | LM_HORZDOCK | LM_VERTDOCK)) != 0 ||
+                       ((nMode & LM_MRUWIDTH) && nLength == -1);
+    return CalcLayout(nMode, nLength, apply);
+}
+
+CSize CToolBar::CalcLayout(DWORD dwMode, int nLength, BOOL bApply)
+{
+    std::vector<WrapItem> items;
+    const int count = GetCount();
+    const CSize button = m_hWnd ? GetToolBarCtrl().GetButtonSize() : CSize(m_sizeButton);
+    int widest = 0;
+    int total = 0;
+    for (int i = 0; i < count; ++i) {
+        TBBUTTON data;
+        GetButton(i, data);
+        WrapItem item = {};
+        item.separator = (data.fsStyle & TBSTYLE_SEP) != 0;
+        item.hidden = (data.fsState & TBSTATE_HIDDEN) != 0;
+        CRect rect;
+        GetItemRect(i, &rect);
+        item.width = rect.Width() > 0 ? rect.Width() : (item.separator ? kSeparatorWidth : button.cx);
+        if (!item.hidden) {
+            total += item.width;
+            if (item.width > widest)
+                widest = item.width;
+        }
+        items.push_back(item);
+    }
+
+    // The bar's edges and own borders come round the buttons.
+    CRect edges(0, 0, 0, 0);
+    CalcInsideRect(edges, (dwMode & LM_HORZ) != 0);
+    const CSize extra(-edges.Width() + m_cxLeftBorder + m_cxRightBorder,
+                      -edges.Height() + m_cyTopBorder + m_cyBottomBorder);
+
+    CSize size;
+    if (dwMode & LM_HORZDOCK) {
+        WrapItems(items, 32767);
+        size = WrappedSize(items, button.cy);
+        if (dwMode & LM_STRETCH)
+            size.cx = 32767;
+    } else if (dwMode & LM_VERTDOCK) {
+        WrapItems(items, widest);
+        // One button per row: every shown item ends its row.
+        for (WrapItem& item : items)
+            if (!item.hidden)
+                item.wrap = TRUE;
+        size = WrappedSize(items, button.cy);
+        if (size.cx < widest)
+            size.cx = widest;
+        if (dwMode & LM_STRETCH)
+            size.cy = 32767;
+    } else {
+        int width = total;
+        if (dwMode & LM_MRUWIDTH)
+            width = m_nMRUWidth;
+        if (nLength > 0 && !(dwMode & LM_LENGTHY))
+            width = nLength - extra.cx;
+        if ((dwMode & LM_LENGTHY) && nLength >= 0) {
+            // The narrowest width whose rows fit the height asked for.
+            width = total;
+            for (int tryWidth = widest; tryWidth <= total; tryWidth += button.cx > 0 ? button.cx / 2 : 8) {
+                WrapItems(items, tryWidth);
+                if (WrappedSize(items, button.cy).cy + extra.cy <= nLength) {
+                    width = tryWidth;
+                    break;
+                }
+            }
+        }
+        if (width < widest)
+            width = widest;
+        WrapItems(items, width);
+        size = WrappedSize(items, button.cy);
+        if (dwMode & LM_COMMIT)
+            m_nMRUWidth = size.cx + extra.cx;
+    }
+    if (bApply && m_hWnd) {
+        for (int i = 0; i < count; ++i) {
+            TBBUTTON data;
+            if (!GetButton(i, data))
+                continue;
+            const BYTE state = items[static_cast<size_t>(i)].wrap ? (data.fsState | TBSTATE_WRAP)
+                                                                 : (data.fsState & ~TBSTATE_WRAP);
+            SetButtonState(i, data.fsStyle, state);
+        }
+        m_bDelayedButtonLayout = FALSE;
+    }
+    if (size.cx < 32767)
+        size.cx += extra.cx;
+    if (size.cy < 32767)
+        size.cy += extra.cy;
+    return size;
 }
 
 void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)

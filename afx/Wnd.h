@@ -110,6 +110,18 @@ public:
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
     // Frames answer TRUE; GetParentFrame looks for the nearest such parent.
     virtual BOOL IsFrameWnd() const;
+
+    // ---- Layout of bars and the leftover pane (WndLayout.cpp) -------------
+    enum AdjustType { adjustBorder = 0, adjustOutside = 1 };
+    // Grows a client rectangle to the window rectangle this window's styles give.
+    virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = adjustBorder);
+    enum RepositionFlags { reposDefault = 0, reposQuery = 1, reposExtra = 2, reposNoPosLeftOver = 0x8000 };
+    // Each bound child with an id in [nIDFirst, nIDLast] takes its strip of
+    // the client area (WM_SIZEPARENT); the child nIDLeftOver gets the rest.
+    // reposQuery moves nothing and answers the rest in lpRectParam;
+    // reposExtra keeps the borders in lpRectParam free around the rest.
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
+                        LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
     virtual CFrameWnd* GetParentFrame() const;
     CWnd* GetTopLevelFrame() const;
 

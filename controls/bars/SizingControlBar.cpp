@@ -1,5 +1,7 @@
 #include "controls/bars/SizingControlBar.h"
 
+#include "afx/DockBar.h"
+
 #include "afx/FrameWnd.h"
 #include "afx/WinApp.h"
 
@@ -104,6 +106,19 @@ CSize CSizingControlBar::CalcDynamicLayout(int nLength, DWORD nMode)
                 m_szFloat.cx = std::max(static_cast<int>(m_szMinFloat.cx), nLength);
         }
         return m_szFloat;
+    }
+    if (m_pDockBar && (nMode & (LM_HORZDOCK | LM_VERTDOCK))) {
+        // Docked, the bar fills its side's length: the room the frame gives the dock bar.
+        CRect room = m_pDockBar->m_rectLayout;
+        if (room.IsRectEmpty() && m_pDockBar->GetParent())
+            m_pDockBar->GetParent()->GetClientRect(&room);
+        const BOOL horz = (nMode & LM_HORZDOCK) != 0;
+        CSize size = CalcFixedLayout(FALSE, horz);
+        if (horz)
+            size.cx = room.Width();
+        else
+            size.cy = room.Height();
+        return size;
     }
     return CControlBar::CalcDynamicLayout(nLength, nMode);
 }
