@@ -49,7 +49,9 @@ void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nF
         // Only bound windows know the record; a foreign control could take
         // the message for something of its own.
         CWnd* wnd = CWnd::FromHandlePermanent(child);
-        if (id == nIDLeftOver)
+        // The first child with the leftover id is the pane (as GetDlgItem
+        // finds it); a later one with that id is laid out like any other.
+        if (id == nIDLeftOver && !leftOver)
             leftOver = child;
         else if (id >= nIDFirst && id <= nIDLast && wnd)
             ::SendMessageA(child, WM_SIZEPARENT, 0, reinterpret_cast<LPARAM>(&layout));
