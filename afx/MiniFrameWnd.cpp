@@ -9,6 +9,7 @@ IMPLEMENT_DYNCREATE(CMiniDockFrameWnd, CMiniFrameWnd)
 BEGIN_MESSAGE_MAP(CMiniFrameWnd, CFrameWnd)
     ON_WM_NCHITTEST()
     ON_WM_NCACTIVATE()
+    ON_WM_GETMINMAXINFO()
     ON_MESSAGE(WM_FLOATSTATUS, &CMiniFrameWnd::OnFloatStatus)
 END_MESSAGE_MAP()
 
@@ -75,6 +76,12 @@ void CMiniFrameWnd::RecalcLayout(BOOL bNotify)
     CalcWindowRect(&rect);
     SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height(), SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOZORDER);
     m_bInRecalcLayout = FALSE;
+    // A show or hide that waited for this layout (the bar's delayed one).
+    if (m_nShowDelay != -1) {
+        const int show = m_nShowDelay;
+        m_nShowDelay = -1;
+        ShowWindow(show);
+    }
 }
 
 LRESULT CMiniFrameWnd::OnNcHitTest(CPoint point)
@@ -99,6 +106,17 @@ LRESULT CMiniFrameWnd::OnNcHitTest(CPoint point)
         }
     }
     return hit;
+}
+
+void CMiniFrameWnd::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
+{
+    CFrameWnd::OnGetMinMaxInfo(lpMMI);
+    // The frame fits its bar however small: the system's least tracking size
+    // is for windows with a full caption.
+    CRect borders(0, 0, 0, 0);
+    CalcWindowRect(&borders);
+    lpMMI->ptMinTrackSize.x = borders.Width();
+    lpMMI->ptMinTrackSize.y = borders.Height();
 }
 
 BOOL CMiniFrameWnd::OnNcActivate(BOOL bActive)

@@ -48,6 +48,7 @@ public:
 protected:
     afx_msg LRESULT OnNcHitTest(CPoint point);
     afx_msg BOOL OnNcActivate(BOOL bActive);
+    afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
     afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
