@@ -17,11 +17,18 @@ public:
 
 CDockTestApp theApp;
 
+// The tests' own profile, emptied before and after each.
+const char kRegistryKey[] = "Lexifern Dock Test";
+const char kProfileKey[] = "Software\\Lexifern Dock Test";
+
 } // namespace
 
 void DockTest::SetUp()
 {
     AfxWinInit(::GetModuleHandleA(nullptr), nullptr, const_cast<LPTSTR>(""), SW_SHOWNORMAL);
+    if (!theApp.m_pszRegistryKey)
+        theApp.SetRegistryKey(kRegistryKey);
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, kProfileKey);
     CDockTestFrame::s_disableSecond = FALSE;
     m_frame = new CDockTestFrame;
     ASSERT_TRUE(m_frame->Create(nullptr, "Docking", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(60, 60, 660, 460)));
@@ -34,6 +41,7 @@ void DockTest::SetUp()
 
 void DockTest::TearDown()
 {
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, kProfileKey);
     theApp.m_pMainWnd = nullptr;
     if (m_frame && ::IsWindow(m_frame->m_hWnd))
         m_frame->DestroyWindow();
