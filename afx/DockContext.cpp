@@ -129,7 +129,10 @@ void CDockContext::StartDrag(CPoint pt)
     KeepPointInside(m_rectFrameDragVert, pt);
 
     InitLoop();
-    m_dwOverDockStyle = CanDock();
+    // Ctrl held from before the press already forces floating; later the
+    // key messages switch it.
+    m_bForceFrame = ::GetKeyState(VK_CONTROL) < 0;
+    m_dwOverDockStyle = m_bForceFrame ? 0 : CanDock();
     Move(pt);
     Track();
 }
@@ -142,8 +145,6 @@ void CDockContext::Move(CPoint pt)
     m_rectFrameDragHorz.OffsetRect(offset);
     m_rectFrameDragVert.OffsetRect(offset);
     m_ptLast = pt;
-    // Ctrl held (also from before the press) forces floating.
-    m_bForceFrame = ::GetKeyState(VK_CONTROL) < 0;
     m_dwOverDockStyle = m_bForceFrame ? 0 : CanDock();
     DrawFocusRect();
 }
@@ -250,10 +251,17 @@ BOOL CDockContext::Track()
         }
         switch (msg.message) {
         case WM_LBUTTONUP:
-            if (m_bDragging)
+            // The release point is where the bar goes, moves merged or not.
+            if (m_bDragging) {
+                if (CPoint(msg.pt) != m_ptLast)
+                    Move(msg.pt);
                 EndDrag();
-            else
+            }
+            else {
+                if (CPoint(msg.pt) != m_ptLast)
+                    Stretch(msg.pt);
                 EndResize();
+            }
             return TRUE;
         case WM_MOUSEMOVE:
             if (m_bDragging)
@@ -291,7 +299,6 @@ void CDockContext::EndDrag()
     // A press and release in one place is a click, not a move.
     if (m_ptLast == m_ptStart)
         return;
-    m_bForceFrame = ::GetKeyState(VK_CONTROL) < 0;
     m_dwOverDockStyle = m_bForceFrame ? 0 : CanDock();
     if (m_dwOverDockStyle != 0) {
         CDockBar* dockBar = GetDockBar(m_dwOverDockStyle);

@@ -12,6 +12,8 @@ IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
 BEGIN_MESSAGE_MAP(CToolBar, CControlBar)
     ON_NOTIFY_EX_RANGE(TTN_GETDISPINFOA, 0, 0xFFFF, &CToolBar::OnToolTipText)
     ON_NOTIFY_EX_RANGE(TTN_GETDISPINFOW, 0, 0xFFFF, &CToolBar::OnToolTipText)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
 namespace {
@@ -530,6 +532,32 @@ void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
     }
     // Controls placed over separators (a combo box) are updated like a dialog's.
     UpdateDialogControls(pTarget, bDisableIfNoHndler);
+}
+
+BOOL CToolBar::IsOnButton(CPoint point) const
+{
+    POINT pt = point;
+    const int index = static_cast<int>(SendMessage(TB_HITTEST, 0, reinterpret_cast<LPARAM>(&pt)));
+    if (index < 0 || index >= GetCount())
+        return FALSE;
+    TBBUTTON button;
+    return GetButton(index, button) && !(button.fsStyle & TBSTYLE_SEP);
+}
+
+void CToolBar::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (IsOnButton(point))
+        CWnd::OnLButtonDown(nFlags, point);
+    else
+        CControlBar::OnLButtonDown(nFlags, point);
+}
+
+void CToolBar::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    if (IsOnButton(point))
+        CWnd::OnLButtonDblClk(nFlags, point);
+    else
+        CControlBar::OnLButtonDblClk(nFlags, point);
 }
 
 BOOL CToolBar::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)

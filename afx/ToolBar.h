@@ -89,6 +89,10 @@ public:
 
 protected:
     afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
+    // A press on a button is the button's; elsewhere it is the bar's (a drag).
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    BOOL IsOnButton(CPoint point) const;
 
     // The button at nIndex as the control holds it; FALSE past the last one.
     BOOL GetButton(int nIndex, TBBUTTON& button) const;
