@@ -58,6 +58,8 @@ BOOL CSizingControlBar::Create(LPCTSTR lpszWindowName, CWnd* pParentWnd, CSize s
     m_bHasGripper = bHasGripper;
     // The bar's own bits stay in m_dwStyle; the window gets the rest.
     DWORD windowStyle = SplitBarStyle(dwStyle) | WS_CLIPCHILDREN;
+    // Floating, the bar is sized by its frame's border (CalcDynamicLayout).
+    m_dwStyle |= CBRS_SIZE_DYNAMIC;
     LPCTSTR cls = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
                                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     if (!CWnd::Create(cls, lpszWindowName, windowStyle, CRect(0, 0, 0, 0), pParentWnd, nID))
@@ -215,7 +217,8 @@ CRect CSizingControlBar::EdgeRect() const
 
 CRect CSizingControlBar::CaptionRect() const
 {
-    if (!m_bHasGripper)
+    // Floating, the mini frame's caption carries the bar.
+    if (!m_bHasGripper || IsFloating())
         return CRect(0, 0, 0, 0);
     CRect rc;
     GetWindowRect(&rc);
@@ -253,7 +256,7 @@ void CSizingControlBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
     case HTLEFT: rc.left += m_cxEdge; break;
     default: break;
     }
-    if (m_bHasGripper) {
+    if (m_bHasGripper && !IsFloating()) {
         if (IsHorzDocked())
             rc.left += CaptionSize;
         else
