@@ -370,6 +370,21 @@ BOOL CFrameWnd::OnBarCheck(UINT nID)
     return TRUE;
 }
 
+BOOL CFrameWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (CWnd::OnNotify(wParam, lParam, pResult))
+        return TRUE;
+    // The frame's own tools (EnableToolTips) show their command's tip. A
+    // tool that is a child window has the child's handle for its id, past
+    // any range a map entry could name.
+    NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
+    if ((header->code == TTN_GETDISPINFOA || header->code == TTN_GETDISPINFOW) && AfxToolTipTextFromCommand(header)) {
+        *pResult = 0;
+        return TRUE;
+    }
+    return FALSE;
+}
+
 void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* pCmdUI)
 {
     int key = 0;

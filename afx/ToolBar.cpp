@@ -14,6 +14,8 @@ BEGIN_MESSAGE_MAP(CToolBar, CControlBar)
     ON_NOTIFY_EX_RANGE(TTN_GETDISPINFOW, 0, 0xFFFF, &CToolBar::OnToolTipText)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONDBLCLK()
+    ON_WM_MOUSEMOVE()
+    ON_WM_MOUSELEAVE()
 END_MESSAGE_MAP()
 
 namespace {
@@ -67,7 +69,7 @@ private:
 
 CToolBar::CToolBar()
     : m_sizeButton(16 + kButtonMarginX, 15 + kButtonMarginY), m_sizeImage(16, 15), m_hbmImageWell(nullptr),
-      m_cyHeight(0), m_bDelayedButtonLayout(TRUE)
+      m_cyHeight(0), m_bDelayedButtonLayout(TRUE), m_nFlyByID(0)
 {
 }
 
@@ -544,6 +546,37 @@ BOOL CToolBar::IsOnButton(CPoint point) const
     return GetButton(index, button) && !(button.fsStyle & TBSTYLE_SEP);
 }
 
+void CToolBar::ShowFlyByPrompt(UINT nID)
+{
+    if (nID == m_nFlyByID)
+        return;
+    m_nFlyByID = nID;
+    if (CFrameWnd* frame = GetDockingFrame())
+        frame->SendMessage(WM_SETMESSAGESTRING, nID ? nID : AFX_IDS_IDLEMESSAGE);
+}
+
+void CToolBar::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (m_dwStyle & CBRS_FLYBY) {
+        POINT pt = point;
+        const int index = static_cast<int>(SendMessage(TB_HITTEST, 0, reinterpret_cast<LPARAM>(&pt)));
+        const UINT id = index >= 0 && IsOnButton(point) ? GetItemID(index) : 0;
+        ShowFlyByPrompt(id == ID_SEPARATOR ? 0 : id);
+        if (id) {
+            // Leaving the bar takes the prompt away.
+            TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, m_hWnd, 0};
+            ::TrackMouseEvent(&track);
+        }
+    }
+    CWnd::OnMouseMove(nFlags, point);
+}
+
+void CToolBar::OnMouseLeave()
+{
+    ShowFlyByPrompt(0);
+    CWnd::OnMouseLeave();
+}
+
 void CToolBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
     if (IsOnButton(point))
@@ -562,36 +595,8 @@ void CToolBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 
 BOOL CToolBar::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
 {
-    UINT id = static_cast<UINT>(pNMHDR->idFrom);
-    const bool wide = pNMHDR->code == TTN_GETDISPINFOW;
-    const UINT flags = wide ? reinterpret_cast<NMTTDISPINFOW*>(pNMHDR)->uFlags
-                            : reinterpret_cast<NMTTDISPINFOA*>(pNMHDR)->uFlags;
-    if (flags & TTF_IDISHWND)
-        id = static_cast<UINT>(::GetDlgCtrlID(reinterpret_cast<HWND>(pNMHDR->idFrom)));
-    if (id == 0)
+    if (!AfxToolTipTextFromCommand(pNMHDR))
         return FALSE;
-    // The tip is the part of the command's prompt after the newline.
-    CString full;
-    CString tip;
-    if (full.LoadString(id)) {
-        const int newline = full.Find('\n');
-        if (newline >= 0)
-            tip = full.Mid(newline + 1);
-    }
-    if (wide) {
-        NMTTDISPINFOW* info = reinterpret_cast<NMTTDISPINFOW*>(pNMHDR);
-        const int room = static_cast<int>(sizeof info->szText / sizeof info->szText[0]);
-        if (::MultiByteToWideChar(CP_ACP, 0, tip, -1, info->szText, room) == 0)
-            info->szText[0] = 0;
-        info->szText[room - 1] = 0;
-        info->lpszText = info->szText;
-        info->hinst = nullptr;
-    } else {
-        NMTTDISPINFOA* info = reinterpret_cast<NMTTDISPINFOA*>(pNMHDR);
-        lstrcpynA(info->szText, tip, static_cast<int>(sizeof info->szText));
-        info->lpszText = info->szText;
-        info->hinst = nullptr;
-    }
     *pResult = 0;
     return TRUE;
 }

@@ -92,7 +92,12 @@ protected:
     // A press on a button is the button's; elsewhere it is the bar's (a drag).
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    // CBRS_FLYBY: the button under the mouse shows its prompt in the frame's message bar.
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnMouseLeave();
+    void ShowFlyByPrompt(UINT nID);
     BOOL IsOnButton(CPoint point) const;
+    UINT m_nFlyByID;   // the command whose prompt shows, 0 for none
 
     // The button at nIndex as the control holds it; FALSE past the last one.
     BOOL GetButton(int nIndex, TBBUTTON& button) const;

@@ -23,6 +23,15 @@ class CFrameWnd;
 class CDataExchange;
 struct CCreateContext;
 
+// Offers a message on its way to pWnd to the thread's tooltip when pWnd
+// has tooltips enabled (the message loop's pre-translation calls it).
+void AFXAPI AfxFilterToolTipMessage(MSG* pMsg, CWnd* pWnd);
+// The thread's tooltip window of EnableToolTips (null before first use).
+HWND AFXAPI AfxGetThreadToolTip();
+// Fills a TTN_NEEDTEXT (TTN_GETDISPINFO, either character set) with the
+// part of the command's prompt string after "\n"; FALSE for no id.
+BOOL AFXAPI AfxToolTipTextFromCommand(NMHDR* pNMHDR);
+
 // Temporary wrappers (CWnd::FromHandle of an unknown window, and those of the
 // GDI objects, DCs and menus) live until the next idle time, when this frees them.
 void AFXAPI AfxDeleteTempMaps();
@@ -108,6 +117,9 @@ public:
     // child window there (filling pTI when given), or -1 for none. Bars and
     // controls with tools of their own override it.
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
+    // Tooltips for the window's tools (OnToolHitTest) from the thread's one
+    // tooltip window; the tool's text is asked for by TTN_NEEDTEXT.
+    BOOL EnableToolTips(BOOL bEnable = TRUE);
     // Frames answer TRUE; GetParentFrame looks for the nearest such parent.
     virtual BOOL IsFrameWnd() const;
 

@@ -3,6 +3,7 @@
 BOOL CDockTestFrame::s_disableSecond = FALSE;
 
 BEGIN_MESSAGE_MAP(CDockTestFrame, CFrameWnd)
+    ON_MESSAGE(WM_SETMESSAGESTRING, &CDockTestFrame::OnPrompt)
     ON_COMMAND_RANGE(ID_DOCK_FIRST, ID_DOCK_LAST, &CDockTestFrame::OnCommandRange)
     ON_UPDATE_COMMAND_UI_RANGE(ID_DOCK_FIRST, ID_DOCK_LAST, &CDockTestFrame::OnUpdateCommand)
 END_MESSAGE_MAP()

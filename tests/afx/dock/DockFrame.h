@@ -21,9 +21,15 @@ class CDockTestFrame : public CFrameWnd
 {
 public:
     static BOOL s_disableSecond;
+    UINT m_nLastPrompt = 0;   // the last prompt id the frame was asked to show
 
 protected:
     afx_msg void OnCommandRange(UINT) {}
+    afx_msg LRESULT OnPrompt(WPARAM wParam, LPARAM lParam)
+    {
+        m_nLastPrompt = static_cast<UINT>(wParam);
+        return OnSetMessageString(wParam, lParam);
+    }
     afx_msg void OnUpdateCommand(CCmdUI* pCmdUI) { pCmdUI->Enable(!(s_disableSecond && pCmdUI->m_nID == ID_DOCK_FIRST + 1)); }
     DECLARE_MESSAGE_MAP()
 };

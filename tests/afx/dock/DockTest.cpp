@@ -241,3 +241,61 @@ TEST_F(DockTest, ToolTipTextIsThePromptAfterTheNewline)
     ASSERT_NE(nullptr, info.lpszText);
     EXPECT_STREQ("Open Basket", info.lpszText);
 }
+
+TEST_F(DockTest, FlyByShowsTheButtonsPromptWhileTheMouseIsOverIt)
+{
+    m_frame->DockControlBar(&m_one, AFX_IDW_DOCKBAR_TOP);
+    CRect button;
+    m_one.GetItemRect(1, &button);
+    m_one.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(button.CenterPoint().x, button.CenterPoint().y));
+    EXPECT_EQ(static_cast<UINT>(ID_DOCK_FIRST + 1), m_frame->m_nLastPrompt);
+    m_one.SendMessage(WM_MOUSELEAVE);
+    EXPECT_EQ(static_cast<UINT>(AFX_IDS_IDLEMESSAGE), m_frame->m_nLastPrompt);
+    // Without CBRS_FLYBY the message bar is left alone.
+    m_one.SetBarStyle(m_one.GetBarStyle() & ~CBRS_FLYBY);
+    m_frame->m_nLastPrompt = 0;
+    m_one.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(button.CenterPoint().x, button.CenterPoint().y));
+    EXPECT_EQ(0u, m_frame->m_nLastPrompt);
+}
+
+TEST_F(DockTest, EnabledToolTipsFollowTheToolUnderTheMouse)
+{
+    CFrameWnd* other = new CFrameWnd;
+    ASSERT_TRUE(other->Create(nullptr, "Tips", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(100, 100, 400, 300)));
+    CWnd button;
+    ASSERT_TRUE(button.Create("BUTTON", "Save", WS_CHILD | WS_VISIBLE, CRect(10, 10, 90, 40), other,
+                              ID_DOCK_FIRST + 1));
+    ASSERT_TRUE(other->EnableToolTips());
+    CRect rect;
+    button.GetWindowRect(&rect);
+    MSG msg = {};
+    msg.hwnd = button.m_hWnd;
+    msg.message = WM_MOUSEMOVE;
+    msg.pt = rect.CenterPoint();
+    CWnd::WalkPreTranslateTree(other->m_hWnd, &msg);
+    HWND tip = AfxGetThreadToolTip();
+    ASSERT_NE(nullptr, tip);
+    ASSERT_EQ(1, ::SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0));
+    TOOLINFOA info = {};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(::SendMessageA(tip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&info)));
+    EXPECT_EQ(other->m_hWnd, info.hwnd);
+    EXPECT_EQ(reinterpret_cast<UINT_PTR>(button.m_hWnd), info.uId);
+
+    // The text is the part of the command's prompt after the newline.
+    NMTTDISPINFOA need = {};
+    need.hdr.hwndFrom = tip;
+    need.hdr.idFrom = info.uId;
+    need.hdr.code = TTN_NEEDTEXTA;
+    need.uFlags = TTF_IDISHWND;
+    other->SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&need));
+    ASSERT_NE(nullptr, need.lpszText);
+    EXPECT_STREQ("Save Basket", need.lpszText);
+
+    // Away from the button there is no tool.
+    msg.hwnd = other->m_hWnd;
+    msg.pt = CPoint(rect.right + 40, rect.bottom + 40);
+    CWnd::WalkPreTranslateTree(other->m_hWnd, &msg);
+    EXPECT_EQ(0, ::SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0));
+    other->DestroyWindow();
+}
