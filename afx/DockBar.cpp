@@ -9,7 +9,6 @@ IMPLEMENT_DYNCREATE(CDockBar, CControlBar)
 
 BEGIN_MESSAGE_MAP(CDockBar, CControlBar)
     ON_MESSAGE(WM_SIZEPARENT, &CDockBar::OnSizeParent)
-    ON_WM_NCPAINT()
     ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
@@ -390,11 +389,6 @@ LRESULT CDockBar::OnSizeParent(WPARAM wParam, LPARAM lParam)
     m_bLayoutQuery = oldQuery;
     m_rectLayout = oldRect;
     return result;
-}
-
-void CDockBar::OnNcPaint()
-{
-    CWnd::OnNcPaint();
 }
 
 BOOL CDockBar::OnEraseBkgnd(CDC* pDC)

@@ -327,10 +327,13 @@ void CFrameWnd::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
     // Floating bars go and come back with their frame.
-    if (nType == SIZE_MINIMIZED)
+    if (nType == SIZE_MINIMIZED) {
         NotifyFloatingWindows(FS_HIDE);
-    else
+    } else {
+        if (::IsWindowVisible(m_hWnd))
+            NotifyFloatingWindows(FS_SHOW);
         RecalcLayout();
+    }
 }
 
 void CFrameWnd::OnSetFocus(CWnd* pOldWnd)

@@ -201,6 +201,7 @@ BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
     const BOOL ok = static_cast<BOOL>(SendMessage(TB_ADDBUTTONSA, static_cast<WPARAM>(nIDCount),
                                             reinterpret_cast<LPARAM>(buttons)));
     delete[] buttons;
+    m_bDelayedButtonLayout = TRUE;
     if (m_pDockSite)
         m_pDockSite->DelayRecalcLayout();
     return ok;
@@ -314,6 +315,7 @@ void CToolBar::SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage)
         info.cx = static_cast<WORD>(iImage);
     }
     SendMessage(TB_SETBUTTONINFOA, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&info));
+    m_bDelayedButtonLayout = TRUE;
     if (m_pDockSite)
         m_pDockSite->DelayRecalcLayout();
 }
@@ -423,8 +425,11 @@ CSize CToolBar::CalcDynamicLayout(int nLength, DWORD nMode)
     // A bar outside the dock bars keeps its plain strip.
     if (!m_pDockBar)
         return CalcFixedLayout((nMode & LM_STRETCH) != 0, (nMode & LM_HORZ) != 0);
-    const BOOL apply = (nMode & (LM_COMMIT | LM_HORZDOCK | LM_VERTDOCK)) != 0 ||
-                       ((nMode & LM_MRUWIDTH) && nLength == -1);
+    // The wrap marks change with a layout (length -1) of the bar as it
+    // stands, or when asked to keep a size (LM_COMMIT); a drag's questions
+    // about other shapes (length 0) leave the buttons alone.
+    const BOOL apply = (nMode & LM_COMMIT) != 0 ||
+                       (nLength == -1 && ((nMode & (LM_HORZDOCK | LM_VERTDOCK | LM_MRUWIDTH)) || m_bDelayedButtonLayout));
     return CalcLayout(nMode, nLength, apply);
 }
 

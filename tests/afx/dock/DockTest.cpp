@@ -299,3 +299,25 @@ TEST_F(DockTest, EnabledToolTipsFollowTheToolUnderTheMouse)
     EXPECT_EQ(0, ::SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0));
     other->DestroyWindow();
 }
+
+TEST_F(DockTest, FloatingFramesFollowTheirFramesState)
+{
+    m_frame->DockControlBar(&m_one, AFX_IDW_DOCKBAR_TOP);
+    m_frame->FloatControlBar(&m_one, CPoint(150, 150));
+    CFrameWnd* floating = m_one.GetParentFrame();
+    ASSERT_TRUE(floating->IsWindowVisible());
+    m_frame->EnableWindow(FALSE);
+    EXPECT_FALSE(floating->IsWindowEnabled());
+    m_frame->EnableWindow(TRUE);
+    EXPECT_TRUE(floating->IsWindowEnabled());
+    m_frame->ShowWindow(SW_MINIMIZE);
+    EXPECT_FALSE(floating->IsWindowVisible());
+    m_frame->ShowWindow(SW_RESTORE);
+    EXPECT_TRUE(floating->IsWindowVisible());
+    // A floating frame whose bar was hidden stays hidden.
+    m_frame->ShowControlBar(&m_one, FALSE, FALSE);
+    EXPECT_FALSE(floating->IsWindowVisible());
+    m_frame->ShowWindow(SW_MINIMIZE);
+    m_frame->ShowWindow(SW_RESTORE);
+    EXPECT_FALSE(floating->IsWindowVisible());
+}

@@ -242,3 +242,34 @@ TEST_F(DragTest, EscapeAndAQuitCancelTheDrag)
     EXPECT_EQ(7, g_quitCode);
 }
 
+
+TEST_F(DragTest, TheFloatingFramesBorderResizesTheBar)
+{
+    m_frame->FloatControlBar(&m_one, CPoint(150, 150));
+    PumpButQuit();
+    CFrameWnd* floating = m_one.GetParentFrame();
+    ASSERT_NE(m_frame, floating);
+    CRect button;
+    m_one.GetItemRect(0, &button);
+    CRect outer;
+    floating->GetWindowRect(&outer);
+    const CPoint border(outer.right - 2, outer.top + outer.Height() / 2);
+    ASSERT_EQ(HTRIGHT, floating->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(border.x, border.y)));
+
+    // Narrowed to three buttons, the bar wraps into two rows and keeps that width.
+    DragScript script;
+    script.path = Path(border, CPoint(border.x - 3 * button.Width(), border.y));
+    Drag(border, script);
+    EXPECT_TRUE(m_one.IsFloating());
+    EXPECT_TRUE(m_one.GetButtonStyle(2) & TBBS_WRAPPED);
+    EXPECT_FALSE(m_one.GetButtonStyle(1) & TBBS_WRAPPED);
+    const CSize edges = Edges(m_one, TRUE);
+    EXPECT_EQ(3 * button.Width() + edges.cx, m_one.m_nMRUWidth);
+    CRect client;
+    floating->GetClientRect(&client);
+    EXPECT_EQ(CSize(3 * button.Width() + edges.cx, 2 * button.Height() + edges.cy), client.Size());
+    // The left edge stayed where it was.
+    CRect after;
+    floating->GetWindowRect(&after);
+    EXPECT_EQ(outer.left, after.left);
+}
