@@ -139,7 +139,10 @@ LRESULT CMiniFrameWnd::OnFloatStatus(WPARAM wParam, LPARAM)
         ShowWindow(SW_HIDE);
     if (wParam & (FS_ACTIVATE | FS_DEACTIVATE)) {
         m_bActive = (wParam & FS_ACTIVATE) != 0;
-        SendMessage(WM_NCACTIVATE, m_bActive);
+        // The owner loses activation to this very frame when it is clicked:
+        // its caption stays active then.
+        if (m_bActive || ::GetActiveWindow() != m_hWnd)
+            SendMessage(WM_NCACTIVATE, m_bActive);
     }
     if (wParam & (FS_ENABLE | FS_DISABLE))
         EnableWindow((wParam & FS_ENABLE) != 0);

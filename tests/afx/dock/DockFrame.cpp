@@ -46,6 +46,11 @@ void DockTest::TearDown()
     theApp.m_pMainWnd = nullptr;
     if (m_frame && ::IsWindow(m_frame->m_hWnd))
         m_frame->DestroyWindow();
+    Pump();
+}
+
+void DockTest::Pump()
+{
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
         ::DispatchMessageA(&msg);

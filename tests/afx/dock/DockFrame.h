@@ -53,6 +53,8 @@ protected:
     CDockBar* Dock(UINT id) { return static_cast<CDockBar*>(m_frame->GetControlBar(id)); }
     CRect InFrame(CWnd& wnd);
     void Idle();
+    // Dispatches what is queued (a destroyed window's last messages).
+    static void Pump();
     // Sets the frame's client area to this size.
     void SetClientSize(int cx, int cy);
 

@@ -76,9 +76,7 @@ protected:
         EXPECT_EQ(CPoint(300, 320), WindowRect(m_three.GetParentFrame()).TopLeft());
         EXPECT_EQ(InFrame(m_one).top, InFrame(m_two).top);
         // The emptied floating frame of bar one went.
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&msg);
+        Pump();
         EXPECT_EQ(m_frame->m_hWnd, m_one.GetParentFrame()->m_hWnd);
     }
 };

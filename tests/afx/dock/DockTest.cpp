@@ -85,9 +85,7 @@ TEST_F(DockTest, AFloatingBarLeavesAPlaceholderAndDocksBackIntoIt)
     EXPECT_EQ(InFrame(m_one).top, InFrame(m_two).top);
     EXPECT_LT(InFrame(m_one).left, InFrame(m_two).left);
     // The emptied floating frames went.
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        ::DispatchMessageA(&msg);
+    Pump();
     EXPECT_EQ(m_frame->m_hWnd, m_one.GetParentFrame()->m_hWnd);
 }
 
