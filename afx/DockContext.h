@@ -20,13 +20,15 @@ class CDockContext
 {
 public:
     explicit CDockContext(CControlBar* pBar);
-    virtual ~CDockContext();
     CDockContext(const CDockContext&) = delete;
     CDockContext& operator=(const CDockContext&) = delete;
 
+    // The virtuals in the order derived contexts rely on: the three
+    // actions, then the destructor.
     virtual void StartDrag(CPoint pt);
     virtual void StartResize(int nHitTest, CPoint pt);
     virtual void ToggleDocking();
+    virtual ~CDockContext();
 
     // Drag steps.
     void Move(CPoint pt);
