@@ -24,6 +24,14 @@ class CDataExchange;
 struct CCreateContext;
 
 struct AFX_WNDMAP;
+// Offers a message on its way to pWnd to the thread's tooltip when pWnd
+// has tooltips enabled (the message loop's pre-translation calls it).
+void AFXAPI AfxFilterToolTipMessage(MSG* pMsg, CWnd* pWnd);
+// The thread's tooltip window of EnableToolTips (null before first use).
+HWND AFXAPI AfxGetThreadToolTip();
+// Fills a TTN_NEEDTEXT (TTN_GETDISPINFO, either character set) with the
+// part of the command's prompt string after "\n"; FALSE for no id.
+BOOL AFXAPI AfxToolTipTextFromCommand(NMHDR* pNMHDR);
 
 // Temporary wrappers (CWnd::FromHandle of an unknown window, and those of the
 // GDI objects, DCs and menus) live until the next idle time, when this frees
@@ -131,8 +139,23 @@ public:
     // child window there (filling pTI when given), or -1 for none. Bars and
     // controls with tools of their own override it.
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
+    // Tooltips for the window's tools (OnToolHitTest) from the thread's one
+    // tooltip window; the tool's text is asked for by TTN_NEEDTEXT.
+    BOOL EnableToolTips(BOOL bEnable = TRUE);
     // Frames answer TRUE; GetParentFrame looks for the nearest such parent.
     virtual BOOL IsFrameWnd() const;
+
+    // ---- Layout of bars and the leftover pane (WndLayout.cpp) -------------
+    enum AdjustType { adjustBorder = 0, adjustOutside = 1 };
+    // Grows a client rectangle to the window rectangle this window's styles give.
+    virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = adjustBorder);
+    enum RepositionFlags { reposDefault = 0, reposQuery = 1, reposExtra = 2, reposNoPosLeftOver = 0x8000 };
+    // Each bound child with an id in [nIDFirst, nIDLast] takes its strip of
+    // the client area (WM_SIZEPARENT); the child nIDLeftOver gets the rest.
+    // reposQuery moves nothing and answers the rest in lpRectParam;
+    // reposExtra keeps the borders in lpRectParam free around the rest.
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
+                        LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
     virtual CFrameWnd* GetParentFrame() const;
     CWnd* GetTopLevelFrame() const;
 
