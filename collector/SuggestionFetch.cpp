@@ -84,7 +84,9 @@ CString TryFetch(const CString& firstUrl, UINT timeoutMs)
         DWORD service = 0;
         CString server, object;
         INTERNET_PORT port = 0;
-        if (!AfxParseURL(url, service, server, object, port))
+        // A redirect may name any scheme; only HTTP can be followed.
+        if (!AfxParseURL(url, service, server, object, port)
+            || (service != AFX_INET_SERVICE_HTTP && service != AFX_INET_SERVICE_HTTPS))
             return CString();
 
         attempt.m_pConnection = session.GetHttpConnection(server, port, nullptr, nullptr);

@@ -171,6 +171,17 @@ TEST_F(SuggestionFetch, ARedirectLoopFailsEveryAttempt)
     EXPECT_EQ(60u, m_server.RequestCount());
 }
 
+TEST_F(SuggestionFetch, ARedirectToAnotherSchemeFailsTheAttempt)
+{
+    m_server.SetHandler([](const HttpTestServer::Request&) {
+        HttpTestServer::Response redirect = HttpTestServer::Response::Status(302);
+        redirect.headers.push_back({ "Location", "ftp://127.0.0.1/file" });
+        return redirect;
+    });
+    EXPECT_EQ(kNotParsed, Fetch("a"));
+    EXPECT_EQ(10u, m_server.RequestCount());
+}
+
 TEST_F(SuggestionFetch, ASilentServiceTimesOutOnEveryAttempt)
 {
     // Accepts, reads the request and never writes a byte.
