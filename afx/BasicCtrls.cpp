@@ -1,5 +1,7 @@
 #include "afx/BasicCtrls.h"
 
+#include "afx/ListText.h"
+
 IMPLEMENT_DYNAMIC(CButton, CWnd)
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
@@ -82,13 +84,7 @@ BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nI
 
 void CListBox::GetText(int nIndex, CString& rString) const
 {
-    int length = GetTextLen(nIndex);
-    if (length == LB_ERR) {
-        rString.Empty();
-        return;
-    }
-    GetText(nIndex, rString.GetBuffer(length + 1));
-    rString.ReleaseBuffer(length);
+    rString = AfxGetListText(m_hWnd, LB_GETTEXT, nIndex);
 }
 
 void CListBox::DrawItem(LPDRAWITEMSTRUCT)
@@ -122,13 +118,7 @@ BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
 
 void CComboBox::GetLBText(int nIndex, CString& rString) const
 {
-    int length = GetLBTextLen(nIndex);
-    if (length == CB_ERR) {
-        rString.Empty();
-        return;
-    }
-    GetLBText(nIndex, rString.GetBuffer(length + 1));
-    rString.ReleaseBuffer(length);
+    rString = AfxGetListText(m_hWnd, CB_GETLBTEXT, nIndex);
 }
 
 void CComboBox::DrawItem(LPDRAWITEMSTRUCT)

@@ -1,6 +1,7 @@
 #include "afx/DataExchange.h"
 
 #include "afx/Exception.h"
+#include "afx/ListText.h"
 #include "afx/WinApp.h"
 
 #include <errno.h>
@@ -299,18 +300,6 @@ bool ComboHasEdit(HWND combo)
     return (::GetWindowLongPtrA(combo, GWL_STYLE) & 0x3) != CBS_DROPDOWNLIST;
 }
 
-CString ListText(HWND control, UINT lenMessage, UINT textMessage, LRESULT index)
-{
-    CString text;
-    const LRESULT length = ::SendMessageA(control, lenMessage, static_cast<WPARAM>(index), 0);
-    if (length < 0)
-        return text;
-    char* buffer = text.GetBufferSetLength(static_cast<int>(length));
-    const LRESULT copied = ::SendMessageA(control, textMessage, static_cast<WPARAM>(index),
-                                          reinterpret_cast<LPARAM>(buffer));
-    text.ReleaseBuffer(copied < 0 ? 0 : static_cast<int>(copied));
-    return text;
-}
 
 void ComboString(CDataExchange* pDX, int nIDC, CString& value, bool exact)
 {
@@ -320,7 +309,7 @@ void ComboString(CDataExchange* pDX, int nIDC, CString& value, bool exact)
             value = WindowText(combo);
         } else {
             const LRESULT selection = ::SendMessageA(combo, CB_GETCURSEL, 0, 0);
-            value = selection == CB_ERR ? CString() : ListText(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, selection);
+            value = selection == CB_ERR ? CString() : AfxGetListText(combo, CB_GETLBTEXT, static_cast<int>(selection));
         }
         return;
     }
@@ -342,7 +331,7 @@ void ListString(CDataExchange* pDX, int nIDC, CString& value, bool exact)
     HWND list = pDX->PrepareCtrl(nIDC);
     if (pDX->m_bSaveAndValidate) {
         const LRESULT selection = ::SendMessageA(list, LB_GETCURSEL, 0, 0);
-        value = selection == LB_ERR ? CString() : ListText(list, LB_GETTEXTLEN, LB_GETTEXT, selection);
+        value = selection == LB_ERR ? CString() : AfxGetListText(list, LB_GETTEXT, static_cast<int>(selection));
         return;
     }
     LRESULT found = ::SendMessageA(list, exact ? LB_FINDSTRINGEXACT : LB_FINDSTRING, static_cast<WPARAM>(-1),

@@ -336,6 +336,7 @@ CHttpFile* CHttpConnection::OpenRequest(LPCTSTR verb, LPCTSTR object, LPCTSTR re
     HINTERNET file = HttpOpenRequestA(m_hConnection, verb, object, version, referer, acceptTypes, flags, context);
     if (!file)
         AfxThrowInternetException(context);
+    m_pSession->ApplyTimeouts(file);
     return new CHttpFile(file, verb, object, this, context);
 }
 

@@ -109,8 +109,9 @@ public:
     operator HINTERNET() const { return m_hSession; }
 
     // The connect, send and receive timeouts set on the session are also given
-    // to every connection it opens afterwards: WinINet does not pass them down
-    // from the session handle on every system.
+    // to every connection and request it opens afterwards: WinINet does not
+    // pass them down from the session handle on every system (Wine's requests
+    // take only their own).
     using CInternetHandle::SetOption;
     BOOL SetOption(DWORD option, LPVOID buffer, DWORD length, DWORD flags = 0) override;
 
@@ -119,6 +120,7 @@ protected:
 
 private:
     friend class CHttpConnection;
+    // Applies the timeouts set so far to a handle opened under the session.
     void ApplyTimeouts(HINTERNET handle) const;
 
     HINTERNET m_hSession;

@@ -19,13 +19,13 @@ const CWnd CWnd::wndTopMost(HWND_TOPMOST);
 const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
 CWnd::CWnd()
-    : m_hWnd(nullptr), m_pfnSuper(nullptr), m_pOwnerMap(nullptr), m_nMsgDepth(0), m_bPostNcDestroyDue(FALSE),
+    : m_hWnd(nullptr), m_pfnSuper(nullptr), m_bSuperUnicode(FALSE), m_pOwnerMap(nullptr), m_nMsgDepth(0), m_bPostNcDestroyDue(FALSE),
       m_bTemporary(FALSE)
 {
 }
 
 CWnd::CWnd(HWND hWnd)
-    : m_hWnd(hWnd), m_pfnSuper(nullptr), m_pOwnerMap(nullptr), m_nMsgDepth(0), m_bPostNcDestroyDue(FALSE),
+    : m_hWnd(hWnd), m_pfnSuper(nullptr), m_bSuperUnicode(FALSE), m_pOwnerMap(nullptr), m_nMsgDepth(0), m_bPostNcDestroyDue(FALSE),
       m_bTemporary(TRUE)
 {
 }

@@ -390,6 +390,9 @@ protected:
     // The procedure the window had before it was bound (its class's own);
     // DefWindowProc passes unhandled messages to it.
     WNDPROC m_pfnSuper;
+    // The window was a Unicode one before it was bound, so its own procedure
+    // is reached in that width where the system's translation falls short.
+    BOOL m_bSuperUnicode;
     DECLARE_MESSAGE_MAP()
 
 private:

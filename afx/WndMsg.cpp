@@ -4,6 +4,7 @@
 
 #include "afx/CmdUI.h"
 #include "afx/DC.h"
+#include "afx/ListText.h"
 #include "afx/Menu.h"
 
 namespace {
@@ -86,8 +87,12 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (m_pfnSuper)
+    if (m_pfnSuper) {
+        // A list line of any length reaches the caller's buffer whole.
+        if (m_bSuperUnicode && lParam && AfxIsListTextMessage(m_hWnd, message))
+            return AfxCallListTextProcW(m_pfnSuper, m_hWnd, message, wParam, reinterpret_cast<LPSTR>(lParam));
         return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    }
     return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 

@@ -250,14 +250,17 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
     if (!Attach(hWnd))
         return FALSE;
     PreSubclassWindow();
+    const BOOL unicode = ::IsWindowUnicode(hWnd);
     WNDPROC old = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(hWnd, GWLP_WNDPROC,
                                                                 reinterpret_cast<LONG_PTR>(&AfxWndProc)));
     if (!old) {
         Detach();
         return FALSE;
     }
-    if (old != &AfxWndProc)
+    if (old != &AfxWndProc) {
         m_pfnSuper = old;
+        m_bSuperUnicode = unicode;
+    }
     return TRUE;
 }
 
@@ -290,10 +293,13 @@ void CWnd::BindCreated(HWND hWnd)
 {
     Attach(hWnd);
     PreSubclassWindow();
+    const BOOL unicode = ::IsWindowUnicode(hWnd);
     WNDPROC old = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(hWnd, GWLP_WNDPROC,
                                                                 reinterpret_cast<LONG_PTR>(&AfxWndProc)));
-    if (old != &AfxWndProc)
+    if (old != &AfxWndProc) {
         m_pfnSuper = old;
+        m_bSuperUnicode = unicode;
+    }
 }
 
 // ---- Creation --------------------------------------------------------------

@@ -7,7 +7,7 @@
 
 IMPLEMENT_DYNCREATE(CGetSuggestionThread, CWinThread)
 
-CGetSuggestionThread::CGetSuggestionThread() : m_strKeyword(), m_strHost(), m_hWndTarget(nullptr)
+CGetSuggestionThread::CGetSuggestionThread() : m_strKeyword(), m_strHost(), m_nTimeoutMs(kSuggestionTimeoutDefaultMs), m_hWndTarget(nullptr)
 {
     m_bAutoDelete = TRUE;
 }
@@ -22,7 +22,7 @@ int CGetSuggestionThread::Run()
     // An empty keyword asks nothing: the view shows an empty list.
     CString answer;
     if (!m_strKeyword.IsEmpty())
-        answer = FetchSuggestions(m_strKeyword, m_strHost);
+        answer = FetchSuggestions(m_strKeyword, m_strHost, m_nTimeoutMs);
     PostSuggestionResult(m_hWndTarget, m_strKeyword, answer);
     return ExitInstance();
 }

@@ -21,6 +21,7 @@ public:
     // worker never reaches into the view object, which may be gone by then.
     CString m_strKeyword;
     CString m_strHost;
+    UINT m_nTimeoutMs;
     HWND m_hWndTarget;
 };
 

@@ -1,6 +1,7 @@
 #include "collector/LexifernView.h"
 
 #include "afx/DataExchange.h"
+#include "afx/FrameWnd.h"
 #include "collector/CollectorMessages.h"
 #include "collector/GetSuggestionThread.h"
 #include "collector/HtmlCtrl.h"
@@ -35,6 +36,8 @@ const int ProgressReceived = 60;
 const int ProgressDone = 100;
 
 const char ProfileSection[] = "CLexifernView";
+// The status bar's word on an answer that held no suggestions.
+const char kNoSuggestionsText[] = "The suggestion service's answer held no suggestions.";
 const char KeywordKey[] = "m_wndKeyword";
 
 // The Queries column's width; the Keyword column takes the rest of the list.
@@ -449,6 +452,19 @@ void CLexifernView::OnTimer(UINT_PTR nIDEvent)
 
 BOOL CLexifernView::StartSuggestionThread(const CString& keyword)
 {
+    CWinApp* app = AfxGetApp();
+    const CString host = app->GetProfileString(kSuggestionHostSection, kSuggestionHostKey, kSuggestionHostDefault);
+    CString hostName;
+    WORD port = 0;
+    if (!SplitHostPort(host, hostName, port)) {
+        ShowBadHostSetting(host);
+        return FALSE;
+    }
+    // A zero or negative value would mean "wait for ever".
+    const int storedTimeout = app->GetProfileInt(kSuggestionHostSection, kSuggestionTimeoutKey,
+                                                 static_cast<int>(kSuggestionTimeoutDefaultMs));
+    const UINT timeoutMs = storedTimeout > 0 ? static_cast<UINT>(storedTimeout) : kSuggestionTimeoutDefaultMs;
+
     CGetSuggestionThread* thread = nullptr;
     try {
         thread = static_cast<CGetSuggestionThread*>(AfxBeginThread(
@@ -460,8 +476,8 @@ BOOL CLexifernView::StartSuggestionThread(const CString& keyword)
     if (!thread)
         return FALSE;
     thread->m_strKeyword = keyword;
-    thread->m_strHost = AfxGetApp()->GetProfileString(kSuggestionHostSection, kSuggestionHostKey,
-                                                       kSuggestionHostDefault);
+    thread->m_strHost = host;
+    thread->m_nTimeoutMs = timeoutMs;
     thread->m_hWndTarget = GetSafeHwnd();
     // A thread that cannot be resumed never runs and never answers.
     return thread->ResumeThread() != static_cast<DWORD>(-1);
@@ -485,6 +501,10 @@ LRESULT CLexifernView::OnSuggestionResult(WPARAM wParam, LPARAM lParam)
             FillSuggestionList(suggestions, counts);
             // A vertical scroll bar may have come or gone with the rows.
             FitListColumns();
+            // Garbage, an error page or a cut answer leaves the list empty:
+            // the user learns why.
+            if (!keyword.IsEmpty())
+                ShowAnswerState(m_wndList.GetItemCount() > 0);
         }
     }
     EndBusyState();
@@ -605,6 +625,22 @@ CSystemTray* CLexifernView::GetTrayIcon()
 void CLexifernView::ShowConnectionFailure()
 {
     AfxMessageBox("Connection with Brellum notn stable !", MB_OK);
+}
+
+void CLexifernView::ShowBadHostSetting(const CString& setting)
+{
+    AfxMessageBox(BadHostSettingMessage(setting), MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CLexifernView::ShowAnswerState(BOOL bHeldSuggestions)
+{
+    CFrameWnd* frame = GetParentFrame();
+    if (!frame)
+        return;
+    if (bHeldSuggestions)
+        frame->SetMessageText(AFX_IDS_IDLEMESSAGE);
+    else
+        frame->SetMessageText(kNoSuggestionsText);
 }
 
 BOOL PumpWaitingMessages()

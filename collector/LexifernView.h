@@ -94,6 +94,10 @@ protected:
     virtual BOOL AskSavePath(CString& path);
     // The view's message boxes.
     virtual void ShowConnectionFailure();
+    // The "Suggestion Host" setting names no service: no request is sent.
+    virtual void ShowBadHostSetting(const CString& setting);
+    // In the status bar: whether the last answer held any suggestions.
+    virtual void ShowAnswerState(BOOL bHeldSuggestions);
     virtual void ShowBasketWriteWarning(const CString& reason);
     // The Basket file held bytes the box cannot show (NUL bytes).
     virtual void ShowBasketReadWarning(const CString& path);

@@ -6,6 +6,12 @@ namespace
 {
 const char kHexDigits[] = "0123456789ABCDEF";
 
+bool IsHostNameChar(char ch)
+{
+    return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') || ch == '.'
+        || ch == '-' || ch == '_';
+}
+
 bool IsUnreserved(BYTE ch)
 {
     return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9')
@@ -44,12 +50,46 @@ BOOL SplitHostPort(LPCTSTR setting, CString& host, WORD& port)
             return FALSE;
         number = static_cast<WORD>(value);
     }
-    name.Trim();
     if (name.IsEmpty())
         return FALSE;
+    for (int i = 0; i < name.GetLength(); ++i)
+        if (!IsHostNameChar(name[i]))
+            return FALSE;
     host = name;
     port = number;
     return TRUE;
+}
+
+CString BadHostSettingMessage(LPCTSTR setting)
+{
+    CString message;
+    message.Format("The setting \"%s\" holds \"%s\", which is not a host name or host:port "
+                   "(port 1 to 65535). No request was sent.",
+                   kSuggestionHostKey, setting ? setting : "");
+    return message;
+}
+
+CString ResolveRedirect(const CString& url, const CString& location)
+{
+    const int locationScheme = location.Find("://");
+    if (locationScheme > 0 && location.Left(locationScheme).SpanIncluding(
+                                  "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ").GetLength() == locationScheme)
+        return location;
+    const int schemeEnd = url.Find("://");
+    if (schemeEnd < 0)
+        return location;
+    if (location.Left(2) == "//")
+        return url.Left(schemeEnd + 1) + location;
+    const int pathStart = url.Find('/', schemeEnd + 3);
+    const CString origin = pathStart < 0 ? url : url.Left(pathStart);
+    if (location.Left(1) == "/")
+        return origin + location;
+    // Relative to the folder of url's path, its query left out.
+    CString path = pathStart < 0 ? CString("/") : url.Mid(pathStart);
+    const int query = path.FindOneOf("?#");
+    if (query >= 0)
+        path = path.Left(query);
+    return origin + path.Left(path.ReverseFind('/') + 1) + location;
 }
 
 CString PercentEscapeByte(BYTE ch)

@@ -13,10 +13,25 @@ inline constexpr char kSuggestionHostDefault[] = "127.0.0.1:8765";
 // Port used when the setting names none.
 inline constexpr WORD kSuggestionDefaultPort = 80;
 
+// Profile place of the time one request may wait to connect, to send and to
+// receive (milliseconds; each wait has this limit), and its default.
+inline constexpr char kSuggestionTimeoutKey[] = "Suggestion Timeout";
+inline constexpr UINT kSuggestionTimeoutDefaultMs = 10000;
+
 // Splits a "host" or "host:port" setting (blanks around it ignored). FALSE,
-// with host and port untouched, when the host is empty or the port is not a
-// decimal number from 1 to 65535.
+// with host and port untouched, when the host is empty or holds anything but
+// letters, digits, ".", "-" and "_" (a scheme, a path, a query or a blank
+// would reshape the request), or the port is not a decimal number from 1 to
+// 65535.
 BOOL SplitHostPort(LPCTSTR setting, CString& host, WORD& port);
+
+// What the user is told when the setting cannot name a service.
+CString BadHostSettingMessage(LPCTSTR setting);
+
+// Where a redirect from url to location leads: an absolute location as it
+// stands, one that begins with "//" under url's scheme, one that begins with
+// "/" on url's server, any other beside the last "/" of url's path.
+CString ResolveRedirect(const CString& url, const CString& location);
 
 // "%" and the two upper-case hexadecimal digits of the byte.
 CString PercentEscapeByte(BYTE ch);

@@ -1,5 +1,7 @@
 #include "controls/layout/DynamicWndEx.h"
 
+#include "afx/WorkArea.h"
+
 #include <utility>
 
 const TCHAR cdxCDynamicWndEx::s_szPositionsBase[] = "WindowPositions";
@@ -142,10 +144,10 @@ bool cdxCDynamicWndEx::SaveWindowPlacement(HWND hWnd, LPCTSTR lpszSection)
 
 bool cdxCDynamicWndEx::LoadPlacement(LPCTSTR lpszSection, UINT nWhat)
 {
-    return IsWindow() && LoadWindowPlacement(m_pWnd->GetSafeHwnd(), lpszSection, nWhat);
+    return IsWindow() && LoadWindowPlacement(m_pWnd->GetSafeHwnd(), lpszSection, nWhat, m_szMin + GetBorderSize());
 }
 
-bool cdxCDynamicWndEx::LoadWindowPlacement(HWND hWnd, LPCTSTR lpszSection, UINT nWhat)
+bool cdxCDynamicWndEx::LoadWindowPlacement(HWND hWnd, LPCTSTR lpszSection, UINT nWhat, CSize szMinWindow)
 {
     IControlsProfile* profile = UsableProfile();
     if (!::IsWindow(hWnd) || !lpszSection || !*lpszSection || !profile)
@@ -164,7 +166,9 @@ bool cdxCDynamicWndEx::LoadWindowPlacement(HWND hWnd, LPCTSTR lpszSection, UINT 
         else if (rec.nState == cdxWindowPlacementRecord::StateMinimized)
             showCmd = SW_MINIMIZE;
     }
-    const CRect& rc = rec.rcNormal;
+    CRect rc = rec.rcNormal;
+    if (!(::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))
+        rc = AfxFitRectToMonitors(rc, szMinWindow, CRect(wpl.rcNormalPosition).Size());
     ::MoveWindow(hWnd, rc.left, rc.top, rc.Width(), rc.Height(), showCmd == 0);
     if (showCmd) {
         wpl.length = sizeof(wpl);

@@ -49,9 +49,12 @@ public:
     bool StretchWindow(int nPercent);
 
     // The same on any window: the stand-alone controls manager keeps its
-    // window's placement with them too.
+    // window's placement with them too. A stored top-level rectangle smaller
+    // than szMinWindow (or than any window can be) takes the window's present
+    // size, and one off every monitor's work area is pulled into the nearest.
     static bool SaveWindowPlacement(HWND hWnd, LPCTSTR lpszSection);
-    static bool LoadWindowPlacement(HWND hWnd, LPCTSTR lpszSection, UINT nWhat = PlacementAll);
+    static bool LoadWindowPlacement(HWND hWnd, LPCTSTR lpszSection, UINT nWhat = PlacementAll,
+                                    CSize szMinWindow = CSize(0, 0));
     static bool StretchWindow(HWND hWnd, const CSize& szGrow);
 
     void OnInitialized() override;

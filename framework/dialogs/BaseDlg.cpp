@@ -1,6 +1,7 @@
 #include "framework/dialogs/BaseDlg.h"
 
 #include "afx/WinApp.h"
+#include "afx/WorkArea.h"
 #include "framework/frame/MenuRouting.h"
 
 namespace {
@@ -59,10 +60,24 @@ CString CBaseDlg::PlacementKey(LPCTSTR word) const
 BOOL CBaseDlg::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (CWinApp* app = AfxGetApp()) {
-        cs.x = static_cast<int>(app->GetProfileInt(PlacementSection, PlacementKey("X"), cs.x));
-        cs.y = static_cast<int>(app->GetProfileInt(PlacementSection, PlacementKey("Y"), cs.y));
-        cs.cx = static_cast<int>(app->GetProfileInt(PlacementSection, PlacementKey("Width"), cs.cx));
-        cs.cy = static_cast<int>(app->GetProfileInt(PlacementSection, PlacementKey("Height"), cs.cy));
+        const CSize defaultSize(cs.cx, cs.cy);
+        const int x = static_cast<int>(app->GetProfileInt(PlacementSection, PlacementKey("X"), cs.x));
+        const int y = static_cast<int>(app->GetProfileInt(PlacementSection, PlacementKey("Y"), cs.y));
+        const int cx = static_cast<int>(app->GetProfileInt(PlacementSection, PlacementKey("Width"), cs.cx));
+        const int cy = static_cast<int>(app->GetProfileInt(PlacementSection, PlacementKey("Height"), cs.cy));
+        cs.x = x;
+        cs.y = y;
+        cs.cx = cx;
+        cs.cy = cy;
+        // The creation record's size stands in for one no one could use;
+        // the system's default place stays for the system to choose.
+        if (x != CW_USEDEFAULT && cx != CW_USEDEFAULT && defaultSize.cx != CW_USEDEFAULT) {
+            const CRect place = AfxFitRectToMonitors(CRect(x, y, x + cx, y + cy), CSize(0, 0), defaultSize);
+            cs.x = place.left;
+            cs.y = place.top;
+            cs.cx = place.Width();
+            cs.cy = place.Height();
+        }
     }
     return cdxCDynamicDialog::PreCreateWindow(cs) ? TRUE : FALSE;
 }

@@ -4,6 +4,7 @@
 #include "afx/DocTemplate.h"
 #include "afx/Document.h"
 #include "afx/WinApp.h"
+#include "afx/WorkArea.h"
 #include "controls/bars/ProgressBar.h"
 #include "framework/app/BasedApp.h"
 #include "framework/app/ExternalTool.h"
@@ -25,6 +26,9 @@ const char KeyX[] = "Main Frame X";
 const char KeyY[] = "Main Frame Y";
 const char KeyWidth[] = "Main Frame Width";
 const char KeyHeight[] = "Main Frame Height";
+// The place of a first start, and of a stored size no one could use.
+const int DefaultWidth = 800;
+const int DefaultHeight = 600;
 const char KeyState[] = "Main Frame State";
 const char TopmostSection[] = "MainFrame";
 const char TopmostKey[] = "Topmost";
@@ -135,10 +139,18 @@ CBasedMainFrame::~CBasedMainFrame()
 BOOL CBasedMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (CWinApp* app = App()) {
-        cs.x = static_cast<int>(app->GetProfileInt(SettingsSection, KeyX, 0));
-        cs.y = static_cast<int>(app->GetProfileInt(SettingsSection, KeyY, 0));
-        cs.cx = static_cast<int>(app->GetProfileInt(SettingsSection, KeyWidth, 800));
-        cs.cy = static_cast<int>(app->GetProfileInt(SettingsSection, KeyHeight, 600));
+        const int x = static_cast<int>(app->GetProfileInt(SettingsSection, KeyX, 0));
+        const int y = static_cast<int>(app->GetProfileInt(SettingsSection, KeyY, 0));
+        const int cx = static_cast<int>(app->GetProfileInt(SettingsSection, KeyWidth, DefaultWidth));
+        const int cy = static_cast<int>(app->GetProfileInt(SettingsSection, KeyHeight, DefaultHeight));
+        // A stored place off every screen, or a size no one can use, would
+        // keep the window out of reach (and be stored again as it is).
+        const CRect place = AfxFitRectToMonitors(CRect(x, y, x + cx, y + cy), CSize(0, 0),
+                                                 CSize(DefaultWidth, DefaultHeight));
+        cs.x = place.left;
+        cs.y = place.top;
+        cs.cx = place.Width();
+        cs.cy = place.Height();
     }
     if (!CFrameWnd::PreCreateWindow(cs))
         return FALSE;

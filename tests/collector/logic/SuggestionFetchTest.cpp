@@ -129,8 +129,67 @@ TEST_F(SuggestionFetch, ServerDownGivesTheMarker)
     RecordProperty("elapsed_ms", static_cast<int>(GetTickCount() - start));
 }
 
-TEST_F(SuggestionFetch, UnusableHostSettingGivesTheMarker)
+TEST_F(SuggestionFetch, UnusableHostSettingsSendNothing)
 {
-    EXPECT_EQ(kNotParsed, FetchSuggestions("a", ""));
+    m_server.SetHandler([](const HttpTestServer::Request&) { return HttpTestServer::Response::Ok("answer"); });
+    const CString port = m_host.Mid(m_host.Find(':') + 1);
+    for (const CString& bad : { CString(""), CString(":::"), CString("127.0.0.1:99999"), "http://" + m_host,
+                                m_host + "/evil?x=", "127.0.0.1 :" + port, "127.0.0.1:" + port + "#x" })
+        EXPECT_EQ(kNotParsed, FetchSuggestions("a", bad)) << (LPCTSTR)bad;
     EXPECT_EQ(0u, m_server.RequestCount());
+}
+
+TEST_F(SuggestionFetch, RedirectsAreFollowedUpToFive)
+{
+    // Absolute, server-relative and path-relative locations, five in all.
+    for (const char* location : { "/r1", "r2?x=1", "/deep/r3", "r4", static_cast<const char*>(nullptr) })
+    {
+        HttpTestServer::Response redirect = HttpTestServer::Response::Status(302, "moved");
+        redirect.headers.push_back({ "Location", location ? location : m_server.Url("/last") });
+        m_server.Enqueue(redirect);
+    }
+    m_server.Enqueue(HttpTestServer::Response::Ok("arrived"));
+    EXPECT_EQ("arrived", Fetch("a"));
+    const std::vector<HttpTestServer::Request> requests = m_server.Requests();
+    ASSERT_EQ(6u, requests.size());
+    EXPECT_EQ("/r1", requests[1].target);
+    EXPECT_EQ("/r2?x=1", requests[2].target);
+    EXPECT_EQ("/deep/r3", requests[3].target);
+    EXPECT_EQ("/deep/r4", requests[4].target);
+    EXPECT_EQ("/last", requests[5].target);
+}
+
+TEST_F(SuggestionFetch, ARedirectLoopFailsEveryAttempt)
+{
+    m_server.SetHandler([](const HttpTestServer::Request& request) {
+        HttpTestServer::Response redirect = HttpTestServer::Response::Status(301);
+        redirect.headers.push_back({ "Location", request.target });
+        return redirect;
+    });
+    EXPECT_EQ(kNotParsed, Fetch("a"));
+    // Ten attempts of the first request and five redirects each.
+    EXPECT_EQ(60u, m_server.RequestCount());
+}
+
+TEST_F(SuggestionFetch, ARedirectToAnotherSchemeFailsTheAttempt)
+{
+    m_server.SetHandler([](const HttpTestServer::Request&) {
+        HttpTestServer::Response redirect = HttpTestServer::Response::Status(302);
+        redirect.headers.push_back({ "Location", "ftp://127.0.0.1/file" });
+        return redirect;
+    });
+    EXPECT_EQ(kNotParsed, Fetch("a"));
+    EXPECT_EQ(10u, m_server.RequestCount());
+}
+
+TEST_F(SuggestionFetch, ASilentServiceTimesOutOnEveryAttempt)
+{
+    // Accepts, reads the request and never writes a byte.
+    m_server.SetHandler([](const HttpTestServer::Request&) {
+        HttpTestServer::Response silent = HttpTestServer::Response::Ok("too late");
+        silent.delayMs = 600000;
+        return silent;
+    });
+    EXPECT_EQ(kNotParsed, FetchSuggestions("a", m_host, 200));
+    EXPECT_EQ(10u, m_server.RequestCount());
 }

@@ -75,12 +75,32 @@ TEST(SuggestionRequest, SplitHostPortAcceptsHostAndHostWithPort)
 
     host = "unchanged";
     port = 1;
-    for (LPCTSTR bad : { "", "   ", ":80", "h:", "h:0", "h:65536", "h:8x", "h:123456" })
+    for (LPCTSTR bad : { "", "   ", ":80", "h:", "h:0", "h:65536", "h:8x", "h:123456", ":::", "h:99999",
+                         "http://h:80", "http://h", "h:80/evil?x=", "h/evil", "h?x=1", "h#x", "user@h", "a b",
+                         "a b:80", "h :80", "[::1]:80" })
     {
         EXPECT_FALSE(SplitHostPort(bad, host, port)) << bad;
         EXPECT_EQ("unchanged", host);
         EXPECT_EQ(1, port);
     }
+}
+
+TEST(SuggestionRequest, RedirectLocationsResolveAgainstTheRequest)
+{
+    const CString url = "http://h:81/complete/search?q=a/b&cp=3";
+    EXPECT_EQ("https://other/x", ResolveRedirect(url, "https://other/x"));
+    EXPECT_EQ("http://other:82/y", ResolveRedirect(url, "//other:82/y"));
+    EXPECT_EQ("http://h:81/moved?q=1", ResolveRedirect(url, "/moved?q=1"));
+    EXPECT_EQ("http://h:81/complete/next", ResolveRedirect(url, "next"));
+    EXPECT_EQ("http://h:81/complete/a?u=http://x", ResolveRedirect(url, "a?u=http://x"));
+    EXPECT_EQ("http://h/z", ResolveRedirect("http://h", "z"));
+}
+
+TEST(SuggestionRequest, BadHostMessageNamesTheSettingAndTheValue)
+{
+    const CString message = BadHostSettingMessage("h:80/evil?x=");
+    EXPECT_NE(-1, message.Find("\"Suggestion Host\""));
+    EXPECT_NE(-1, message.Find("\"h:80/evil?x=\""));
 }
 
 TEST(SuggestionRequest, OnlyTheSchemeMakesARequestSecure)

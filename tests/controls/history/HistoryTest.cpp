@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 const char kTestKey[] = "Software\\LexifernTests\\ControlsHistory";
@@ -184,6 +186,49 @@ TEST_F(HistoryTest, ComboKeepsItsHistoryInTheProfile)
     EXPECT_EQ(0, host.m_combo.GetCount());
     EXPECT_EQ("<none>", Entry(0));
     EXPECT_EQ("<none>", m_profile.GetProfileString(kSection, "Keyword", "<none>"));
+}
+
+// Lines longer than the system's 512-character translation buffer are read
+// back whole, in both code-page letters, and come back from the profile.
+TEST_F(HistoryTest, ComboKeepsLongTextsWhole)
+{
+    std::vector<CString> texts;
+    for (int length : { 519, 520, 550, 1000, 10000, 100000 })
+        for (char letter : { 'b', '\xE1' })
+            texts.push_back(CString(letter, length));
+    {
+        ComboHost host;
+        host.Create(CBS_DROPDOWN);
+        host.m_combo.SetMaxHistoryItems(20);
+        host.m_combo.LoadHistory(kSection, "Hist", TRUE, "Keyword");
+        for (const CString& text : texts) {
+            host.m_combo.SetWindowText(text);
+            host.m_combo.SaveHistory(TRUE);
+            CString item;
+            host.m_combo.GetLBText(0, item);
+            EXPECT_EQ(text, item) << text.GetLength();
+            EXPECT_EQ(text, Entry(0)) << text.GetLength();
+        }
+        CString all;
+        EXPECT_EQ(texts.back(), host.m_combo.GetHistoryText(all));
+        CString joined;
+        for (size_t i = texts.size(); i-- > 0;)
+            joined += texts[i] + (i ? "\r\n" : "");
+        EXPECT_TRUE(joined == all);
+    }
+    ComboHost host;
+    host.Create(CBS_DROPDOWN);
+    host.m_combo.SetMaxHistoryItems(20);
+    EXPECT_EQ(texts.back(), host.m_combo.LoadHistory(kSection, "Hist", TRUE, "Keyword"));
+    ASSERT_EQ(static_cast<int>(texts.size()), host.m_combo.GetCount());
+    for (int i = 0; i < host.m_combo.GetCount(); ++i) {
+        CString item;
+        host.m_combo.GetLBText(i, item);
+        EXPECT_EQ(texts[texts.size() - 1 - static_cast<size_t>(i)], item) << i;
+    }
+    CString shown;
+    host.m_combo.GetWindowText(shown);
+    EXPECT_EQ(texts.back(), shown);
 }
 
 } // namespace

@@ -183,7 +183,7 @@ TEST_F(LayoutWindowTest, ReversedSidesAreSwappedAndInvalidEntryCentres)
 {
     const CString section = "WindowPositions\\ID=0x00000abd";
     m_profile.WriteProfileInt(section, "(valid)", 1);
-    m_profile.WriteProfileInt(section, "Left", 400);
+    m_profile.WriteProfileInt(section, "Left", 500);
     m_profile.WriteProfileInt(section, "Right", 100);
     m_profile.WriteProfileInt(section, "Top", 300);
     m_profile.WriteProfileInt(section, "Bottom", 50);
@@ -195,7 +195,7 @@ TEST_F(LayoutWindowTest, ReversedSidesAreSwappedAndInvalidEntryCentres)
         layout.AttachLayout(&wnd, ClientSize(wnd));
         CRect rc;
         ::GetWindowRect(hWnd, &rc);
-        EXPECT_EQ(CRect(100, 50, 400, 300), rc);
+        EXPECT_EQ(CRect(100, 50, 500, 300), rc);
         layout.NoAutoPos();
         layout.DoOnDestroy();
         ::DestroyWindow(hWnd);
@@ -219,6 +219,45 @@ TEST_F(LayoutWindowTest, ReversedSidesAreSwappedAndInvalidEntryCentres)
     layout.NoAutoPos();
     layout.DoOnDestroy();
     ::DestroyWindow(hWnd);
+}
+
+// A stored place off every screen comes back into the nearest work area; a
+// stored size below the layout's minimum gives the design size.
+TEST_F(LayoutWindowTest, StoredPlacesOffScreenOrTooSmallAreMended)
+{
+    const CString section = "WindowPositions\\ID=0x00000abe";
+    CRect work;
+    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
+    struct Stored
+    {
+        int left, top, right, bottom;
+    };
+    for (const Stored& stored : { Stored{ 50000, 50000, 50420, 50310 }, Stored{ -50000, -50000, -49580, -49690 },
+                                  Stored{ 100, 60, 120, 70 }, Stored{ 50000, -50000, 50010, -49990 } }) {
+        m_profile.WriteProfileInt(section, "(valid)", 1);
+        m_profile.WriteProfileInt(section, "Left", stored.left);
+        m_profile.WriteProfileInt(section, "Top", stored.top);
+        m_profile.WriteProfileInt(section, "Right", stored.right);
+        m_profile.WriteProfileInt(section, "Bottom", stored.bottom);
+        CWnd wnd;
+        HWND hWnd = MakeDialog(wnd);
+        CRect design;
+        ::GetWindowRect(hWnd, &design);
+        TestLayout layout(0);
+        layout.ActivateAutoPos(0xABEu);
+        layout.AttachLayout(&wnd, ClientSize(wnd));
+        CRect rc, common;
+        ::GetWindowRect(hWnd, &rc);
+        const bool usableSize = stored.right - stored.left >= design.Width();
+        EXPECT_EQ(usableSize ? CSize(420, 310) : design.Size(), rc.Size()) << stored.left << "," << stored.top;
+        EXPECT_TRUE(common.IntersectRect(&rc, &work)) << stored.left << "," << stored.top;
+        if (stored.left == 100) {
+            EXPECT_EQ(CPoint(100, 60), rc.TopLeft());
+        }
+        layout.NoAutoPos();
+        layout.DoOnDestroy();
+        ::DestroyWindow(hWnd);
+    }
 }
 
 TEST_F(LayoutWindowTest, NothingIsStoredWithoutEntryNameOrRegistryKey)

@@ -134,6 +134,38 @@ TEST_F(MainFrameTest, FirstStartOpensAtTheDefaultPlacementAndMovesAreKept)
     EXPECT_EQ(CRect(40, 50, 680, 530), WindowRect());
 }
 
+// A stored place off every screen comes back into the nearest work area, and
+// a size below the smallest window (negative too) gives the first start's.
+TEST_F(MainFrameTest, StoredPlacesOffScreenOrTooSmallAreMended)
+{
+    CRect work;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
+    struct Stored
+    {
+        int x, y, cx, cy;
+        CSize size;
+    };
+    for (const Stored& stored : { Stored{ 50000, 50000, 640, 480, CSize(640, 480) },
+                                  Stored{ -50000, -50000, 640, 480, CSize(640, 480) },
+                                  Stored{ 40, 50, -200, -100, CSize(800, 600) },
+                                  Stored{ 40, 50, 0, 480, CSize(800, 480) },
+                                  Stored{ -50000, 50000, -5, -5, CSize(800, 600) } }) {
+        app->WriteProfileInt("Settings", "Main Frame X", stored.x);
+        app->WriteProfileInt("Settings", "Main Frame Y", stored.y);
+        app->WriteProfileInt("Settings", "Main Frame Width", stored.cx);
+        app->WriteProfileInt("Settings", "Main Frame Height", stored.cy);
+        ASSERT_TRUE(Open());
+        CRect rect = WindowRect();
+        EXPECT_EQ(stored.size, rect.Size()) << stored.x << "," << stored.y << " " << stored.cx << "x" << stored.cy;
+        CRect common;
+        EXPECT_TRUE(common.IntersectRect(&rect, &work)) << stored.x << "," << stored.y;
+        if (stored.x == 40) {
+            EXPECT_EQ(CPoint(40, 50), rect.TopLeft());
+        }
+        Close();
+    }
+}
+
 TEST_F(MainFrameTest, MaximisedAndMinimisedWriteOnlyTheirState)
 {
     ASSERT_TRUE(Open());

@@ -120,6 +120,27 @@ TEST_F(CBaseDlgTest, ResizingKeepsTheSizeUnderTheSettingsName)
     EXPECT_TRUE(again.SaveSettings());
 }
 
+TEST_F(CBaseDlgTest, StoredPlacesOffScreenOrTooSmallAreMended)
+{
+    app->WriteProfileInt("Settings", "Far Dlg X", 50000);
+    app->WriteProfileInt("Settings", "Far Dlg Y", -50000);
+    app->WriteProfileInt("Settings", "Far Dlg Width", -5);
+    app->WriteProfileInt("Settings", "Far Dlg Height", 200);
+    CREATESTRUCT cs = {};
+    cs.cx = 300;
+    cs.cy = 150;
+    TestDlg dlg;
+    dlg.m_strSettingsName = "Far Dlg";
+    EXPECT_TRUE(dlg.PreCreateWindow(cs));
+    // The creation size stands in for the unusable width.
+    EXPECT_EQ(300, cs.cx);
+    EXPECT_EQ(200, cs.cy);
+    CRect work, common;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
+    const CRect place(cs.x, cs.y, cs.x + cs.cx, cs.y + cs.cy);
+    EXPECT_TRUE(common.IntersectRect(&place, &work));
+}
+
 TEST_F(CBaseDlgTest, DialogsWithoutANameShareTheKeysAndSettingsUseTheNameAsSection)
 {
     TestDlg first, second;
