@@ -2,6 +2,7 @@
 // the system palette and its clearing.
 #include "toolkit/foundation/OXDIB.h"
 
+#include "tests/toolkit/support/HostProcess.h"
 #include "toolkit/foundation/OXDIBBlock.h"
 
 #include <gtest/gtest.h>
@@ -90,4 +91,18 @@ TEST_F(DIBPaletteTest, SystemPaletteHasTheScreensEntries)
     CPalette halftone;
     ASSERT_TRUE(COXDIB::CreateHalftonePalette(halftone));
     EXPECT_EQ(256, halftone.GetEntryCount());
+}
+
+TEST_F(DIBPaletteTest, HostSceneDithersItsBitmapAndShowsTheShapedSplash)
+{
+    CHostProcess host;
+    ASSERT_TRUE(host.Start("services1"));
+    EXPECT_EQ("1", host.Value("screen.palette"));
+    EXPECT_EQ("8", host.Value("dib.bits"));
+    host.Command(32825);
+    EXPECT_TRUE(host.WaitFor("dib.dither", "ok"));
+    host.Command(32820);
+    EXPECT_TRUE(host.WaitFor("splash.visible", "1"));
+    EXPECT_EQ("1", host.Value("splash.shaped"));
+    EXPECT_EQ(0u, host.Close());
 }
