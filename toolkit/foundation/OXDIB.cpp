@@ -414,14 +414,13 @@ BOOL COXDIB::Read(CArchive& ar)
             info.biClrUsed = 0;
 
         const ULONGLONG tableBytes = static_cast<ULONGLONG>(colors) * sizeof(RGBQUAD);
-        hDIB = ::GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(kInfoHeaderSize + tableBytes + imageSize));
+        hDIB = COXDIBBlock::NewBlock(info, nullptr, 0, static_cast<SIZE_T>(kInfoHeaderSize + tableBytes + imageSize));
         BYTE* block = hDIB ? static_cast<BYTE*>(::GlobalLock(hDIB)) : nullptr;
         if (!block) {
             if (hDIB)
                 ::GlobalFree(hDIB);
             return FALSE;
         }
-        std::memcpy(block, &info, kInfoHeaderSize);
         RGBQUAD* table = reinterpret_cast<RGBQUAD*>(block + kInfoHeaderSize);
         BOOL ok = TRUE;
         if (core) {

@@ -4,6 +4,8 @@
 
 #include "toolkit/foundation/OXDIB.h"
 
+#include <cstring>
+
 class COXDIBBlock
 {
 public:
@@ -34,6 +36,24 @@ public:
     BITMAPINFOHEADER* Info() const { return reinterpret_cast<BITMAPINFOHEADER*>(m_pBytes); }
     RGBQUAD* Table() const { return reinterpret_cast<RGBQUAD*>(m_pBytes + layout.headerSize); }
     BYTE* Bits() const { return m_pBytes + layout.headerSize + layout.tableBytes; }
+
+    // A new zero-filled movable block of totalSize bytes that starts with the
+    // header and the table; NULL when there is no memory for it.
+    static HGLOBAL NewBlock(const BITMAPINFOHEADER& header, const void* table, SIZE_T tableBytes, SIZE_T totalSize)
+    {
+        HGLOBAL hDIB = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, totalSize);
+        BYTE* bytes = hDIB ? static_cast<BYTE*>(::GlobalLock(hDIB)) : nullptr;
+        if (!bytes) {
+            if (hDIB)
+                ::GlobalFree(hDIB);
+            return nullptr;
+        }
+        std::memcpy(bytes, &header, sizeof header);
+        if (table)
+            std::memcpy(bytes + sizeof header, table, tableBytes);
+        ::GlobalUnlock(hDIB);
+        return hDIB;
+    }
 
     OXDIBLayout layout;
 

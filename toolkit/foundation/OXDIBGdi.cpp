@@ -144,22 +144,17 @@ BOOL COXDIB::BitmapToDIB(HBITMAP hBitmap, CPalette* pPalette)
     InitBitmapInfoHeader(&header, bm.bmWidth, bm.bmHeight, bm.bmPlanes * bm.bmBitsPixel);
     OXDIBLayout layout;
     layout.Parse(reinterpret_cast<const BYTE*>(&header), OXDIBLayout::kHeaderAlone);
-    HGLOBAL hDIB = ::GlobalAlloc(GMEM_MOVEABLE, header.biSize + layout.tableBytes + layout.imageSize);
-    BYTE* block = hDIB ? static_cast<BYTE*>(::GlobalLock(hDIB)) : nullptr;
-    if (!block) {
-        if (hDIB)
-            ::GlobalFree(hDIB);
+    HGLOBAL hDIB = COXDIBBlock::NewBlock(header, nullptr, 0, header.biSize + layout.tableBytes + layout.imageSize);
+    if (!hDIB)
         return FALSE;
-    }
-    *reinterpret_cast<BITMAPINFOHEADER*>(block) = header;
     int lines = 0;
     {
+        COXDIBBlock block(hDIB);
         CScreenDC screen;
         CPaletteInDC selected(screen, PaletteHandle(pPalette), FALSE);
-        lines = ::GetDIBits(screen, hBitmap, 0, bm.bmHeight, block + header.biSize + layout.tableBytes,
-                            reinterpret_cast<BITMAPINFO*>(block), DIB_RGB_COLORS);
+        lines = ::GetDIBits(screen, hBitmap, 0, bm.bmHeight, block.Bits(), reinterpret_cast<BITMAPINFO*>(block.Bytes()),
+                            DIB_RGB_COLORS);
     }
-    ::GlobalUnlock(hDIB);
     if (lines == 0) {
         ::GlobalFree(hDIB);
         return FALSE;

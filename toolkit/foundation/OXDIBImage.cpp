@@ -79,18 +79,8 @@ HGLOBAL NewBlockLike(const COXDIBBlock& source, LONG width, LONG rows, OXDIBLayo
     if (!layout.Parse(reinterpret_cast<const BYTE*>(&header), OXDIBLayout::kHeaderAlone))
         return nullptr;
     header.biSizeImage = layout.imageSize;
-    const SIZE_T total = header.biSize + layout.tableBytes + layout.imageSize;
-    HGLOBAL hDIB = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, total);
-    BYTE* block = hDIB ? static_cast<BYTE*>(::GlobalLock(hDIB)) : nullptr;
-    if (!block) {
-        if (hDIB)
-            ::GlobalFree(hDIB);
-        return nullptr;
-    }
-    std::memcpy(block, &header, sizeof header);
-    std::memcpy(block + header.biSize, source.Table(), layout.tableBytes);
-    ::GlobalUnlock(hDIB);
-    return hDIB;
+    return COXDIBBlock::NewBlock(header, source.Table(), layout.tableBytes,
+                                 header.biSize + layout.tableBytes + layout.imageSize);
 }
 } // namespace
 
@@ -116,15 +106,7 @@ BOOL COXDIB::Create(int nBitsPerPixel, int nWidth, int nHeight)
     OXDIBLayout layout;
     if (!layout.Parse(reinterpret_cast<const BYTE*>(&header), OXDIBLayout::kHeaderAlone))
         return FALSE;
-    HGLOBAL hDIB = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof header + 1024 + layout.imageSize);
-    BYTE* block = hDIB ? static_cast<BYTE*>(::GlobalLock(hDIB)) : nullptr;
-    if (!block) {
-        if (hDIB)
-            ::GlobalFree(hDIB);
-        return FALSE;
-    }
-    std::memcpy(block, &header, sizeof header);
-    RGBQUAD* table = reinterpret_cast<RGBQUAD*>(block + sizeof header);
+    RGBQUAD table[256] = {};
     if (colors == 2) {
         // A two-colour table from the sixteen would be black and dark red.
         table[0] = kStandardColors[0];
@@ -133,7 +115,9 @@ BOOL COXDIB::Create(int nBitsPerPixel, int nWidth, int nHeight)
         for (DWORD i = 0; i < colors; ++i)
             table[i] = kStandardColors[i % 16];
     }
-    ::GlobalUnlock(hDIB);
+    HGLOBAL hDIB = COXDIBBlock::NewBlock(header, table, colors * sizeof(RGBQUAD), sizeof header + 1024 + layout.imageSize);
+    if (!hDIB)
+        return FALSE;
     return SetBlock(hDIB);
 }
 
@@ -256,22 +240,21 @@ BOOL COXDIB::HalfToneDitherDIB()
             return FALSE;
         }
         header.biSizeImage = layout.imageSize;
-        hNew = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof header + layout.tableBytes + layout.imageSize);
+        RGBQUAD table[256] = {};
+        for (UINT i = 0; i < count; ++i)
+            table[i] = { entries[i].peBlue, entries[i].peGreen, entries[i].peRed, 0 };
+        hNew = COXDIBBlock::NewBlock(header, table, layout.tableBytes, sizeof header + layout.tableBytes + layout.imageSize);
         if (!hNew) {
             delete pHalftone;
             return FALSE;
         }
         {
             COXDIBBlock target(hNew);
-            std::memcpy(target.Bytes(), &header, sizeof header);
-            target.layout = layout;
-            for (UINT i = 0; i < count; ++i)
-                target.Table()[i] = { entries[i].peBlue, entries[i].peGreen, entries[i].peRed, 0 };
             const LONG rows = layout.height < 0 ? -layout.height : layout.height;
             const DWORD pixelBytes = source.layout.bitCount / 8;
             for (LONG y = 0; y < rows; ++y) {
                 const BYTE* from = source.Bits() + static_cast<SIZE_T>(y) * source.layout.stride;
-                BYTE* to = target.Bits() + static_cast<SIZE_T>(y) * layout.stride;
+                BYTE* to = target.Bits() + static_cast<SIZE_T>(y) * target.layout.stride;
                 const BYTE* dither = threshold[y & 7];
                 for (LONG x = 0; x < layout.width; ++x, from += pixelBytes) {
                     const BYTE t = dither[x & 7];

@@ -59,26 +59,30 @@ COXSplashWnd* COXSplashWnd::MakeProcessSplash()
     return g_pProcessSplash;
 }
 
-COXSplashWnd* COXSplashWnd::ShowSplashResource(LPCTSTR lpszResourceName, COLORREF clrTransparent, LPPOINT pPoint,
-                                               BYTE nTolerance)
+COXSplashWnd* COXSplashWnd::LoadProcessSplash(const std::function<BOOL(COXSplashWnd&)>& load)
 {
     COXSplashWnd* pSplash = MakeProcessSplash();
-    if (pSplash->LoadBitmapResource(lpszResourceName, clrTransparent, pPoint, nTolerance))
+    if (load(*pSplash))
         return pSplash;
     if (!pSplash->GetSafeHwnd())
         delete pSplash;
     return nullptr;
 }
 
+COXSplashWnd* COXSplashWnd::ShowSplashResource(LPCTSTR lpszResourceName, COLORREF clrTransparent, LPPOINT pPoint,
+                                               BYTE nTolerance)
+{
+    return LoadProcessSplash([&](COXSplashWnd& splash) {
+        return splash.LoadBitmapResource(lpszResourceName, clrTransparent, pPoint, nTolerance);
+    });
+}
+
 COXSplashWnd* COXSplashWnd::ShowSplashFile(LPCTSTR lpszFileName, COLORREF clrTransparent, LPPOINT pPoint,
                                            BYTE nTolerance)
 {
-    COXSplashWnd* pSplash = MakeProcessSplash();
-    if (pSplash->LoadBitmapFile(lpszFileName, clrTransparent, pPoint, nTolerance))
-        return pSplash;
-    if (!pSplash->GetSafeHwnd())
-        delete pSplash;
-    return nullptr;
+    return LoadProcessSplash([&](COXSplashWnd& splash) {
+        return splash.LoadBitmapFile(lpszFileName, clrTransparent, pPoint, nTolerance);
+    });
 }
 
 BOOL COXSplashWnd::LoadBitmapById(UINT nID, COLORREF clrTransparent, LPPOINT pPoint, BYTE nTolerance)

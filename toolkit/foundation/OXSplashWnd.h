@@ -89,6 +89,8 @@ protected:
 
 private:
     static COXSplashWnd* MakeProcessSplash();
+    // The process-wide splash loaded by the given call; deleted again when that fails.
+    static COXSplashWnd* LoadProcessSplash(const std::function<BOOL(COXSplashWnd&)>& load);
     // Hide's work; TRUE when the object deleted itself on the way.
     BOOL CloseWindowAndDelete();
     // Set while Hide runs: the window's end then only marks the object for

@@ -137,25 +137,28 @@ BOOL COXStatic::PreTranslateMessage(MSG* pMsg)
     return CStatic::PreTranslateMessage(pMsg);
 }
 
+void COXStatic::Redraw(BOOL bRedraw)
+{
+    if (bRedraw && ::IsWindow(m_hWnd))
+        Invalidate();
+}
+
 void COXStatic::SetBkColor(COLORREF clr, BOOL bRedraw)
 {
     m_clrBackground = clr;
-    if (bRedraw && ::IsWindow(m_hWnd))
-        Invalidate();
+    Redraw(bRedraw);
 }
 
 void COXStatic::SetBkFillType(int nType, BOOL bRedraw)
 {
     m_nFillType = nType;
-    if (bRedraw && ::IsWindow(m_hWnd))
-        Invalidate();
+    Redraw(bRedraw);
 }
 
 void COXStatic::SetTextColor(COLORREF clr, BOOL bRedraw)
 {
     m_clrText = clr;
-    if (bRedraw && ::IsWindow(m_hWnd))
-        Invalidate();
+    Redraw(bRedraw);
 }
 
 BOOL COXStatic::SetTextLogFont(const LOGFONT* pLogFont, BOOL bRedraw)
@@ -165,8 +168,8 @@ BOOL COXStatic::SetTextLogFont(const LOGFONT* pLogFont, BOOL bRedraw)
         return FALSE;
     if (m_bAutoSize)
         FitWindow();
-    else if (bRedraw && ::IsWindow(m_hWnd))
-        Invalidate();
+    else
+        Redraw(bRedraw);
     return TRUE;
 }
 

@@ -70,6 +70,8 @@ protected:
     // Fits the window to its text (auto size) or back to the unfitted rectangle.
     void FitWindow();
     void PaintBackground(CDC* pDC, const CRect& client);
+    // Invalidates when asked and the window exists.
+    void Redraw(BOOL bRedraw);
 
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnSize(UINT nType, int cx, int cy);
