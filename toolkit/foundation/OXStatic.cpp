@@ -7,6 +7,7 @@
 IMPLEMENT_DYNAMIC(COXStatic, CStatic)
 
 BEGIN_MESSAGE_MAP(COXStatic, CStatic)
+    ON_WM_CREATE()
     ON_WM_ERASEBKGND()
     ON_WM_SIZE()
     ON_WM_DESTROY()
@@ -42,8 +43,18 @@ BOOL COXStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* 
 void COXStatic::PreSubclassWindow()
 {
     CStatic::PreSubclassWindow();
-    if (!m_bCreated)
+    // A window being created gets its tooltip once it exists (OnCreate).
+    if (!m_bCreated && AfxGetWndInit() != this)
         CreateToolTip();
+}
+
+int COXStatic::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CStatic::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (!m_bCreated && !m_toolTip.GetSafeHwnd())
+        CreateToolTip();
+    return 0;
 }
 
 BOOL COXStatic::IsTextStatic() const

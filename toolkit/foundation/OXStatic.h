@@ -73,6 +73,7 @@ protected:
     // Invalidates when asked and the window exists.
     void Redraw(BOOL bRedraw);
 
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnDestroy();

@@ -7,6 +7,7 @@
 #include "afx/DC.h"
 #include "afx/MemFile.h"
 #include "toolkit/foundation/OXDIBBlock.h"
+#include "toolkit/resources/ToolkitResource.h"
 
 #include <gtest/gtest.h>
 
@@ -597,4 +598,19 @@ TEST(DIBImageTest, HalftoneWorksOnATrueColourScreen)
     COXDIB eight;
     ASSERT_TRUE(eight.Create(8, 2, 2));
     EXPECT_FALSE(eight.HalfToneDitherDIB());
+}
+
+TEST(DIBImageTest, ResourcesAndIconsBecomeImages)
+{
+    COXDIB dib;
+    ASSERT_TRUE(dib.LoadFromResource(MAKEINTRESOURCE(IDB_OX_IM_ORIGIN)));
+    EXPECT_EQ(CSize(25, 25), dib.GetSize());
+    // The origin mark's corner is its key colour, magenta.
+    EXPECT_EQ(0xFF00FFu, PixelAt(dib, 0, 0) & 0xFFFFFF);
+    EXPECT_FALSE(dib.LoadFromResource("NO_SUCH_BITMAP"));
+
+    COXDIB icon;
+    ASSERT_TRUE(icon.IconToDIB(::LoadIcon(nullptr, IDI_APPLICATION), 32, 32));
+    EXPECT_EQ(CSize(32, 32), icon.GetSize());
+    EXPECT_FALSE(icon.IconToDIB(nullptr, 32, 32));
 }

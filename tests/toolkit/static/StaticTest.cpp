@@ -214,3 +214,21 @@ TEST_F(StaticTest, ColourReflectionAddsNotifyAndSelectsTheOwnFont)
     EXPECT_EQ(nullptr, control.GetTextFont());
     EXPECT_FALSE(control.GetTextLogFont(&back));
 }
+
+TEST_F(StaticTest, TooltipComesOnceWhateverWayTheWindowArrives)
+{
+    // An existing static subclassed, as from a dialog template.
+    HWND existing = ::CreateWindowExA(0, "STATIC", "Existing", WS_CHILD | WS_VISIBLE, 10, 10, 100, 20,
+                                      parent.GetSafeHwnd(), reinterpret_cast<HMENU>(StaticId), nullptr, nullptr);
+    COXStatic subclassed;
+    ASSERT_TRUE(subclassed.SubclassWindow(existing));
+    ASSERT_NE(nullptr, subclassed.GetToolTip());
+    EXPECT_EQ(1, subclassed.GetToolTip()->GetToolCount());
+
+    // Made through the class library's creation without Create.
+    COXStatic made;
+    ASSERT_TRUE(made.CreateEx(0, "STATIC", "Made", WS_CHILD | WS_VISIBLE, 10, 40, 100, 20, parent.GetSafeHwnd(),
+                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(StaticId + 1))));
+    ASSERT_NE(nullptr, made.GetToolTip());
+    EXPECT_EQ(1, made.GetToolTip()->GetToolCount());
+}
