@@ -5,6 +5,7 @@
 #include "toolkit/foundation/OXDIBBlock.h"
 
 #include <cstring>
+#include <functional>
 
 namespace {
 // The sixteen standard colours in table order (dark = 128, full = 255).
@@ -82,6 +83,25 @@ HGLOBAL NewBlockLike(const COXDIBBlock& source, LONG width, LONG rows, OXDIBLayo
     return COXDIBBlock::NewBlock(header, source.Table(), layout.tableBytes,
                                  header.biSize + layout.tableBytes + layout.imageSize);
 }
+// A new block of the given size whose pixel (x, y) (visual lines, 0 at the
+// top) is the source pixel that from(x, y) names; NULL when out of memory.
+HGLOBAL RemappedBlock(const COXDIBBlock& source, LONG width, LONG rows, const std::function<POINT(LONG, LONG)>& from)
+{
+    OXDIBLayout layout;
+    HGLOBAL hNew = NewBlockLike(source, width, rows, layout);
+    if (!hNew)
+        return nullptr;
+    COXDIBBlock target(hNew);
+    const WORD bits = source.layout.bitCount;
+    for (LONG y = 0; y < rows; ++y) {
+        BYTE* to = RowAt(target.Bits(), target.layout, y);
+        for (LONG x = 0; x < width; ++x) {
+            const POINT p = from(x, y);
+            SetPixelValue(to, x, bits, GetPixelValue(RowAt(source.Bits(), source.layout, p.y), p.x, bits));
+        }
+    }
+    return hNew;
+}
 } // namespace
 
 BOOL COXDIB::Create(int nBitsPerPixel, int nWidth, int nHeight)
@@ -130,27 +150,16 @@ BOOL COXDIB::ResizeDIB(int nWidth, int nHeight)
         COXDIBBlock source(m_hDIB);
         if (!source.HasAllBits() || source.layout.bitCount < 8 || source.layout.headerSize != sizeof(BITMAPINFOHEADER))
             return FALSE;
-        OXDIBLayout layout;
-        hNew = NewBlockLike(source, nWidth, nHeight, layout);
-        if (!hNew)
-            return FALSE;
-        COXDIBBlock target(hNew);
-        const LONG oldWidth = source.layout.width;
-        const LONG oldRows = source.layout.height < 0 ? -source.layout.height : source.layout.height;
-        const DWORD pixelBytes = source.layout.bitCount / 8;
+        const LONGLONG oldWidth = source.layout.width;
+        const LONGLONG oldRows = source.layout.height < 0 ? -source.layout.height : source.layout.height;
         // Nearest neighbour: each target line and column takes the source one
         // its centre falls on, spreading the difference evenly.
-        for (LONG y = 0; y < nHeight; ++y) {
-            const LONG sy = static_cast<LONG>((2LL * y + 1) * oldRows / (2LL * nHeight));
-            const BYTE* from = RowAt(source.Bits(), source.layout, sy);
-            BYTE* to = RowAt(target.Bits(), target.layout, y);
-            for (LONG x = 0; x < nWidth; ++x) {
-                const LONG sx = static_cast<LONG>((2LL * x + 1) * oldWidth / (2LL * nWidth));
-                std::memcpy(to + x * pixelBytes, from + sx * pixelBytes, pixelBytes);
-            }
-        }
+        hNew = RemappedBlock(source, nWidth, nHeight, [=](LONG x, LONG y) {
+            return POINT{ static_cast<LONG>((2LL * x + 1) * oldWidth / (2LL * nWidth)),
+                          static_cast<LONG>((2LL * y + 1) * oldRows / (2LL * nHeight)) };
+        });
     }
-    return SetBlock(hNew);
+    return hNew && SetBlock(hNew);
 }
 
 BOOL COXDIB::Rotate(int nAngle, BOOL bFlipHorz, BOOL bFlipVert)
@@ -172,35 +181,24 @@ BOOL COXDIB::Rotate(int nAngle, BOOL bFlipHorz, BOOL bFlipVert)
         const BOOL swap = nAngle == 90 || nAngle == 270;
         const LONG newWidth = swap ? rows : width;
         const LONG newRows = swap ? width : rows;
-        OXDIBLayout layout;
-        hNew = NewBlockLike(source, newWidth, newRows, layout);
-        if (!hNew)
-            return FALSE;
-        COXDIBBlock target(hNew);
-        const WORD bits = source.layout.bitCount;
         // Clockwise turn first, flips after: each target pixel undoes the
         // flips, then the turn, to find its source.
-        for (LONG y = 0; y < newRows; ++y) {
-            BYTE* to = RowAt(target.Bits(), target.layout, y);
+        hNew = RemappedBlock(source, newWidth, newRows, [=](LONG x, LONG y) {
+            const LONG fx = bFlipHorz ? newWidth - 1 - x : x;
             const LONG fy = bFlipVert ? newRows - 1 - y : y;
-            for (LONG x = 0; x < newWidth; ++x) {
-                const LONG fx = bFlipHorz ? newWidth - 1 - x : x;
-                LONG sx = fx, sy = fy;
-                if (nAngle == 90) {
-                    sx = fy;
-                    sy = rows - 1 - fx;
-                } else if (nAngle == 180) {
-                    sx = width - 1 - fx;
-                    sy = rows - 1 - fy;
-                } else if (nAngle == 270) {
-                    sx = width - 1 - fy;
-                    sy = fx;
-                }
-                SetPixelValue(to, x, bits, GetPixelValue(RowAt(source.Bits(), source.layout, sy), sx, bits));
+            switch (nAngle) {
+            case 90:
+                return POINT{ fy, rows - 1 - fx };
+            case 180:
+                return POINT{ width - 1 - fx, rows - 1 - fy };
+            case 270:
+                return POINT{ width - 1 - fy, fx };
+            default:
+                return POINT{ fx, fy };
             }
-        }
+        });
     }
-    return SetBlock(hNew);
+    return hNew && SetBlock(hNew);
 }
 
 BOOL COXDIB::HalfToneDitherDIB()

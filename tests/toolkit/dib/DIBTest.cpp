@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -299,49 +300,28 @@ TEST(DIBFileTest, DamagedFilesFailAndLeaveTheObjectEmpty)
     EXPECT_EQ(CSize(0, 0), dib.GetSize());
     EXPECT_EQ(nullptr, dib.GetPalette());
 
-    auto refused = [&dib](BmpSpec spec, const char* what) {
-        ASSERT_TRUE(ReadBytes(dib, MakeBmp(EightBit())));
-        EXPECT_FALSE(ReadBytes(dib, MakeBmp(spec))) << what;
-        EXPECT_TRUE(dib.IsEmpty()) << what;
+    // Each damage done to a good file, and its name.
+    const std::vector<std::pair<const char*, std::function<void(BmpSpec&)>>> damages = {
+        { "colour count beyond 2^8", [](BmpSpec& s) { s.clrUsed = 0xFFFFFFFF; } },
+        { "257 colours", [](BmpSpec& s) { s.clrUsed = 257; } },
+        { "huge width", [](BmpSpec& s) { s.width = 0x7FFFFFFF; } },
+        { "huge width and height", [](BmpSpec& s) { s.width = s.height = 0x7FFFFFFF; } },
+        { "negative width", [](BmpSpec& s) { s.width = -2; } },
+        { "zero height", [](BmpSpec& s) { s.height = 0; } },
+        { "7 bits a pixel", [](BmpSpec& s) { s.bits = 7; } },
+        { "20-byte header", [](BmpSpec& s) { s.headerSize = 20; } },
+        { "huge stored size", [](BmpSpec& s) { s.sizeImage = 0xFFFFFF00; } },
+        { "bits cut short", [](BmpSpec& s) { s.pixels.resize(5); } },
+        { "JPEG compression", [](BmpSpec& s) { s.compression = 4; } },
+        { "stored size below the computed one", [](BmpSpec& s) { s.sizeImage = 4; s.pixels.resize(4); } },
     };
-    BmpSpec s = EightBit();
-    s.clrUsed = 0xFFFFFFFF;
-    refused(s, "colour count beyond 2^8");
-    s = EightBit();
-    s.clrUsed = 257;
-    refused(s, "257 colours");
-    s = EightBit();
-    s.width = 0x7FFFFFFF;
-    refused(s, "huge width");
-    s = EightBit();
-    s.height = 0x7FFFFFFF;
-    s.width = 0x7FFFFFFF;
-    refused(s, "huge width and height");
-    s = EightBit();
-    s.width = -2;
-    refused(s, "negative width");
-    s = EightBit();
-    s.height = 0;
-    refused(s, "zero height");
-    s = EightBit();
-    s.bits = 7;
-    refused(s, "7 bits a pixel");
-    s = EightBit();
-    s.headerSize = 20;
-    refused(s, "20-byte header");
-    s = EightBit();
-    s.sizeImage = 0xFFFFFF00;
-    refused(s, "huge stored size");
-    s = EightBit();
-    s.pixels.resize(5);
-    refused(s, "bits cut short");
-    s = EightBit();
-    s.compression = 4;   // a JPEG inside
-    refused(s, "JPEG compression");
-    s = EightBit();
-    s.sizeImage = 4;
-    s.pixels.resize(4);
-    refused(s, "stored size below the computed one");
+    for (const auto& damage : damages) {
+        BmpSpec spec = EightBit();
+        damage.second(spec);
+        ASSERT_TRUE(ReadBytes(dib, MakeBmp(EightBit())));
+        EXPECT_FALSE(ReadBytes(dib, MakeBmp(spec))) << damage.first;
+        EXPECT_TRUE(dib.IsEmpty()) << damage.first;
+    }
 }
 
 TEST(DIBFileTest, TopDownImageReadsItsFirstRowAtTheTop)
