@@ -10,3 +10,19 @@
 #define IDS_OX_POPUPBAR_CAPTION     26539
 #define IDS_OX_COLOR_NAME_FIRST     26540
 #define IDS_OX_COLOR_NAME_LAST      26579
+
+// Auto-scroll: the direction cursors and the origin mark.
+#define IDC_OX_IM_NEUTRAL_ALL       28006
+#define IDC_OX_IM_NEUTRAL_VERT      28007
+#define IDC_OX_IM_NEUTRAL_HORZ      28008
+#define IDC_OX_IM_UP                28009
+#define IDC_OX_IM_DOWN              28010
+#define IDC_OX_IM_LEFT              28011
+#define IDC_OX_IM_RIGHT             28012
+#define IDC_OX_IM_UPLEFT            28013
+#define IDC_OX_IM_UPRIGHT           28014
+#define IDC_OX_IM_DOWNLEFT          28015
+#define IDC_OX_IM_DOWNRIGHT         28016
+#define IDC_OX_IM_UP_STOP           28017
+#define IDC_OX_IM_DOWN_STOP         28018
+#define IDB_OX_IM_ORIGIN            28019

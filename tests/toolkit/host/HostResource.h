@@ -10,3 +10,7 @@
 // Scene "colors": controls 1001-, commands 32800-.
 #define IDC_COLORS_FIRST     1001
 #define ID_COLORS_FIRST      32800
+
+// Scene "services1": controls 1101-, commands 32820-.
+#define IDC_SERVICES1_FIRST  1101
+#define ID_SERVICES1_FIRST   32820

@@ -1,9 +1,11 @@
 #include "ColorsScene.h"
+#include "Services1Scene.h"
 
 const std::vector<HostSceneEntry>& HostScenes()
 {
     static const std::vector<HostSceneEntry> scenes = {
         { "colors", &MakeColorsScene },
+        { "services1", &MakeServices1Scene },
     };
     return scenes;
 }
