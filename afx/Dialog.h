@@ -43,6 +43,8 @@ public:
     void MapDialogRect(LPRECT lpRect) const;
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Stores the hosting information of embedded controls.
+    BOOL SetOccDialogInfo(_AFX_OCC_DIALOG_INFO* pOccDialogInfo) override;
     // Commands the dialog does not handle go on to its owner, then the application.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
@@ -52,6 +54,7 @@ public:
     void* m_lpDialogInit;
     CWnd* m_pParentWnd;
     UINT m_nIDHelp;
+    _AFX_OCC_DIALOG_INFO* m_pOccDialogInfo;
 
 protected:
     afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);

@@ -4,8 +4,11 @@
 
 #include <utility>
 
+#include "afx/Archive.h"
+#include "afx/ArchiveException.h"
 #include "afx/DC.h"
 #include "afx/ImageList.h"
+#include "afx/MemFile.h"
 #include "afx/Menu.h"
 
 namespace {
@@ -56,6 +59,73 @@ TEST(ImageList, MaskColourBecomesTransparentWhenDrawn)
     ASSERT_NE(nullptr, icon);
     EXPECT_EQ(1, images.Add(icon));
     ::DestroyIcon(icon);
+}
+
+TEST(ImageList, SurvivesAnArchiveRoundTripAmongOtherData)
+{
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    CBitmap strip;
+    ASSERT_TRUE(strip.Attach(MakeStrip(dc)));
+    CImageList images;
+    ASSERT_TRUE(images.Create(8, 8, ILC_COLOR24 | ILC_MASK, 2, 2));
+    ASSERT_EQ(0, images.Add(&strip, RGB(255, 0, 255)));
+
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        ar << 1234;
+        ASSERT_TRUE(images.Write(&ar));
+        ar << 5678;   // what follows the list must still be found
+        ar.Close();
+    }
+    file.SeekToBegin();
+    CImageList copy;
+    int before = 0;
+    int after = 0;
+    {
+        CArchive ar(&file, CArchive::load);
+        ar >> before;
+        ASSERT_TRUE(copy.Read(&ar));
+        ar >> after;
+    }
+    EXPECT_EQ(1234, before);
+    EXPECT_EQ(5678, after);
+    ASSERT_NE(nullptr, copy.m_hImageList);
+    EXPECT_EQ(&copy, CImageList::FromHandlePermanent(copy.m_hImageList));
+    EXPECT_EQ(2, copy.GetImageCount());
+    int cx = 0;
+    int cy = 0;
+    ASSERT_TRUE(copy.GetIconSize(&cx, &cy));
+    EXPECT_EQ(8, cx);
+    EXPECT_EQ(8, cy);
+
+    CBitmap canvas;
+    ASSERT_TRUE(canvas.Attach(::CreateCompatibleBitmap(::GetDC(nullptr), 20, 10)));
+    CSelectGuard selected(dc, canvas);
+    dc.FillSolidRect(0, 0, 20, 10, RGB(0, 0, 255));
+    ASSERT_TRUE(copy.Draw(&dc, 0, CPoint(0, 0), ILD_TRANSPARENT));
+    ASSERT_TRUE(copy.Draw(&dc, 1, CPoint(10, 0), ILD_NORMAL));
+    EXPECT_EQ(RGB(255, 0, 0), dc.GetPixel(0, 0));
+    EXPECT_EQ(RGB(0, 0, 255), dc.GetPixel(4, 4));     // the mask came along
+    EXPECT_EQ(RGB(0, 255, 0), dc.GetPixel(14, 4));
+}
+
+TEST(ImageList, ReadingSomethingElseFailsAndKeepsTheList)
+{
+    CImageList images;
+    ASSERT_TRUE(images.Create(4, 4, ILC_COLOR24, 1, 1));
+    const HIMAGELIST held = images.m_hImageList;
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        ar << 1 << 2 << 3 << 4;
+        ar.Close();
+    }
+    file.SeekToBegin();
+    CArchive ar(&file, CArchive::load);
+    EXPECT_FALSE(images.Read(&ar));
+    EXPECT_EQ(held, images.m_hImageList);
 }
 
 TEST(ImageList, MovesOwnershipAndForgetsTheHandleWhenDestroyed)
