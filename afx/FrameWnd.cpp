@@ -44,7 +44,8 @@ const UINT kNoPrompt = 0;
 
 CFrameWnd::CFrameWnd()
     : m_bAutoMenuEnable(TRUE), m_hMenuDefault(nullptr), m_hAccelTable(nullptr), m_nIDHelp(0), m_dwDockStyle(0),
-      m_pViewActive(nullptr), m_nIDTracking(kNoPrompt), m_nIDLastMessage(kNoPrompt), m_bInRecalcLayout(FALSE),
+      m_nWindow(-1), m_pNotifyHook(nullptr), m_lpfnCloseProc(nullptr), m_pViewActive(nullptr),
+      m_nIDTracking(kNoPrompt), m_nIDLastMessage(kNoPrompt), m_bInRecalcLayout(FALSE),
       m_bLayoutDue(FALSE)
 {
 }
@@ -627,4 +628,18 @@ void CFrameWnd::UpdateFrameTitleForDocument(LPCTSTR lpszDocName)
     GetWindowText(current);
     if (current != title)   // repainting the caption at every idle would flicker
         SetWindowText(title);
+}
+
+void CFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
+{
+    if (!hMenuAlt)
+    {
+        CDocument* doc = GetActiveDocument();
+        if (doc && doc->GetDocTemplate())
+            hMenuAlt = doc->GetDocTemplate()->m_hMenuShared;
+        if (!hMenuAlt)
+            hMenuAlt = m_hMenuDefault;
+    }
+    if (m_hWnd && ::GetMenu(m_hWnd) != hMenuAlt)
+        ::SetMenu(m_hWnd, hMenuAlt);
 }
