@@ -174,8 +174,11 @@ void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
     CView* view = GetActiveView();
     if (!view)
     {
-        CWnd* pane = GetDlgItem(AFX_IDW_PANE_FIRST);
-        view = pane ? DYNAMIC_DOWNCAST(CView, CWnd::FromHandlePermanent(pane->GetSafeHwnd())) : nullptr;
+        // The pane, or the first pane inside it when it is a splitter.
+        HWND pane = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST);
+        view = DYNAMIC_DOWNCAST(CView, CWnd::FromHandlePermanent(pane));
+        if (!view && pane)
+            view = DYNAMIC_DOWNCAST(CView, CWnd::FromHandlePermanent(::GetDlgItem(pane, AFX_IDW_PANE_FIRST)));
         if (view)
             SetActiveView(view, FALSE);
     }
