@@ -7,6 +7,7 @@
 #include "afx/Document.h"
 #include "afx/MDIChildWnd.h"
 #include "afx/MDIFrameWnd.h"
+#include "afx/SplitterWnd.h"
 #include "afx/View.h"
 #include "tests/afx/mdi/MdiIds.h"
 #include "tests/afx/mdi/TestApp.h"
@@ -63,6 +64,22 @@ BEGIN_MESSAGE_MAP(CMdiMainFrame, CMDIFrameWnd)
     ON_COMMAND(ID_TEST_WHO, &CMdiMainFrame::OnWho)
 END_MESSAGE_MAP()
 
+// A document frame split in two rows, each a view of the document.
+class CSplitChild : public CMDIChildWnd
+{
+    DECLARE_DYNCREATE(CSplitChild)
+public:
+    CSplitterWnd m_wndSplitter;
+
+    BOOL OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) override
+    {
+        return m_wndSplitter.CreateStatic(this, 2, 1) &&
+               m_wndSplitter.CreateView(0, 0, pContext->m_pNewViewClass, CSize(0, 50), pContext) &&
+               m_wndSplitter.CreateView(1, 0, pContext->m_pNewViewClass, CSize(0, 0), pContext);
+    }
+};
+IMPLEMENT_DYNCREATE(CSplitChild, CMDIChildWnd)
+
 namespace {
 
 std::string Text(HWND wnd)
@@ -96,7 +113,7 @@ protected:
         m_frame->ShowWindow(SW_SHOWNORMAL);
         m_text = new CMultiDocTemplate(IDR_TEXTTYPE, RUNTIME_CLASS(CMdiDoc), RUNTIME_CLASS(CMDIChildWnd),
                                        RUNTIME_CLASS(CMdiView));
-        m_split = new CMultiDocTemplate(IDR_SPLITTYPE, RUNTIME_CLASS(CMdiDoc), RUNTIME_CLASS(CMDIChildWnd),
+        m_split = new CMultiDocTemplate(IDR_SPLITTYPE, RUNTIME_CLASS(CMdiDoc), RUNTIME_CLASS(CSplitChild),
                                         RUNTIME_CLASS(CMdiView));
         TestApp().AddDocTemplate(m_text);
         TestApp().AddDocTemplate(m_split);
@@ -189,6 +206,33 @@ TEST_F(MdiTest, ActivationSwitchesTheMenuAndCommandsReachTheActiveView)
     EXPECT_EQ(defaultMenu, FrameMenu());
     EXPECT_EQ("MDI Test", Text(m_frame->m_hWnd));
     EXPECT_EQ(nullptr, m_text->GetFirstDocPosition());
+}
+
+TEST_F(MdiTest, ASplitChildShowsTwoViewsAndRoutesToTheFirst)
+{
+    CDocument* split = m_split->OpenDocumentFile(nullptr);
+    ASSERT_NE(nullptr, split);
+    PumpPending();
+    CSplitChild* child = DYNAMIC_DOWNCAST(CSplitChild, m_frame->MDIGetActive());
+    ASSERT_NE(nullptr, child);
+    CWnd* top = child->m_wndSplitter.GetPane(0, 0);
+    CWnd* bottom = child->m_wndSplitter.GetPane(1, 0);
+    ASSERT_TRUE(top && bottom);
+    EXPECT_EQ(top, child->GetActiveView());
+    int count = 0;
+    for (POSITION pos = split->GetFirstViewPosition(); pos; split->GetNextView(pos))
+        ++count;
+    EXPECT_EQ(2, count);
+    int cur = 0;
+    int min = 0;
+    child->m_wndSplitter.GetRowInfo(0, cur, min);
+    EXPECT_EQ(50, cur);
+    m_frame->SendMessage(WM_COMMAND, ID_TEST_WHO);
+    EXPECT_EQ("view Split1", g_who);
+    // Closing the frame takes both views and the document.
+    child->SendMessage(WM_CLOSE);
+    PumpPending();
+    EXPECT_EQ(nullptr, m_split->GetFirstDocPosition());
 }
 
 TEST_F(MdiTest, NewWindowNumbersTheFramesOfTheDocument)
