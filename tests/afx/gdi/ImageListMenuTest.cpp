@@ -25,6 +25,21 @@ HBITMAP MakeStrip(CDC& dc)
     return strip;
 }
 
+// The two images of MakeStrip's list drawn on blue, side by side.
+void ExpectStripDrawn(CImageList& images, CDC& dc)
+{
+    CBitmap canvas;
+    ASSERT_TRUE(canvas.Attach(::CreateCompatibleBitmap(::GetDC(nullptr), 20, 10)));
+    CSelectGuard selected(dc, canvas);
+    dc.FillSolidRect(0, 0, 20, 10, RGB(0, 0, 255));
+    ASSERT_TRUE(images.Draw(&dc, 0, CPoint(0, 0), ILD_TRANSPARENT));
+    ASSERT_TRUE(images.Draw(&dc, 1, CPoint(10, 0), ILD_NORMAL));
+    EXPECT_EQ(RGB(255, 0, 0), dc.GetPixel(0, 0));
+    EXPECT_EQ(RGB(0, 0, 255), dc.GetPixel(4, 4));     // the masked centre shows the background
+    EXPECT_EQ(RGB(0, 255, 0), dc.GetPixel(14, 4));
+    EXPECT_EQ(RGB(0, 0, 255), dc.GetPixel(19, 9));    // nothing drawn past the image
+}
+
 } // namespace
 
 TEST(ImageList, MaskColourBecomesTransparentWhenDrawn)
@@ -42,16 +57,7 @@ TEST(ImageList, MaskColourBecomesTransparentWhenDrawn)
     ASSERT_TRUE(images.GetImageInfo(1, &info));
     EXPECT_EQ(CRect(8, 0, 16, 8), CRect(info.rcImage));
 
-    CBitmap canvas;
-    ASSERT_TRUE(canvas.Attach(::CreateCompatibleBitmap(::GetDC(nullptr), 20, 10)));
-    CSelectGuard selected(dc, canvas);
-    dc.FillSolidRect(0, 0, 20, 10, RGB(0, 0, 255));
-    ASSERT_TRUE(images.Draw(&dc, 0, CPoint(0, 0), ILD_TRANSPARENT));
-    ASSERT_TRUE(images.Draw(&dc, 1, CPoint(10, 0), ILD_NORMAL));
-    EXPECT_EQ(RGB(255, 0, 0), dc.GetPixel(0, 0));
-    EXPECT_EQ(RGB(0, 0, 255), dc.GetPixel(4, 4));     // the masked centre shows the background
-    EXPECT_EQ(RGB(0, 255, 0), dc.GetPixel(14, 4));
-    EXPECT_EQ(RGB(0, 0, 255), dc.GetPixel(19, 9));    // nothing drawn past the image
+    ExpectStripDrawn(images, dc);
 
     EXPECT_TRUE(images.Remove(0));
     EXPECT_EQ(1, images.GetImageCount());
@@ -100,15 +106,7 @@ TEST(ImageList, SurvivesAnArchiveRoundTripAmongOtherData)
     EXPECT_EQ(8, cx);
     EXPECT_EQ(8, cy);
 
-    CBitmap canvas;
-    ASSERT_TRUE(canvas.Attach(::CreateCompatibleBitmap(::GetDC(nullptr), 20, 10)));
-    CSelectGuard selected(dc, canvas);
-    dc.FillSolidRect(0, 0, 20, 10, RGB(0, 0, 255));
-    ASSERT_TRUE(copy.Draw(&dc, 0, CPoint(0, 0), ILD_TRANSPARENT));
-    ASSERT_TRUE(copy.Draw(&dc, 1, CPoint(10, 0), ILD_NORMAL));
-    EXPECT_EQ(RGB(255, 0, 0), dc.GetPixel(0, 0));
-    EXPECT_EQ(RGB(0, 0, 255), dc.GetPixel(4, 4));     // the mask came along
-    EXPECT_EQ(RGB(0, 255, 0), dc.GetPixel(14, 4));
+    ExpectStripDrawn(copy, dc);   // the mask came along
 }
 
 TEST(ImageList, ReadingSomethingElseFailsAndKeepsTheList)

@@ -130,6 +130,20 @@ protected:
     }
 
     HWND Client() const { return m_frame->m_hWndMDIClient; }
+
+    // A new text document, then a second window on it (Window New).
+    void OpenInTwoWindows(CDocument*& doc, CMDIChildWnd*& first, CMDIChildWnd*& second)
+    {
+        doc = m_text->OpenDocumentFile(nullptr);
+        ASSERT_NE(nullptr, doc);
+        PumpPending();
+        first = m_frame->MDIGetActive();
+        m_frame->SendMessage(WM_COMMAND, ID_WINDOW_NEW);
+        PumpPending();
+        second = m_frame->MDIGetActive();
+        ASSERT_TRUE(first && second);
+        ASSERT_NE(first, second);
+    }
     HMENU FrameMenu() const { return ::GetMenu(m_frame->m_hWnd); }
 
     CMdiMainFrame* m_frame = nullptr;
@@ -237,14 +251,10 @@ TEST_F(MdiTest, ASplitChildShowsTwoViewsAndRoutesToTheFirst)
 
 TEST_F(MdiTest, NewWindowNumbersTheFramesOfTheDocument)
 {
-    CDocument* text = m_text->OpenDocumentFile(nullptr);
-    ASSERT_NE(nullptr, text);
-    PumpPending();
-    CMDIChildWnd* first = m_frame->MDIGetActive();
-    m_frame->SendMessage(WM_COMMAND, ID_WINDOW_NEW);
-    PumpPending();
-    CMDIChildWnd* second = m_frame->MDIGetActive();
-    ASSERT_NE(first, second);
+    CDocument* text = nullptr;
+    CMDIChildWnd* first = nullptr;
+    CMDIChildWnd* second = nullptr;
+    ASSERT_NO_FATAL_FAILURE(OpenInTwoWindows(text, first, second));
     EXPECT_EQ(text, second->GetActiveDocument());
     EXPECT_EQ("Text1:1", Text(first->m_hWnd));
     EXPECT_EQ("Text1:2", Text(second->m_hWnd));
@@ -303,13 +313,10 @@ TEST_F(MdiTest, MaximizedChildGoesIntoTheFrameCaptionAndMenuBar)
 
 TEST_F(MdiTest, ClosingTheLastFrameOfAModifiedDocumentAsksToSave)
 {
-    CDocument* text = m_text->OpenDocumentFile(nullptr);
-    ASSERT_NE(nullptr, text);
-    PumpPending();
-    CMDIChildWnd* first = m_frame->MDIGetActive();
-    m_frame->SendMessage(WM_COMMAND, ID_WINDOW_NEW);
-    PumpPending();
-    CMDIChildWnd* second = m_frame->MDIGetActive();
+    CDocument* text = nullptr;
+    CMDIChildWnd* first = nullptr;
+    CMDIChildWnd* second = nullptr;
+    ASSERT_NO_FATAL_FAILURE(OpenInTwoWindows(text, first, second));
     text->SetModifiedFlag();
 
     // Another frame still shows the document: no question.
