@@ -1,6 +1,7 @@
 #include "afx/OleDropTarget.h"
 
 #include "afx/View.h"
+#include "afx/Wnd.h"
 
 IMPLEMENT_DYNAMIC(COleDropTarget, CCmdTarget)
 
@@ -32,18 +33,25 @@ public:
         data->AddRef();   // held for the length of the drag
         m_owner->m_dataObject.Attach(data, TRUE);
         m_owner->m_nTimerID = kOutsideBand;
-        *effect = m_owner->Effect(*effect, keyState, ClientPoint(pt), true);
+        // The drag loop is the system's: nothing a handler throws may reach it.
+        const DROPEFFECT allowed = *effect;
+        *effect = AfxCallGuarded([&] {
+            return m_owner->Effect(allowed, keyState, ClientPoint(pt), true);
+        }, DROPEFFECT(DROPEFFECT_NONE));
         return S_OK;
     }
     STDMETHODIMP DragOver(DWORD keyState, POINTL pt, DWORD* effect) override
     {
-        *effect = m_owner->Effect(*effect, keyState, ClientPoint(pt), false);
+        const DROPEFFECT allowed = *effect;
+        *effect = AfxCallGuarded([&] {
+            return m_owner->Effect(allowed, keyState, ClientPoint(pt), false);
+        }, DROPEFFECT(DROPEFFECT_NONE));
         return S_OK;
     }
     STDMETHODIMP DragLeave() override
     {
         m_owner->m_nTimerID = kOutsideBand;
-        m_owner->OnDragLeave(m_owner->m_pWnd);
+        AfxCallGuarded([&] { m_owner->OnDragLeave(m_owner->m_pWnd); return 0; }, 0);
         m_owner->m_dataObject.Release();
         return S_OK;
     }
@@ -56,13 +64,15 @@ public:
         object.Attach(data, TRUE);
         CPoint point = ClientPoint(pt);
         // The effect the target would take for these keys, as over a drag.
-        DROPEFFECT allowed = *effect;
-        DROPEFFECT wanted = m_owner->OnDragOver(m_owner->m_pWnd, &object, keyState, point) & allowed;
-        DROPEFFECT result = m_owner->OnDropEx(m_owner->m_pWnd, &object, wanted, allowed, point);
-        if (result == static_cast<DROPEFFECT>(-1))
-            result = (wanted != DROPEFFECT_NONE && m_owner->OnDrop(m_owner->m_pWnd, &object, wanted, point))
-                         ? wanted : DROPEFFECT_NONE;
-        *effect = result;
+        const DROPEFFECT allowed = *effect;
+        *effect = AfxCallGuarded([&] {
+            DROPEFFECT wanted = m_owner->OnDragOver(m_owner->m_pWnd, &object, keyState, point) & allowed;
+            DROPEFFECT result = m_owner->OnDropEx(m_owner->m_pWnd, &object, wanted, allowed, point);
+            if (result == static_cast<DROPEFFECT>(-1))
+                result = (wanted != DROPEFFECT_NONE && m_owner->OnDrop(m_owner->m_pWnd, &object, wanted, point))
+                             ? wanted : DROPEFFECT_NONE;
+            return result;
+        }, DROPEFFECT(DROPEFFECT_NONE));
         object.Release();
         return S_OK;
     }

@@ -311,7 +311,7 @@ BOOL CSplitterWnd::TrackBar(int hit, CPoint ptStart, int* pPos)
         if (got <= 0) {
             // The quit belongs to the loop outside: put it back for it.
             if (got == 0)
-                ::PostQuitMessage(static_cast<int>(msg.wParam));
+                AfxPostQuitMessage(static_cast<int>(msg.wParam));
             cancelled = TRUE;
             break;
         }

@@ -24,9 +24,32 @@ class CDataExchange;
 struct CCreateContext;
 struct _AFX_OCC_DIALOG_INFO;   // hosting data of embedded controls, kept by dialogs
 
+struct AFX_WNDMAP;
+
 // Temporary wrappers (CWnd::FromHandle of an unknown window, and those of the
-// GDI objects, DCs and menus) live until the next idle time, when this frees them.
-void AFXAPI AfxDeleteTempMaps();
+// GDI objects, DCs and menus) live until the next idle time, when this frees
+// them: all of them, or only those made after a mark of AfxTempMapsMark (a
+// modal loop frees what its session made and leaves its callers' wrappers).
+void AFXAPI AfxDeleteTempMaps(UINT_PTR since = 0);
+
+// Bits of CWnd::m_nFlags, the window object's own state beside its window.
+// They belong to the object and survive binding, subclassing and detaching.
+#define WF_STAYACTIVE 0x0020       // keep the caption active (floating tool windows)
+#define WF_KEEPMINIACTIVE 0x0200   // a mini frame keeps its caption active itself
+
+// Sent by a frame to its floating tool windows so they follow its state:
+// wParam holds FS_ flags; with FS_SYNCACTIVE the answer says whether the
+// window takes part in the frame's activation.
+#define WM_FLOATSTATUS 0x036D
+#define FS_SHOW 0x01
+#define FS_HIDE 0x02
+#define FS_ACTIVATE 0x04
+#define FS_DEACTIVATE 0x08
+#define FS_ENABLE 0x10
+#define FS_DISABLE 0x20
+#define FS_SYNCACTIVE 0x40
+// Window-style bit of a floating tool window that follows its frame's activation.
+#define MFS_SYNCACTIVE 0x100L
 
 class CWnd : public CCmdTarget
 {
@@ -62,7 +85,7 @@ public:
     static CWnd* PASCAL FromHandle(HWND hWnd);
     // The bound object of a window, or nullptr.
     static CWnd* PASCAL FromHandlePermanent(HWND hWnd);
-    static void PASCAL DeleteTempMap();
+    static void PASCAL DeleteTempMap(UINT_PTR since = 0);
     // Binds without changing the window procedure.
     BOOL Attach(HWND hWndNew);
     HWND Detach();
@@ -356,6 +379,7 @@ public:
     BOOL OnHelpInfo(HELPINFO* pHelpInfo);
 
     HWND m_hWnd = nullptr;
+    UINT m_nFlags = 0;   // WF_ bits
 
 protected:
     // The procedure the window had before it was bound (its class's own);
@@ -370,6 +394,11 @@ private:
                         LRESULT* pResult);
     BOOL DispatchPointMsg(UINT_PTR nSig, AFX_PMSG pfn, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     void BindCreated(HWND hWnd);
+    // The object belongs to the thread whose map holds it (TRUE when unbound).
+    BOOL IsOwnerThread() const;
+    void ReleaseFromOtherThread();
+
+    AFX_WNDMAP* m_pOwnerMap;     // the map of the thread that bound the window
 
     int m_nMsgDepth;             // messages of this object on the stack
     BOOL m_bPostNcDestroyDue;    // WM_NCDESTROY came while m_nMsgDepth > 0
@@ -407,6 +436,36 @@ BOOL AFXAPI AfxIsDescendant(HWND hWndParent, HWND hWndChild);
 // the capture of another window is cancelled (WM_CANCELMODE) and a dropped
 // combo box with the focus closes.
 void AFXAPI AfxCancelModes(HWND hWndRcvr);
+// ---- Window-core services --------------------------------------------------
+// The object whose window is being created on this thread (from CreateEx or a
+// dialog's creation until its window is bound and PreSubclassWindow has run),
+// else nullptr: a PreSubclassWindow that finds nullptr is subclassing an
+// existing window.
+CWnd* AFXAPI AfxGetWndInit();
+// Replaces the thread's current-message record and answers the previous one,
+// so a window-procedure hook can set the record for its handlers and put the
+// outer one back, and a handler can change wParam before calling Default().
+MSG AFXAPI AfxSetCurrentMessage(const MSG& msg);
+// PostQuitMessage for the calling thread's loop (the application's or a worker's).
+void AFXAPI AfxPostQuitMessage(int nExitCode);
+// Views are drawn with a sunken client edge rather than WS_BORDER (always TRUE).
+extern const BOOL afxNewShellLook;
+// Reports what a Windows callback of the layer caught (call inside a catch
+// block): a CException by ReportError (a CUserException silently) and deleted,
+// anything else by a message box. No exception may cross the system's code.
+void AFXAPI AfxReportCallbackException();
+// Runs fn() for a Windows callback; what it throws is reported and `failed`
+// answered instead.
+template <class Result, class Fn>
+Result AfxCallGuarded(Fn&& fn, Result failed)
+{
+    try {
+        return fn();
+    } catch (...) {
+        AfxReportCallbackException();
+        return failed;
+    }
+}
 
 // A window class of the given styles, cursor, background and icon, with
 // DefWindowProc as its procedure (bound windows are subclassed anyway); the

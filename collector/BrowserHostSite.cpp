@@ -573,3 +573,25 @@ STDMETHODIMP CDocHostSite::XDocHostShowUI::ShowHelp(HWND hwnd, LPOLESTR pszHelpF
 }
 
 #undef HANDLERS_OR
+
+// ---------------------------------------------------------------- site maker
+
+CDocHostOccManager::CDocHostOccManager() : m_pHandlers(nullptr), m_pLastSite(nullptr)
+{
+}
+
+CDocHostOccManager::~CDocHostOccManager()
+{
+    if (m_pLastSite)
+        m_pLastSite->Release();
+}
+
+CDocHostSite* CDocHostOccManager::CreateSite(HWND hContainer, CHtmlCtrl* pCtrl)
+{
+    CDocHostSite* pSite = new CDocHostSite(hContainer, pCtrl, m_pHandlers);
+    if (m_pLastSite)
+        m_pLastSite->Release();
+    m_pLastSite = pSite;
+    m_pLastSite->AddRef();
+    return pSite;
+}

@@ -172,3 +172,27 @@ private:
     XDocHostUIHandler m_xUIHandler;
     XDocHostShowUI m_xShowUI;
 };
+
+// Makes the web pane's host sites: each new site gets the manager's handlers
+// object. The manager keeps the last site it made.
+class CDocHostOccManager
+{
+public:
+    CDocHostOccManager();
+    virtual ~CDocHostOccManager();
+    CDocHostOccManager(const CDocHostOccManager&) = delete;
+    CDocHostOccManager& operator=(const CDocHostOccManager&) = delete;
+
+    // The handlers given to the sites made from now on (not owned; null stops it).
+    void SetHandlers(CHtml_Host_Handlers* pHandlers) { m_pHandlers = pHandlers; }
+    CHtml_Host_Handlers* GetHandlers() const { return m_pHandlers; }
+
+    // A new site (one reference, the caller's) for a control placed in the
+    // container window hContainer and answering for pCtrl.
+    virtual CDocHostSite* CreateSite(HWND hContainer, CHtmlCtrl* pCtrl);
+    CDocHostSite* GetLastSite() const { return m_pLastSite; }
+
+private:
+    CHtml_Host_Handlers* m_pHandlers;
+    CDocHostSite* m_pLastSite;   // referenced while kept
+};

@@ -130,6 +130,10 @@ public:
             if (count >= 2)
                 m_pCtrl->OnDocumentComplete(VariantText(args[0]));
             break;
+        case DISPID_ONSTATUSBAR:        // shown
+            if (count >= 1)
+                m_pCtrl->OnStatusBar(args[0].vt == VT_BOOL && args[0].boolVal != VARIANT_FALSE);
+            break;
         default:
             break;
         }
@@ -153,7 +157,7 @@ BEGIN_MESSAGE_MAP(CHtmlCtrl, CWnd)
 END_MESSAGE_MAP()
 
 CHtmlCtrl::CHtmlCtrl()
-    : m_pHandlers(nullptr), m_pSite(nullptr), m_pSink(nullptr), m_pObject(nullptr), m_pBrowser(nullptr),
+    : m_pHandlers(nullptr), m_pOccManager(nullptr), m_pSite(nullptr), m_pSink(nullptr), m_pObject(nullptr), m_pBrowser(nullptr),
       m_dwSinkCookie(0), m_strLastAppLink(), m_bDefaultContextMenu(FALSE), m_strURL(), m_bFallback(FALSE),
       m_bLoaded(FALSE), m_dwNavigateTick(0)
 {
@@ -167,6 +171,7 @@ CHtmlCtrl::~CHtmlCtrl()
         DestroyWindow();
     ReleaseBrowser();
     delete m_pHandlers;
+    delete m_pOccManager;
 }
 
 BOOL CHtmlCtrl::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
@@ -176,6 +181,10 @@ BOOL CHtmlCtrl::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
     AfxEnableControlContainer();
     if (!m_pHandlers)
         m_pHandlers = new CHtml_Host_Handlers(this, bScrollBars, b3DBorder);
+    // The browser's site comes from the manager, which hands it the handlers.
+    if (!m_pOccManager)
+        m_pOccManager = new CDocHostOccManager;
+    m_pOccManager->SetHandlers(m_pHandlers);
     if (!CWnd::Create(lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, nID, pContext))
         return FALSE;
     if (CreateBrowser())
@@ -187,16 +196,39 @@ BOOL CHtmlCtrl::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
     return FALSE;
 }
 
-BOOL CHtmlCtrl::CreateFromStatic(UINT nID, CWnd* pParent)
+BOOL CHtmlCtrl::TakePlaceOf(UINT nID, CWnd* pParent, CRect& rect)
 {
     CWnd* place = pParent ? pParent->GetDlgItem(static_cast<int>(nID)) : nullptr;
     if (!place)
         return FALSE;
-    CRect rect;
     place->GetWindowRect(&rect);
     pParent->ScreenToClient(&rect);
     place->DestroyWindow();
+    return TRUE;
+}
+
+BOOL CHtmlCtrl::CreateFromStatic(UINT nID, CWnd* pParent)
+{
+    CRect rect;
+    if (!TakePlaceOf(nID, pParent, rect))
+        return FALSE;
     return Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, rect, pParent, nID, nullptr, TRUE, TRUE);
+}
+
+BOOL CHtmlCtrl::CreateFromStaticPlain(UINT nID, CWnd* pParent)
+{
+    CRect rect;
+    if (!TakePlaceOf(nID, pParent, rect))
+        return FALSE;
+    return CWnd::Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, rect, pParent, nID, nullptr);
+}
+
+BOOL CHtmlCtrl::CreateControlSite()
+{
+    if (!m_pOccManager)
+        return FALSE;
+    m_pSite = m_pOccManager->CreateSite(m_hWnd, this);
+    return m_pSite != nullptr;
 }
 
 HRESULT CHtmlCtrl::CreateBrowserObject(IOleObject** ppObject)
@@ -213,7 +245,9 @@ BOOL CHtmlCtrl::CreateBrowser()
         m_pObject = nullptr;
         return FALSE;
     }
-    m_pSite = new CDocHostSite(m_hWnd, this, m_pHandlers);
+    // Without a manager the browser gets a plain site that answers for the pane.
+    if (!CreateControlSite())
+        m_pSite = new CDocHostSite(m_hWnd, this, nullptr);
     hr = m_pObject->SetClientSite(static_cast<IOleClientSite*>(m_pSite));
     if (SUCCEEDED(hr)) {
         m_pObject->SetHostNames(L"Lexifern", nullptr);
@@ -435,6 +469,8 @@ void CHtmlCtrl::OnDestroy()
 {
     KillTimer(LoadTimerId);
     ReleaseBrowser();
+    if (m_pOccManager)
+        m_pOccManager->SetHandlers(nullptr);
     delete m_pHandlers;
     m_pHandlers = nullptr;
     // Deliberately the window's own handling only: the pane is a control,
@@ -444,6 +480,13 @@ void CHtmlCtrl::OnDestroy()
 
 void CHtmlCtrl::OnAppCommand(LPCTSTR)
 {
+}
+
+void CHtmlCtrl::OnStatusBar(BOOL)
+{
+    // Whatever the page asks, the pane shows no status bar of the browser's.
+    if (m_pBrowser)
+        m_pBrowser->put_StatusBar(VARIANT_FALSE);
 }
 
 void CHtmlCtrl::OpenInShell(LPCTSTR lpszURL)

@@ -14,6 +14,7 @@
 
 class CHtml_Host_Handlers;
 class CDocHostSite;
+class CDocHostOccManager;
 class CBrowserEventSink;
 struct IHTMLDocument2;
 struct IHTMLElement;
@@ -32,6 +33,8 @@ public:
     // The same in place of a place-holder control of the parent dialog,
     // which is destroyed; FALSE when there is no such control.
     BOOL CreateFromStatic(UINT nID, CWnd* pParent);
+    // The same through the plain window creation: a pane with no browser.
+    BOOL CreateFromStaticPlain(UINT nID, CWnd* pParent);
 
     // Asks the browser for the page; a pane without a browser shows its
     // message for url at once. The wait for the page starts here.
@@ -48,11 +51,14 @@ public:
     CString GetFallbackText() const;
     IWebBrowser2* GetBrowser() const { return m_pBrowser; }
     CHtml_Host_Handlers* GetHostHandlers() const { return m_pHandlers; }
+    CDocHostOccManager* GetOccManager() const { return m_pOccManager; }
 
     // Browser events, called by the event sink with the browser's arguments.
     virtual void OnBeforeNavigate2(LPCTSTR lpszURL, BOOL* pbCancel);
     virtual void OnNavigateError(LPCTSTR lpszURL, BOOL* pbCancel);
     virtual void OnDocumentComplete(LPCTSTR lpszURL);
+    // The browser asks to show or hide its status bar: the pane never has one.
+    virtual void OnStatusBar(BOOL bStatusBar);
     // Host questions, called by the site.
     virtual HRESULT OnShowContextMenu(DWORD dwID, POINT* ppt, IUnknown* pcmdtReserved, IDispatch* pdispReserved);
     virtual BOOL OnAmbientProperty(DISPID dispid, VARIANT* pvar);
@@ -91,6 +97,8 @@ protected:
     // Seams: the browser object and the shell. Tests replace them.
     virtual HRESULT CreateBrowserObject(IOleObject** ppObject);
     virtual void OpenInShell(LPCTSTR lpszURL);
+    // The browser's site, made by the container manager; FALSE without one.
+    virtual BOOL CreateControlSite();
 
     // The page's document (referenced), of the pane or of pFrame; null when none.
     IHTMLDocument2* GetDocument(IWebBrowser2* pFrame);
@@ -102,6 +110,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Destroys the parent's place-holder control nID; rect gets its place.
+    static BOOL TakePlaceOf(UINT nID, CWnd* pParent, CRect& rect);
     BOOL CreateBrowser();
     void ReleaseBrowser();
     void CheckLoaded();
@@ -112,6 +122,7 @@ private:
     template <class Op> BOOL ForEachFrame(Op op);
 
     CHtml_Host_Handlers* m_pHandlers;
+    CDocHostOccManager* m_pOccManager;
     CDocHostSite* m_pSite;
     CBrowserEventSink* m_pSink;
     IOleObject* m_pObject;

@@ -4,9 +4,9 @@ namespace {
 CLexifernDoc* g_document = nullptr;
 }
 
-IMPLEMENT_DYNCREATE(CLexifernDoc, CDocument)
+IMPLEMENT_DYNCREATE(CLexifernDoc, CBasedDocument)
 
-BEGIN_MESSAGE_MAP(CLexifernDoc, CDocument)
+BEGIN_MESSAGE_MAP(CLexifernDoc, CBasedDocument)
 END_MESSAGE_MAP()
 
 CLexifernDoc* GetLexifernDoc()
@@ -27,5 +27,5 @@ CLexifernDoc::~CLexifernDoc()
 
 BOOL CLexifernDoc::OnNewDocument()
 {
-    return CDocument::OnNewDocument() ? TRUE : FALSE;
+    return CBasedDocument::OnNewDocument() ? TRUE : FALSE;
 }

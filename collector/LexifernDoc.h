@@ -3,9 +3,9 @@
 // needs it to tie the frame and the view together.
 #pragma once
 
-#include "afx/Document.h"
+#include "framework/views/BasedDocument.h"
 
-class CLexifernDoc : public CDocument
+class CLexifernDoc : public CBasedDocument
 {
     DECLARE_DYNCREATE(CLexifernDoc)
 public:

@@ -5,7 +5,10 @@
 #include "afx/DC.h"
 #include "afx/OleDataSource.h"
 #include "afx/OleInit.h"
-#include "grid/MemDC.h"
+#include "afx/MemDC.h"
+
+#include <algorithm>
+#include <cstdlib>
 
 IMPLEMENT_DYNCREATE(CGridCtrl, CWnd)
 
@@ -28,6 +31,7 @@ BEGIN_MESSAGE_MAP(CGridCtrl, CWnd)
     ON_WM_SETCURSOR()
     ON_WM_RBUTTONUP()
     ON_WM_SYSCOLORCHANGE()
+    ON_WM_SETTINGCHANGE()
     ON_WM_CAPTURECHANGED()
     ON_COMMAND(ID_EDIT_COPY, &CGridCtrl::OnEditCopy)
     ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, &CGridCtrl::OnUpdateEditCopy)
@@ -51,9 +55,36 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
     if (!AfxOleIsInitialized() && !AfxOleInit())
         ::MessageBoxA(nullptr, "OLE initialization failed. Make sure that the OLE libraries are the correct version",
                       nullptr, MB_OK | MB_ICONEXCLAMATION);
-    UINT lines = 3;
-    if (::SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0))
-        m_nRowsPerWheelNotch = (int)lines;
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof(version);
+    m_nRowsPerWheelNotch = GetMouseScrollLines(::GetVersionExA(&version) ? &version : nullptr);
+}
+
+int CGridCtrl::GetMouseScrollLines(const OSVERSIONINFOA* pVersion)
+{
+    int nScrollLines = 3;
+    // The first 32-bit shell without wheel support in SystemParametersInfo keeps
+    // the setting in the desktop key only; so does a system whose version is unknown.
+    BOOL bOldShell = !pVersion ||
+                     (pVersion->dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && pVersion->dwMinorVersion == 0);
+    if (!bOldShell) {
+        UINT lines = 3;
+        if (::SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0))
+            nScrollLines = (int)lines;
+        return nScrollLines;
+    }
+    HKEY hKey;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_QUERY_VALUE, &hKey) == ERROR_SUCCESS) {
+        char szData[128] = "";
+        DWORD dwType = 0, dwSize = sizeof(szData) - 1;
+        if (::RegQueryValueExA(hKey, "WheelScrollLines", nullptr, &dwType, (LPBYTE)szData, &dwSize) == ERROR_SUCCESS &&
+            dwType == REG_SZ) {
+            szData[std::min<DWORD>(dwSize, sizeof(szData) - 1)] = 0;
+            nScrollLines = (int)strtoul(szData, nullptr, 10);
+        }
+        ::RegCloseKey(hKey);
+    }
+    return nScrollLines;
 }
 
 CGridCtrl::~CGridCtrl()
@@ -218,6 +249,59 @@ BOOL CGridCtrl::RedrawColumn(int col)
     return bResult;
 }
 
+void CGridCtrl::InvalidateCellRect(const CCellID& cell)
+{
+    if (!::IsWindow(m_hWnd) || !m_bAllowDraw || !IsValid(cell) || !IsCellVisible(cell.row, cell.col))
+        return;
+    CRect rect;
+    if (!GetCellRect(cell, rect))
+        return;
+    // The cell's right and bottom grid lines lie on its inclusive edges.
+    rect.right++;
+    rect.bottom++;
+    InvalidateRect(rect, TRUE);
+}
+
+void CGridCtrl::InvalidateCellRect(const CCellRange& cellRange)
+{
+    if (!::IsWindow(m_hWnd) || !m_bAllowDraw)
+        return;
+    CCellRange visible = GetVisibleNonFixedCellRange();
+    visible = CCellRange(std::max(visible.GetMinRow(), cellRange.GetMinRow()),
+                         std::max(visible.GetMinCol(), cellRange.GetMinCol()),
+                         std::min(visible.GetMaxRow(), cellRange.GetMaxRow()),
+                         std::min(visible.GetMaxCol(), cellRange.GetMaxCol()));
+    CRect rect;
+    if (!visible.IsValid() || !GetCellRangeRect(visible, rect))
+        return;
+    rect.right++;
+    rect.bottom++;
+    InvalidateRect(rect, TRUE);
+}
+
+void CGridCtrl::AutoFill()
+{
+    if (!::IsWindow(m_hWnd))
+        return;
+    CRect rect;
+    GetClientRect(rect);
+    int cellWidth = std::max(1, m_cellDefault.GetWidth()), cellHeight = std::max(1, m_cellDefault.GetHeight());
+    SetColumnCount(rect.Width() / cellWidth + 1);
+    SetRowCount(rect.Height() / cellHeight + 1);
+    SetFixedRowCount(1);
+    SetFixedColumnCount(1);
+    ExpandColumnsToFit(TRUE);
+    ExpandRowsToFit(TRUE);
+    ExpandColumnsToFit(TRUE);
+    Refresh();
+}
+
+CSize CGridCtrl::GetTextExtent(int nRow, int nCol, LPCTSTR str)
+{
+    CGridCellBase* pCell = GetCell(nRow, nCol);
+    return pCell ? pCell->GetTextExtent(str, nullptr) : CSize(0, 0);
+}
+
 void CGridCtrl::Refresh()
 {
     if (m_hWnd && m_bAllowDraw)
@@ -305,6 +389,13 @@ void CGridCtrl::DoScroll(int nBar, UINT nSBCode)
 
 void CGridCtrl::OnScroll(int nBar, UINT nSBCode)
 {
+    // The cells move under an open editor or tip: neither may stay behind over
+    // cells it does not belong to.
+    EndEditing();
+    m_TitleTip.Hide();
+
+    BOOL bVert = nBar == SB_VERT;
+    int oldPos = GetScrollPos32(nBar);
     CCellID idTopLeft = GetTopleftNonFixedCell();
     BOOL bChanged;
     if (nSBCode == SB_THUMBPOSITION || nSBCode == SB_THUMBTRACK) {
@@ -312,8 +403,24 @@ void CGridCtrl::OnScroll(int nBar, UINT nSBCode)
         bChanged = GetTopleftNonFixedCell() != idTopLeft;
     } else
         bChanged = ScrollView(nBar, nSBCode);
-    if (bChanged)
+    if (!bChanged)
+        return;
+
+    // The scrolling part of the view: below the fixed rows, or right of the fixed columns.
+    CRect rect;
+    GetClientRect(rect);
+    if (bVert)
+        rect.top += GetFixedRowHeight();
+    else
+        rect.left += GetFixedColumnWidth();
+    if (nSBCode == SB_TOP || nSBCode == SB_BOTTOM)
         Invalidate();
+    else if (bVert && nSBCode == SB_LINEDOWN) {
+        // One row: the pixels already drawn move up rather than being drawn again.
+        ScrollWindow(0, oldPos - GetScrollPos32(nBar), rect, rect);
+        Invalidate();
+    } else
+        InvalidateRect(rect);
 }
 
 void CGridCtrl::OnHScroll(UINT nSBCode, UINT, CScrollBar*) { OnScroll(SB_HORZ, nSBCode); }
@@ -341,6 +448,9 @@ void CGridCtrl::OnSize(UINT nType, int cx, int cy)
     s_bAlreadyInsideThisProcedure = TRUE;
     if (!m_DropTarget.IsRegistered())
         m_DropTarget.Register(this);
+    // An editor or tip would stay where its cell no longer is.
+    EndEditing();
+    m_TitleTip.Hide();
     CWnd::OnSize(nType, cx, cy);
     ResetScrollBars();
     s_bAlreadyInsideThisProcedure = FALSE;

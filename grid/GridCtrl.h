@@ -34,6 +34,18 @@ public:
     void SetRedraw(BOOL bAllowDraw, BOOL bResetScrollBars = FALSE);
     BOOL RedrawRow(int row);
     BOOL RedrawColumn(int col);
+    // Marks a visible cell (with its right and bottom grid lines) for repainting;
+    // the range form marks the part of the range in the visible scrolling cells.
+    void InvalidateCellRect(const CCellID& cell);
+    void InvalidateCellRect(const CCellRange& cellRange);
+    // Fills the client area with cells of the default size, one fixed row and
+    // column, stretched to fit.
+    void AutoFill();
+    // The size the cell's text would take, measured without a DC; (0, 0) without a cell.
+    CSize GetTextExtent(int nRow, int nCol, LPCTSTR str);
+    // Lines per wheel notch: the system's setting, or the desktop key's value on
+    // a shell that keeps it only there (pVersion null: version unknown).
+    static int GetMouseScrollLines(const OSVERSIONINFOA* pVersion);
     BOOL IsVisibleVScroll() const { return (m_nBarState & 2) != 0; }
 
     // Model hooks that reach the window and its owner.
@@ -112,6 +124,7 @@ protected:
     afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnSysColorChange();
+    afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
     afx_msg void OnEndInPlaceEdit(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnUpdateEditSelectAll(CCmdUI* pCmdUI);
     afx_msg void OnUpdateEditCopy(CCmdUI* pCmdUI);

@@ -435,7 +435,10 @@ void CGridCtrl::OnCaptureChanged(CWnd* pWnd)
         m_nTimerID = 0;
     }
     // Losing the capture mid-drag (a popup, Alt+Tab) must not leave the cursor
-    // confined or the rubber line on screen.
+    // confined or the rubber line on screen. The button-up handler releases the
+    // capture itself, after clearing the button flag, and finishes the resize.
+    if (!m_bLMouseButtonDown)
+        return;
     if (m_MouseMode == MOUSE_SIZING_COL || m_MouseMode == MOUSE_SIZING_ROW)
         CancelSizing();
     else if (m_MouseMode == MOUSE_DRAGGING)
@@ -601,5 +604,11 @@ BOOL CGridCtrl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 void CGridCtrl::OnSysColorChange()
 {
     CWnd::OnSysColorChange();
+    RefreshSystemColours();
+}
+
+void CGridCtrl::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
+{
+    CWnd::OnSettingChange(uFlags, lpszSection);
     RefreshSystemColours();
 }

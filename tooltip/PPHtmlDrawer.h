@@ -49,6 +49,8 @@ public:
     void SetHyperlinkCursor(HCURSOR hCursor = nullptr);
     HCURSOR GetHyperlinkCursor() const { return m_hLinkCursor; }
     CPPDrawManager* GetDrawManager() { return &m_drawManager; }
+    // A text the drawer keeps for its users; the drawer itself never sets it.
+    const CString& GetStoredText() const { return m_strStoredText; }
 
     // Style sheet.
     void SetCssStyles(LPCTSTR styles = nullptr);
@@ -56,6 +58,9 @@ public:
     void SetDefaultCssStyles();
     void SetStyleText(const CString& selector, const CString& declarations);
     LPCTSTR GetStyleText(const CString& selector) const;
+    // The sheet as text, one "selector {declarations}" line per entry in
+    // selector order; SetCssStyles of it gives the same sheet back.
+    CString GetCssStyles() const;
     void ApplyStyleByName(STYLEREC& style, const CString& selector);
     void ApplyCssProperties(STYLEREC& style, const CString& declarations);
     static void SetDefaultStyle(STYLEREC& style);
@@ -264,4 +269,5 @@ private:
     std::map<CString, std::vector<CssDeclaration>> m_mapParsedStyles;   // read from m_mapStyles
     std::map<CString, COLORREF> m_mapColors;
     std::vector<TableLayout> m_arrTables;
+    CString m_strStoredText;
 };

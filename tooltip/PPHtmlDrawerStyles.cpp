@@ -128,6 +128,14 @@ LPCTSTR CPPHtmlDrawer::GetStyleText(const CString& selector) const
     return it == m_mapStyles.end() ? nullptr : static_cast<LPCTSTR>(it->second);
 }
 
+CString CPPHtmlDrawer::GetCssStyles() const
+{
+    CString text;
+    for (const auto& entry : m_mapStyles)
+        text += entry.first + " {" + entry.second + "}\r\n";
+    return text;
+}
+
 void CPPHtmlDrawer::ApplyStyleByName(STYLEREC& style, const CString& selector)
 {
     // Every tag applies its selector's entry, so an entry is read into

@@ -184,6 +184,7 @@ public:
     void SetNotify(HWND hWnd);
     BOOL IsNotify() const { return m_hNotifyWnd != nullptr; }
     void SetCssStyles(LPCTSTR lpszCssStyles = nullptr) { m_drawer.SetCssStyles(lpszCssStyles); }
+    CString GetCssStyles() const { return m_drawer.GetCssStyles(); }
     void SetImageList(HBITMAP hBitmap, int cx, int cy, int nCount, COLORREF clrMask = RGB(255, 0, 255));
     void SetImageList(UINT nIdBitmap, int cx, int cy, int nCount, COLORREF clrMask = RGB(255, 0, 255));
     void SetImageShadow(int nOffsetX, int nOffsetY, BYTE nDarkness = 50, BOOL bGradient = TRUE,

@@ -25,7 +25,67 @@ BEGIN_MESSAGE_MAP(CButtonST, CButton)
     ON_MESSAGE(BM_SETSTYLE, &CButtonST::OnSetStyle)
     ON_MESSAGE(BM_GETCHECK, &CButtonST::OnGetCheck)
     ON_MESSAGE(BM_SETCHECK, &CButtonST::OnSetCheck)
+    ON_WM_MEASUREITEM()
+    ON_WM_DRAWITEM()
+    ON_WM_MENUCHAR()
 END_MESSAGE_MAP()
+
+namespace
+{
+BCMenu* FindMenuIn(BCMenu* pMenu, HMENU hMenu, ULONG_PTR itemData)
+{
+    if (!pMenu || !pMenu->GetSafeHmenu())
+        return nullptr;
+    if (hMenu && pMenu->GetSafeHmenu() == hMenu)
+        return pMenu;
+    if (itemData)
+        for (int i = 0; i < pMenu->GetItemRecordCount(); i++)
+            if (reinterpret_cast<ULONG_PTR>(pMenu->GetItemRecord(i)) == itemData)
+                return pMenu;
+    int count = ::GetMenuItemCount(pMenu->GetSafeHmenu());
+    for (int i = 0; i < count; i++) {
+        HMENU hSub = ::GetSubMenu(pMenu->GetSafeHmenu(), i);
+        BCMenu* pSub = hSub ? DYNAMIC_DOWNCAST(BCMenu, CMenu::FromHandlePermanent(hSub)) : nullptr;
+        if (BCMenu* pFound = FindMenuIn(pSub, hMenu, itemData))
+            return pFound;
+    }
+    return nullptr;
+}
+}  // namespace
+
+BCMenu* CButtonST::FindDropDownMenu(HMENU hMenu, ULONG_PTR itemData)
+{
+    return FindMenuIn(&m_menuPopup, hMenu, itemData);
+}
+
+void CButtonST::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMIS)
+{
+    BCMenu* pMenu = lpMIS && lpMIS->CtlType == ODT_MENU ? FindDropDownMenu(nullptr, lpMIS->itemData) : nullptr;
+    if (pMenu)
+        pMenu->MeasureItem(lpMIS);
+    else
+        CButton::OnMeasureItem(nIDCtl, lpMIS);
+}
+
+void CButtonST::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDIS)
+{
+    // A menu item's hwndItem is the handle of the menu that holds it.
+    BCMenu* pMenu = lpDIS && lpDIS->CtlType == ODT_MENU
+                        ? FindDropDownMenu(reinterpret_cast<HMENU>(lpDIS->hwndItem), 0)
+                        : nullptr;
+    if (pMenu)
+        pMenu->DrawItem(lpDIS);
+    else
+        CButton::OnDrawItem(nIDCtl, lpDIS);
+}
+
+LRESULT CButtonST::OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu)
+{
+    BCMenu* pOwn = pMenu ? FindDropDownMenu(pMenu->GetSafeHmenu(), 0) : nullptr;
+    if (pOwn)
+        return BCMenu::FindKeyboardShortcut(nChar, nFlags, pOwn);
+    return CButton::OnMenuChar(nChar, nFlags, pMenu);
+}
 
 namespace {
 const int kTooltipMaxWidth = 400;

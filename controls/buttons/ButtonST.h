@@ -100,7 +100,16 @@ protected:
     afx_msg LRESULT OnSetStyle(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetCheck(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSetCheck(WPARAM wParam, LPARAM lParam);
+    // The drop-down menu is tracked with the button as its owner, so its items
+    // are measured, drawn and matched to typed letters here.
+    afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMIS);
+    afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDIS);
+    afx_msg LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);
     DECLARE_MESSAGE_MAP()
+
+    // The drop-down menu, or one of its sub-menus, that is hMenu or holds the
+    // item record itemData; null when the item is not the drop-down menu's.
+    BCMenu* FindDropDownMenu(HMENU hMenu, ULONG_PTR itemData);
 
     void FreeResources(BOOL bCheckForNULL = TRUE);
     // Copies the parent's background under the button from pDC (its client DC when null).

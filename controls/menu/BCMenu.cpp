@@ -102,16 +102,9 @@ CString BCMenuData::GetAnsiText() const
 
 int BCMenu::iconWidth = 16;
 int BCMenu::iconHeight = 15;
-int BCMenu::windowsClass = []() {
-    OSVERSIONINFOA info = {};
-    info.dwOSVersionInfoSize = sizeof(info);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    DWORD version = ::GetVersion();
-    ::GetVersionExA(&info);
-#pragma GCC diagnostic pop
-    return BCMenu::ClassifyWindows(version, info.dwMajorVersion, info.dwMinorVersion);
-}();
+// The program stores the running system's class here during its static
+// initialisation (GetWinVersionCode); until then menus draw as on any NT.
+int BCMenu::windowsClass = 1;
 int BCMenu::classicTheme = -1;
 int BCMenu::xpLookOnThemedXp = 1;
 int BCMenu::xpLookElsewhere = 0;
@@ -509,12 +502,16 @@ BOOL BCMenu::AppendItemWithImageList(LPCSTR lpszText, UINT nFlags, UINT_PTR nID,
     return AppendItemWithImageList(ToWide(lpszText).c_str(), nFlags, nID, il, xoffset);
 }
 
+BOOL BCMenu::MakeBitmapList(CBitmap* bmp, CImageList& list) const
+{
+    return bmp != nullptr && bmp->m_hObject != nullptr &&
+           list.Create(iconWidth, iconHeight, ILC_COLORDDB | ILC_MASK, 1, 1) && list.Add(bmp, MaskColour()) >= 0;
+}
+
 BOOL BCMenu::AppendItemWithBitmap(const wchar_t* lpstrText, UINT nFlags, UINT_PTR nID, CBitmap* bmp)
 {
-    if (bmp == nullptr || bmp->m_hObject == nullptr)
-        return AppendItem(lpstrText, nFlags, nID, -1);
     CImageList list;
-    if (!list.Create(iconWidth, iconHeight, ILC_COLORDDB | ILC_MASK, 1, 1) || list.Add(bmp, MaskColour()) < 0)
+    if (!MakeBitmapList(bmp, list))
         return AppendItem(lpstrText, nFlags, nID, -1);
     return AppendItemWithImageList(lpstrText, nFlags, nID, &list, 0);
 }
@@ -522,6 +519,39 @@ BOOL BCMenu::AppendItemWithBitmap(const wchar_t* lpstrText, UINT nFlags, UINT_PT
 BOOL BCMenu::AppendItemWithBitmap(LPCSTR lpszText, UINT nFlags, UINT_PTR nID, CBitmap* bmp)
 {
     return AppendItemWithBitmap(ToWide(lpszText).c_str(), nFlags, nID, bmp);
+}
+
+BOOL BCMenu::InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const wchar_t* lpszNewItem, int nIconNormal)
+{
+    return InsertItem(nPosition, lpszNewItem, nFlags, nIDNewItem, nIconNormal);
+}
+
+BOOL BCMenu::InsertItemWithImageList(UINT nPosition, const wchar_t* lpstrText, UINT nFlags, UINT_PTR nID,
+                                     CImageList* il, int xoffset)
+{
+    // In the global list first, so the new item's record finds its image there.
+    if (il != nullptr && xoffset >= 0 && nID != 0 && !(nFlags & MF_POPUP))
+        AddToGlobalImages(il, xoffset, nID);
+    return InsertItem(nPosition, lpstrText, nFlags, nID, -1);
+}
+
+BOOL BCMenu::InsertItemWithImageList(UINT nPosition, LPCSTR lpszText, UINT nFlags, UINT_PTR nID, CImageList* il,
+                                     int xoffset)
+{
+    return InsertItemWithImageList(nPosition, ToWide(lpszText).c_str(), nFlags, nID, il, xoffset);
+}
+
+BOOL BCMenu::InsertItemWithBitmap(UINT nPosition, const wchar_t* lpstrText, UINT nFlags, UINT_PTR nID, CBitmap* bmp)
+{
+    CImageList list;
+    if (!MakeBitmapList(bmp, list))
+        return InsertItem(nPosition, lpstrText, nFlags, nID, -1);
+    return InsertItemWithImageList(nPosition, lpstrText, nFlags, nID, &list, 0);
+}
+
+BOOL BCMenu::InsertItemWithBitmap(UINT nPosition, LPCSTR lpszText, UINT nFlags, UINT_PTR nID, CBitmap* bmp)
+{
+    return InsertItemWithBitmap(nPosition, ToWide(lpszText).c_str(), nFlags, nID, bmp);
 }
 
 BCMenu* BCMenu::AppendPopup(const wchar_t* lpstrText)
@@ -606,6 +636,74 @@ BOOL BCMenu::SetItemImageFromList(LPCSTR lpszText, UINT nID, CImageList* il, int
 {
     std::wstring text = ToWide(lpszText);
     return SetItemImageFromList(lpszText != nullptr ? text.c_str() : nullptr, nID, il, xoffset);
+}
+
+BOOL BCMenu::SetItemBitmap(const wchar_t* lpstrText, UINT nID, CBitmap* bmp)
+{
+    CImageList list;
+    if (!MakeBitmapList(bmp, list))
+        return FALSE;
+    return SetItemImageFromList(lpstrText, nID, &list, 0);
+}
+
+BOOL BCMenu::SetItemBitmap(LPCSTR lpszText, UINT nID, CBitmap* bmp)
+{
+    std::wstring text = ToWide(lpszText);
+    return SetItemBitmap(lpszText != nullptr ? text.c_str() : nullptr, nID, bmp);
+}
+
+BOOL BCMenu::SetItemColourSwatch(const wchar_t* lpstrText, UINT nID, COLORREF fill, COLORREF border, int hatch,
+                                 CSize size)
+{
+    if (size.cx <= 0 || size.cy <= 0)
+        size = CSize(iconWidth, iconHeight);
+    CWnd* owner = CWnd::FromHandle(OwnerWindow());
+    CClientDC dc(owner);
+    CBitmap swatch;
+    MakeColourSwatch(&dc, swatch, size.cx, size.cy, iconWidth, iconHeight, fill, border, hatch);
+    return SetItemBitmap(lpstrText, nID, &swatch);
+}
+
+BOOL BCMenu::SetItemColourSwatch(LPCSTR lpszText, UINT nID, COLORREF fill, COLORREF border, int hatch, CSize size)
+{
+    std::wstring text = ToWide(lpszText);
+    return SetItemColourSwatch(lpszText != nullptr ? text.c_str() : nullptr, nID, fill, border, hatch, size);
+}
+
+BOOL BCMenu::SetItemImageByText(const wchar_t* lpstrFind, const wchar_t* lpstrText, UINT nResourceId)
+{
+    int index = FindItemIndexByText(lpstrFind);
+    if (index < 0)
+        return FALSE;
+    BCMenuData* record = items[static_cast<size_t>(index)];
+    CImageList list;
+    if (!list.Create(iconWidth, iconHeight, ILC_COLORDDB | ILC_MASK, 1, 1))
+        return FALSE;
+    int image = 0;
+    BCMenuToolbar toolbar;
+    if (toolbar.Load(nResourceId)) {
+        if (!AddBitmapToImageList(&list, nResourceId, toolbar.width, toolbar.height))
+            return FALSE;
+        int button = toolbar.FindCommand(static_cast<UINT>(record->commandId));
+        image = button >= 0 ? std::max(toolbar.ImageOf(button), 0) : 0;
+    } else if (!AddBitmapToImageList(&list, nResourceId)) {
+        return FALSE;
+    }
+    auto own = std::make_unique<CImageList>();
+    if (!CopyImageFromList(&list, image, own.get()))
+        return FALSE;
+    if (lpstrText != nullptr)
+        record->SetWideText(lpstrText);
+    record->ownImages = std::move(own);
+    record->ownImageOffset = 0;
+    record->imageIndex = 0;
+    return TRUE;
+}
+
+BOOL BCMenu::SetItemImageByText(LPCSTR lpszFind, LPCSTR lpszText, UINT nResourceId)
+{
+    std::wstring text = ToWide(lpszText);
+    return SetItemImageByText(ToWide(lpszFind).c_str(), lpszText != nullptr ? text.c_str() : nullptr, nResourceId);
 }
 
 // ---------------------------------------------------------------------------

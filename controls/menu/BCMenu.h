@@ -91,12 +91,21 @@ public:
     BOOL InsertItem(UINT nPosition, LPCSTR lpszText, UINT nFlags = MF_OWNERDRAW, UINT_PTR nID = 0, int nIconNormal = -1);
     BOOL InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0, LPCSTR lpszNewItem = nullptr,
                     int nIconNormal = -1);
+    BOOL InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const wchar_t* lpszNewItem,
+                    int nIconNormal = -1);
     // An image of the item's own, copied from a list or made from a bitmap
     // (masked on the bitmap background or COLOR_3DFACE).
     BOOL AppendItemWithImageList(const wchar_t* lpstrText, UINT nFlags, UINT_PTR nID, CImageList* il, int xoffset);
     BOOL AppendItemWithImageList(LPCSTR lpszText, UINT nFlags, UINT_PTR nID, CImageList* il, int xoffset);
     BOOL AppendItemWithBitmap(const wchar_t* lpstrText, UINT nFlags, UINT_PTR nID, CBitmap* bmp);
     BOOL AppendItemWithBitmap(LPCSTR lpszText, UINT nFlags, UINT_PTR nID, CBitmap* bmp);
+    // Inserted items take their image into the global list for the command.
+    BOOL InsertItemWithImageList(UINT nPosition, const wchar_t* lpstrText, UINT nFlags, UINT_PTR nID,
+                                 CImageList* il, int xoffset);
+    BOOL InsertItemWithImageList(UINT nPosition, LPCSTR lpszText, UINT nFlags, UINT_PTR nID, CImageList* il,
+                                 int xoffset);
+    BOOL InsertItemWithBitmap(UINT nPosition, const wchar_t* lpstrText, UINT nFlags, UINT_PTR nID, CBitmap* bmp);
+    BOOL InsertItemWithBitmap(UINT nPosition, LPCSTR lpszText, UINT nFlags, UINT_PTR nID, CBitmap* bmp);
     BCMenu* AppendPopup(const wchar_t* lpstrText);
     BCMenu* AppendPopup(LPCSTR lpszText);
 
@@ -105,6 +114,19 @@ public:
     BOOL SetItemImage(LPCSTR lpszText, UINT nID, int nIconNormal);
     BOOL SetItemImageFromList(const wchar_t* lpstrText, UINT nID, CImageList* il, int xoffset);
     BOOL SetItemImageFromList(LPCSTR lpszText, UINT nID, CImageList* il, int xoffset);
+    BOOL SetItemBitmap(const wchar_t* lpstrText, UINT nID, CBitmap* bmp);
+    BOOL SetItemBitmap(LPCSTR lpszText, UINT nID, CBitmap* bmp);
+    // A filled rectangle as the image (hatched in that style unless -1); the
+    // swatch is the image size unless a size is given, centred on the menu colour.
+    BOOL SetItemColourSwatch(const wchar_t* lpstrText, UINT nID, COLORREF fill, COLORREF border, int hatch = -1,
+                             CSize size = CSize(0, 0));
+    BOOL SetItemColourSwatch(LPCSTR lpszText, UINT nID, COLORREF fill, COLORREF border, int hatch = -1,
+                             CSize size = CSize(0, 0));
+    // The item of this menu with the text gets the new text and an image list
+    // of its own: its command's button of the toolbar resource, or image 0 of
+    // the bitmap resource.
+    BOOL SetItemImageByText(const wchar_t* lpstrFind, const wchar_t* lpstrText, UINT nResourceId);
+    BOOL SetItemImageByText(LPCSTR lpszFind, LPCSTR lpszText, UINT nResourceId);
 
     BOOL SetItemText(UINT id, const wchar_t* lpstrText, UINT nFlags = MF_BYPOSITION);
     BOOL SetItemText(UINT id, LPCSTR lpszText, UINT nFlags = MF_BYPOSITION);
@@ -152,6 +174,8 @@ public:
     static bool SelectDisabledInForce();
     static int ItemSpacing();
     static COLORREF LightenColor(COLORREF color, double factor);
+    // A one-image list of the bitmap, masked on the bitmap background colour.
+    BOOL MakeBitmapList(CBitmap* bmp, CImageList& list) const;
     static COLORREF DarkenColor(COLORREF color, double factor);
     // The class of a Windows version (GetVersion's value and GetVersionEx's
     // major and minor numbers): 7 is XP, several decisions test ">= 2".
@@ -175,6 +199,8 @@ public:
     static void DrawEmbossedDib(CDC* pDC, int x, int y, int width, int height, CBitmap& bitmap,
                                 int sourceX, int sourceY);
     static void DrawGreyed(CDC* pDC, int x, int y, int width, int height, CBitmap& bitmap, COLORREF background);
+    static void MakeColourSwatch(CDC* pDC, CBitmap& bitmap, int swatchWidth, int swatchHeight, int bitmapWidth,
+                                 int bitmapHeight, COLORREF fill, COLORREF border, int hatch);
     static CImageList& GlobalImages() { return globalImages; }
     static const std::vector<UINT_PTR>& GlobalImageCommands() { return globalImageCommands; }
 
@@ -185,7 +211,7 @@ public:
     // Process-wide settings (one copy for all menus; UI thread only).
     static int iconWidth;
     static int iconHeight;
-    static int windowsClass;          // ClassifyWindows of the running system; tests set it
+    static int windowsClass;          // class of the running system, stored by the program at start; tests set it
     static int classicTheme;          // -1: not read yet; 0 or 1 once IsClassicTheme has looked
     static int xpLookOnThemedXp;
     static int xpLookElsewhere;

@@ -469,3 +469,33 @@ void BCMenu::DrawGreyed(CDC* pDC, int x, int y, int width, int height, CBitmap& 
     CBitmapDC source(bitmap);
     pDC->BitBlt(x, y, width, height, &source.dc(), 0, 0, SRCCOPY);
 }
+
+void BCMenu::MakeColourSwatch(CDC* pDC, CBitmap& bitmap, int swatchWidth, int swatchHeight, int bitmapWidth,
+                              int bitmapHeight, COLORREF fill, COLORREF border, int hatch)
+{
+    bitmap.DeleteObject();
+    if (pDC == nullptr || !bitmap.CreateCompatibleBitmap(pDC, bitmapWidth, bitmapHeight))
+        return;
+    CDC dc;
+    dc.CreateCompatibleDC(pDC);
+    CSelectGuard selectBitmap(dc, bitmap);
+    int x = 0, y = 0;
+    if (swatchWidth != bitmapWidth || swatchHeight != bitmapHeight) {
+        CBrush background;
+        background.CreateSolidBrush(::GetSysColor(IsThemedXp() ? COLOR_3DFACE : COLOR_MENU));
+        CRect all(0, 0, bitmapWidth, bitmapHeight);
+        dc.FillRect(&all, &background);
+        x = (bitmapWidth - swatchWidth) / 2;
+        y = (bitmapHeight - swatchHeight) / 2;
+    }
+    CPen pen;
+    pen.CreatePen(PS_SOLID, 1, border);
+    CBrush brush;
+    if (hatch == -1)
+        brush.CreateSolidBrush(fill);
+    else
+        brush.CreateHatchBrush(hatch, fill);
+    CSelectGuard selectPen(dc, pen);
+    CSelectGuard selectBrush(dc, brush);
+    dc.Rectangle(x, y, x + swatchWidth, y + swatchHeight);
+}

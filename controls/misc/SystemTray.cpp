@@ -161,8 +161,22 @@ BOOL CSystemTray::SetNotificationWnd(CWnd* pNotifyWnd)
 {
     if (!m_bEnabled)
         return FALSE;
-    m_tnd.hWnd = pNotifyWnd ? pNotifyWnd->GetSafeHwnd() : nullptr;
-    return Notify(NIM_MODIFY, 0);
+    // The shell knows the icon by its owner and id: a new owner cannot be set
+    // by a modification (the shell finds no such icon, and the one shown could
+    // then never be removed). The icon goes under its old owner and comes back
+    // under the new one; without one, the tray's own window takes the
+    // callbacks, as when it was created without a parent.
+    HWND hOwner = pNotifyWnd ? pNotifyWnd->GetSafeHwnd() : m_hWnd;
+    if (!hOwner)
+        return FALSE;
+    if (hOwner == m_tnd.hWnd)
+        return TRUE;
+    if (!m_bHidden)
+        Notify(NIM_DELETE, 0);
+    m_tnd.hWnd = hOwner;
+    if (m_bHidden)
+        return TRUE;
+    return Notify(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP);
 }
 
 BOOL CSystemTray::SetMenuDefaultItem(UINT uItem, BOOL bByPos)

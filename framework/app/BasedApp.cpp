@@ -82,6 +82,9 @@ CBasedApp::~CBasedApp()
 
 BOOL CBasedApp::PreTranslateMessage(MSG* pMsg)
 {
+    // A modeless about box shown at start goes at the first key or click.
+    if (CAboutDlg::PreTranslateAppMessage(pMsg))
+        return TRUE;
     return CWinApp::PreTranslateMessage(pMsg);
 }
 
@@ -194,7 +197,8 @@ void CBasedApp::InstallExceptionTranslator()
     CrashReportUi ui = GetDefaultCrashReportUi();
     ui.pfnAsk = [](LPCTSTR text) {
         CBasedApp* app = GetBasedApp();
-        return app ? app->QuestionMessage(text) : MessageBoxA(nullptr, text, "Question", MB_ICONQUESTION | MB_YESNO);
+        return app ? app->QuestionWarningMessage(text)
+                   : MessageBoxA(nullptr, text, "Warning", MB_ICONEXCLAMATION | MB_YESNO);
     };
     ui.pfnShowError = [](LPCTSTR text) {
         if (CBasedApp* app = GetBasedApp())

@@ -6,6 +6,7 @@
 #include "framework/crash/VersionString.h"
 
 #include <dbghelp.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <string.h>
@@ -49,6 +50,8 @@ struct DebugHelp
     decltype(&StackWalk64) pfnStackWalk64 = nullptr;
     decltype(&SymFunctionTableAccess64) pfnSymFunctionTableAccess64 = nullptr;
     decltype(&SymGetModuleBase64) pfnSymGetModuleBase64 = nullptr;
+    // Bound with the others; the report writes no dump file.
+    decltype(&MiniDumpWriteDump) pfnMiniDumpWriteDump = nullptr;
 
     BOOL Load()
     {
@@ -64,6 +67,7 @@ struct DebugHelp
         Bind(pfnStackWalk64, "StackWalk64");
         Bind(pfnSymFunctionTableAccess64, "SymFunctionTableAccess64");
         Bind(pfnSymGetModuleBase64, "SymGetModuleBase64");
+        Bind(pfnMiniDumpWriteDump, "MiniDumpWriteDump");
         return TRUE;
     }
 
@@ -76,8 +80,14 @@ struct DebugHelp
     template <typename F>
     void Bind(F& pointer, LPCSTR name)
     {
+        BindFrom(hModule, pointer, name);
+    }
+
+    template <typename F>
+    static void BindFrom(HMODULE hFrom, F& pointer, LPCSTR name)
+    {
         // Copying the bits sidesteps the warnings of a cast between function types.
-        FARPROC proc = GetProcAddress(hModule, name);
+        FARPROC proc = GetProcAddress(hFrom, name);
         static_assert(sizeof(F) == sizeof(proc), "function pointers differ in size");
         memcpy(&pointer, &proc, sizeof(pointer));
     }
@@ -247,6 +257,12 @@ void SetExceptionReportInfo(LPCTSTR displayName, LPCTSTR supportAddress, LPCTSTR
     g_strDownloadAddress = downloadAddress;
 }
 
+BOOL ResetCrashAppName()
+{
+    g_strDisplayName.Empty();
+    return TRUE;
+}
+
 CString GetExceptionReportName()
 {
     return g_strDisplayName;
@@ -255,6 +271,50 @@ CString GetExceptionReportName()
 void SetCrashReportUi(const CrashReportUi& ui)
 {
     g_ui = ui;
+}
+
+CrashReportUi GetCrashReportUi()
+{
+    return g_ui;
+}
+
+int SuspendOtherThreads()
+{
+    typedef HANDLE(WINAPI * OpenThreadProc)(DWORD, BOOL, DWORD);
+    typedef BOOL(WINAPI * ThreadWalkProc)(HANDLE, LPTHREADENTRY32);
+    typedef HANDLE(WINAPI * SnapshotProc)(DWORD, DWORD);
+    HMODULE hKernel = LoadLibraryA("kernel32.dll");
+    if (!hKernel)
+        return 0;
+    OpenThreadProc pfnOpenThread = nullptr;
+    ThreadWalkProc pfnThread32First = nullptr, pfnThread32Next = nullptr;
+    SnapshotProc pfnCreateSnapshot = nullptr;
+    DebugHelp::BindFrom(hKernel, pfnOpenThread, "OpenThread");
+    DebugHelp::BindFrom(hKernel, pfnThread32First, "Thread32First");
+    DebugHelp::BindFrom(hKernel, pfnThread32Next, "Thread32Next");
+    DebugHelp::BindFrom(hKernel, pfnCreateSnapshot, "CreateToolhelp32Snapshot");
+    int suspended = 0;
+    HANDLE hSnapshot = INVALID_HANDLE_VALUE;
+    if (pfnOpenThread && pfnThread32First && pfnThread32Next && pfnCreateSnapshot)
+        hSnapshot = pfnCreateSnapshot(TH32CS_SNAPTHREAD, 0);
+    if (hSnapshot != INVALID_HANDLE_VALUE) {
+        const DWORD processId = GetCurrentProcessId(), selfId = GetCurrentThreadId();
+        THREADENTRY32 entry = {};
+        entry.dwSize = sizeof(entry);
+        for (BOOL more = pfnThread32First(hSnapshot, &entry); more; more = pfnThread32Next(hSnapshot, &entry)) {
+            if (entry.th32OwnerProcessID != processId || entry.th32ThreadID == selfId)
+                continue;
+            HANDLE hThread = pfnOpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID);
+            if (!hThread)
+                continue;
+            if (SuspendThread(hThread) != (DWORD)-1)
+                suspended++;
+            CloseHandle(hThread);
+        }
+        CloseHandle(hSnapshot);
+    }
+    FreeLibrary(hKernel);
+    return suspended;
 }
 
 CrashReportUi GetDefaultCrashReportUi()

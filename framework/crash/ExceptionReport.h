@@ -11,6 +11,8 @@
 // report's file name), the support mail address and the download page.
 void SetExceptionReportInfo(LPCTSTR displayName, LPCTSTR supportAddress, LPCTSTR downloadAddress);
 CString GetExceptionReportName();
+// Empties the display name the crash report uses; TRUE.
+BOOL ResetCrashAppName();
 
 // How the report reaches the person. The defaults show system message boxes
 // and send the mail through CMailMsg; tests replace them so nobody is asked.
@@ -19,10 +21,17 @@ struct CrashReportUi
     // IDYES to write the report.
     int (*pfnAsk)(LPCTSTR text);
     void (*pfnShowError)(LPCTSTR text);
-    // Prepares the mail to support with the report attached.
+    // Suspends every thread of this process but the calling one, so that nothing
+// changes the process while it is examined; the thread functions are bound
+// from the kernel at run time. Returns how many threads were suspended (0 also
+// when the functions are missing).
+int SuspendOtherThreads();
+
+// Prepares the mail to support with the report attached.
     BOOL (*pfnSendMail)(LPCTSTR reportPath);
 };
 void SetCrashReportUi(const CrashReportUi& ui);
+CrashReportUi GetCrashReportUi();
 CrashReportUi GetDefaultCrashReportUi();
 
 // The framework's error box, through the hook above.
@@ -35,6 +44,12 @@ BOOL GetExceptionReportPath(CString& path);
 // The whole report procedure; runs once per process (later calls return at
 // once). Always returns 0.
 int WriteExceptionReport(const EXCEPTION_POINTERS* pointers);
+
+// Suspends every thread of this process but the calling one, so that nothing
+// changes the process while it is examined; the thread functions are bound
+// from the kernel at run time. Returns how many threads were suspended (0 also
+// when the functions are missing).
+int SuspendOtherThreads();
 
 // Prepares the mail to support with the report attached; FALSE when the
 // mail layer reported failure.

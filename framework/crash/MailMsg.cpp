@@ -1,6 +1,7 @@
 #include "framework/crash/MailMsg.h"
 
 #include <mapi.h>
+#include <xcmc.h>
 
 #include <string.h>
 #include <vector>
@@ -83,7 +84,82 @@ CMailMsg& CMailMsg::SetMessage(LPCTSTR message)
 
 BOOL CMailMsg::Send()
 {
+    if (!m_bReady && !Initialize())
+        return FALSE;
+    if (!m_pfnMapiLogon || !m_pfnMapiSendMail || !m_pfnMapiLogoff)
+        return SendCmc();
     return SendMapi();
+}
+
+BOOL CMailMsg::SendCmc()
+{
+    if (!m_bReady && !Initialize())
+        return FALSE;
+    if (!m_pfnCmcLogon || !m_pfnCmcSend || !m_pfnCmcLogoff)
+        return FALSE;
+    typedef CMC_return_code(WINAPI * CmcQueryConfiguration)(CMC_session_id, CMC_enum, CMC_buffer, CMC_extension*);
+    typedef CMC_return_code(WINAPI * CmcLogon)(CMC_string, CMC_string, CMC_string, CMC_object_identifier, CMC_ui_id,
+                                               CMC_uint16, CMC_flags, CMC_session_id*, CMC_extension*);
+    typedef CMC_return_code(WINAPI * CmcSend)(CMC_session_id, CMC_message*, CMC_flags, CMC_ui_id, CMC_extension*);
+    typedef CMC_return_code(WINAPI * CmcLogoff)(CMC_session_id, CMC_ui_id, CMC_flags, CMC_extension*);
+
+    // The library names the character set its texts are in; logging on in it
+    // keeps the texts as they are.
+    char charset[256] = "";
+    BOOL bHaveCharset = FALSE;
+    if (m_pfnCmcQueryConfiguration)
+        bHaveCharset = ProcAs<CmcQueryConfiguration>(m_pfnCmcQueryConfiguration)(0, CMC_CONFIG_CHARACTER_SET, charset,
+                                                                                 nullptr) == CMC_SUCCESS;
+    charset[sizeof(charset) - 1] = 0;
+
+    auto text = [](const CString& s) { return const_cast<CMC_string>(static_cast<LPCSTR>(s)); };
+    std::vector<CMC_recipient> recipients;
+    auto add = [&](CMC_enum role, const CString& address, const CString& name) {
+        CMC_recipient recipient = {};
+        recipient.name = text(name);
+        recipient.name_type = CMC_TYPE_INDIVIDUAL;
+        recipient.address = text(address);
+        recipient.role = role;
+        recipients.push_back(recipient);
+    };
+    if (!m_from.empty())
+        add(CMC_ROLE_ORIGINATOR, m_from.begin()->first, m_from.begin()->second);
+    for (const auto& entry : m_to)
+        add(CMC_ROLE_TO, entry.first, entry.second);
+    for (const auto& entry : m_cc)
+        add(CMC_ROLE_CC, entry.first, entry.second);
+    for (const auto& entry : m_bcc)
+        add(CMC_ROLE_BCC, entry.first, entry.second);
+    if (!recipients.empty())
+        recipients.back().recip_flags |= CMC_RECIP_LAST_ELEMENT;
+
+    std::vector<CMC_attachment> attachments;
+    for (const auto& entry : m_attachments) {
+        CMC_attachment attachment = {};
+        attachment.attach_title = text(entry.second);
+        attachment.attach_filename = text(entry.first);
+        attachments.push_back(attachment);
+    }
+    if (!attachments.empty())
+        attachments.back().attach_flags |= CMC_ATT_LAST_ELEMENT;
+
+    CMC_message message = {};
+    message.subject = text(m_strSubject);
+    message.text_note = text(m_strMessage);
+    message.time_sent.tmzone = CMC_NO_TIMEZONE;
+    message.recipients = recipients.empty() ? nullptr : recipients.data();
+    message.attachments = attachments.empty() ? nullptr : attachments.data();
+    message.message_flags = CMC_MSG_LAST_ELEMENT;
+
+    CMC_session_id session = 0;
+    if (ProcAs<CmcLogon>(m_pfnCmcLogon)(nullptr, nullptr, nullptr, bHaveCharset ? charset : nullptr, 0, CMC_VERSION,
+                                        CMC_LOGON_UI_ALLOWED | CMC_ERROR_UI_ALLOWED, &session,
+                                        nullptr) != CMC_SUCCESS)
+        return FALSE;
+    // As with the simple interface, the mail program's compose dialog opens.
+    CMC_return_code result = ProcAs<CmcSend>(m_pfnCmcSend)(session, &message, CMC_SEND_UI_REQUESTED, 0, nullptr);
+    ProcAs<CmcLogoff>(m_pfnCmcLogoff)(session, 0, CMC_LOGOFF_UI_ALLOWED, nullptr);
+    return result == CMC_SUCCESS;
 }
 
 BOOL CMailMsg::SendMapi()

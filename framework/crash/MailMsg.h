@@ -33,8 +33,12 @@ public:
 
     // TRUE exactly when the mail program accepted the message. What the
     // library says is passed on as it is: some report success for a message
-    // nobody will ever send.
+    // nobody will ever send. The simple mail interface is used whenever the
+    // library offers it; a library with only the common messaging calls gets
+    // the message through SendCmc.
     BOOL Send();
+    // The same message through the common messaging calls.
+    BOOL SendCmc();
 
     BOOL IsReady() const { return m_bReady; }
 
@@ -56,8 +60,7 @@ private:
     CString m_strSubject;
     CString m_strMessage;
     HMODULE m_hMapi;
-    // The common messaging functions count for readiness only; mail is
-    // always sent through the simple interface.
+    // The common messaging functions serve only a library without the simple ones.
     FARPROC m_pfnCmcQueryConfiguration;
     FARPROC m_pfnCmcLogon;
     FARPROC m_pfnCmcSend;

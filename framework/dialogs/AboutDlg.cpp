@@ -26,7 +26,7 @@ CString CAboutDlg::FormatCredits(const CString& credits, const CString& version)
 }
 
 CAboutDlg::CAboutDlg(CString credits, int creditsX, BOOL wave, BOOL scroll, CWnd* parent)
-    : CDialog(IDD, parent), m_nCreditsX(creditsX), m_bScroll(scroll ? 1 : 0), m_ctrl()
+    : CDialog(IDD, parent), m_nCreditsX(creditsX), m_bScroll(scroll ? 1 : 0), m_ctrl(), m_progress()
 {
     CString version;
     GetVersionString(version, FALSE);
@@ -47,9 +47,16 @@ CAboutDlg::~CAboutDlg()
 
 BOOL CAboutDlg::Create(CWnd* parent)
 {
-    // The box's gradient progress bar is never given a window, so there is
-    // nothing more to prepare here.
-    return CDialog::Create(IDD, parent);
+    if (!CDialog::Create(IDD, parent))
+        return FALSE;
+    if (m_progress.GetSafeHwnd()) {
+        m_progress.SetRange(0, 100);
+        m_progress.SetPos(0);
+        m_progress.SetColors(2, RGB(0, 0, 158), RGB(255, 255, 255));
+        m_progress.SetTextColor(RGB(255, 255, 255), RGB(255, 255, 255));
+        m_progress.ShowWindow(SW_SHOW);
+    }
+    return TRUE;
 }
 
 void CAboutDlg::DoDataExchange(CDataExchange* pDX)

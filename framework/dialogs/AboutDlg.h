@@ -4,6 +4,7 @@
 #pragma once
 
 #include "afx/Dialog.h"
+#include "controls/progress/ProgressCtrlX.h"
 #include "framework/dialogs/AboutCtrl.h"
 
 class CAboutDlg : public CDialog
@@ -41,6 +42,9 @@ public:
     int m_nCreditsX;
     BYTE m_bScroll;
     CAboutCtrl m_ctrl;
+    // A gradient progress bar bound to no control of the template; Create sets
+    // it up when it has been given a window.
+    CProgressCtrlX m_progress;
 
 protected:
     BOOL OnInitDialog() override;

@@ -1,4 +1,7 @@
 #include "framework/util/FileFunctions.h"
+
+#include "controls/dialogs/FileDialogST.h"
+#include "controls/menu/BCMenu.h"
 #include "framework/util/Path.h"
 #include "afx/Exception.h"
 #include "afx/StdioFile.h"
@@ -110,13 +113,6 @@ void ListFiles(const CString& path, CStringArray& files, BOOL recurse, BOOL fold
             files.Add(full);
         }
     }
-}
-
-int CALLBACK BrowseCallback(HWND window, UINT message, LPARAM, LPARAM data)
-{
-    if (message == BFFM_INITIALIZED && data)
-        ::SendMessageA(window, BFFM_SETSELECTIONA, TRUE, data);
-    return 0;
 }
 
 bool IsNtPlatform()
@@ -378,23 +374,15 @@ int GetWinVersionCode()
         return 0;
     OSVERSIONINFOA info = {};
     info.dwOSVersionInfoSize = sizeof(info);
-    ::GetVersionExA(&info);
-    if (nt)
-    {
-        if (info.dwMajorVersion == 4)
-            return 5;
-        if (info.dwMajorVersion == 5 && info.dwMinorVersion == 0)
-            return 6;
-        if (info.dwMajorVersion == 5 && info.dwMinorVersion == 1)
-            return 7;
-        return 1;
-    }
-    if (info.dwMajorVersion == 4 && info.dwMinorVersion == 10)
-        return 3;
-    if (info.dwMajorVersion == 4 && info.dwMinorVersion == 90)
-        return 4;
-    return 2;
+    ::GetVersionExA(&info);   // a failure reads as version 0.0
+    return BCMenu::ClassifyWindows(version, info.dwMajorVersion, info.dwMinorVersion);
 }
+
+namespace {
+// Computed once, before the application's own initialisation, where the
+// owner-drawn menus read it.
+const int g_nWinVersionCode = (BCMenu::windowsClass = GetWinVersionCode());
+} // namespace
 
 int PickIconDialogA(HWND owner, LPSTR path, UINT pathLength, int* iconIndex)
 {
@@ -439,21 +427,10 @@ BOOL ShowFileProperties(const CString& path)
 
 BOOL BrowseForFolder(CString& folder, LPCSTR title)
 {
-    char chosen[MAX_PATH + 1] = {};
-    BROWSEINFOA info = {};
-    info.hwndOwner = GetThreadMainWindow();
-    info.pszDisplayName = chosen;
-    info.lpszTitle = title;
-    info.ulFlags = kBrowseFlags;
-    info.lpfn = BrowseCallback;
-    info.lParam = reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(folder));
-    LPITEMIDLIST items = ::SHBrowseForFolderA(&info);
-    if (!items)
+    CFileDialogST chooser(TRUE);
+    const CString start = folder;
+    if (chooser.SelectFolder(title, start, kBrowseFlags, CWnd::FromHandle(GetThreadMainWindow())) != IDOK)
         return FALSE;
-    const BOOL ok = ::SHGetPathFromIDListA(items, chosen);
-    ::CoTaskMemFree(items);
-    if (!ok)
-        return FALSE;
-    folder = chosen;
+    folder = chooser.GetSelectedFolder();
     return TRUE;
 }

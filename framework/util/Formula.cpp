@@ -1,6 +1,8 @@
 #include "framework/util/Formula.h"
+
 #include "afx/Exception.h"
 
+#include <malloc.h>
 #include <stdlib.h>
 #include <string.h>
 #include <utility>
@@ -408,6 +410,18 @@ void DecodeUrlText(CString& text)
     char* buffer = text.GetBuffer(length);
     const int decoded = DecodeInto(source, reinterpret_cast<BYTE*>(buffer));
     text.ReleaseBuffer(decoded);
+}
+
+BOOL IsHeapBlockWithoutInnerNul(const void* block)
+{
+    if (!block)
+        return FALSE;
+    const size_t size = _msize(const_cast<void*>(block));
+    const BYTE* bytes = static_cast<const BYTE*>(block);
+    for (size_t i = 0; i + 1 < size; ++i)
+        if (bytes[i] == 0)
+            return FALSE;
+    return TRUE;
 }
 
 BYTE* DecodeUrlBytes(const CString& text)

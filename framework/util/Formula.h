@@ -76,6 +76,10 @@ CString EncodeUrlBytes(const BYTE* bytes, int count);
 void DecodeUrlText(CString& text);
 // The decoded bytes in a block of exactly their length (malloc; free() it).
 BYTE* DecodeUrlBytes(const CString& text);
+// TRUE when a block from the C runtime heap (malloc) holds no NUL before its
+// last byte, judged by its allocated size: such a block read as text ends at
+// its last byte, not earlier. FALSE for a null block.
+BOOL IsHeapBlockWithoutInnerNul(const void* block);
 int HexDigitValue(char c);
 // The byte of the two hexadecimal digits after the "%" at p.
 BYTE HexPairToByte(LPCSTR p);

@@ -3,17 +3,24 @@
 #include "afx/Exception.h"
 #include "afx/StdioFile.h"
 #include "afx/WinApp.h"
+#include "controls/bars/ProgressBar.h"
+#include "controls/dialogs/FileDialogST.h"
 #include "framework/util/TextFunctions.h"
 #include "grid/GridCtrl.h"
 
-#include <commdlg.h>
 #include <shellapi.h>
 
 namespace
 {
-// The status-bar progress control is not part of the framework yet: the
-// report's progress goes nowhere until it is.
-void ShowProgress(CProgressBar* /*pProgress*/, LPCTSTR /*szText*/, int /*nPercent*/) {}
+// The report's progress goes to the status bar's progress control, when the
+// caller has one: its label takes the text and the bar the percentage.
+void ShowProgress(CProgressBar* pProgress, LPCTSTR szText, int nPercent)
+{
+    if (!pProgress)
+        return;
+    pProgress->SetText(szText);
+    pProgress->SetPos(nPercent);
+}
 
 void OpenWithShell(LPCTSTR szPath) { ::ShellExecuteA(nullptr, "open", szPath, nullptr, nullptr, SW_SHOWNORMAL); }
 }  // namespace
@@ -131,19 +138,15 @@ void ExportGridToCsv(CGridCtrl* pGrid, CString strPath)
     if (!pGrid)
         return;
     if (strPath.IsEmpty()) {
-        char file[MAX_PATH] = "";
-        OPENFILENAMEA ofn = {};
-        ofn.lStructSize = sizeof(ofn);
-        ofn.hwndOwner = pGrid->GetSafeHwnd();
-        ofn.lpstrFilter = "CSV files\0*.csv\0";
-        ofn.lpstrFile = file;
-        ofn.nMaxFile = sizeof(file);
-        ofn.lpstrTitle = "Select target file";
-        ofn.lpstrDefExt = "csv";
-        ofn.Flags = OFN_OVERWRITEPROMPT | OFN_EXPLORER;
-        if (!::GetSaveFileNameA(&ofn))
+        // The dialog's prompt is its title and the filter names the files it
+        // shows; a typed name without extension gets ".csv".
+        static const char kFilter[] = "CSV files\0*.csv\0";
+        CFileDialogST dlg(FALSE, "csv", nullptr, OFN_OVERWRITEPROMPT | OFN_ALLOWMULTISELECT, kFilter,
+                          CWnd::FromHandle(pGrid->GetSafeHwnd()));
+        dlg.m_ofn.lpstrTitle = "Select target file";
+        if (dlg.DoModal() != IDOK)
             return;
-        strPath = file;
+        strPath = dlg.GetPathName();
     }
     {
         CWaitCursor wait;

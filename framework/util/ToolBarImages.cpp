@@ -50,19 +50,25 @@ void CToolBarImageLists::Destroy()
 
 BOOL CToolBarImageLists::Build(HBITMAP bitmap, COLORREF mask, int size)
 {
-    Destroy();
     // The processed copies first: adding a bitmap to a masked list blackens
     // its transparent pixels, and the copies need them magenta.
     HBITMAP gray = ProcessedCopy(bitmap, [](CEnBitmap& b) { return b.GrayImage(kProcessingMask); });
     HBITMAP light =
         ProcessedCopy(bitmap, [](CEnBitmap& b) { return b.LightenImage(kProcessingMask); });
-    m_disabled = MakeList(gray, mask, size);
-    m_normal = MakeList(light, mask, size);
-    m_hot = MakeList(bitmap, mask, size);
+    const BOOL ok = BuildFromImages(bitmap, gray, light, mask, size);
     if (gray)
         ::DeleteObject(gray);
     if (light)
         ::DeleteObject(light);
+    return ok;
+}
+
+BOOL CToolBarImageLists::BuildFromImages(HBITMAP hot, HBITMAP disabled, HBITMAP normal, COLORREF mask, int size)
+{
+    Destroy();
+    m_disabled = MakeList(disabled, mask, size);
+    m_normal = MakeList(normal, mask, size);
+    m_hot = MakeList(hot, mask, size);
     return m_hot && m_disabled && m_normal;
 }
 

@@ -26,6 +26,9 @@ public:
     // The same from a bitmap the caller keeps (its transparent pixels come
     // back black, as the image lists leave them).
     BOOL Build(HBITMAP bitmap, COLORREF mask, int size);
+    // The lists from the three images made already (a list blackens the
+    // transparent pixels of the bitmap added to it).
+    BOOL BuildFromImages(HBITMAP hot, HBITMAP disabled, HBITMAP normal, COLORREF mask, int size);
     // Gives the three lists to a toolbar control; the lists stay ours.
     void ApplyTo(HWND toolbar) const;
 

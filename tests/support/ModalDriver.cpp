@@ -78,3 +78,47 @@ CMessageBoxCatcher::~CMessageBoxCatcher()
     KillTimer(nullptr, m_timer);
     g_catcher = nullptr;
 }
+
+namespace {
+UINT g_pressButton = IDCANCEL;
+bool g_dialogSeen = false;
+CString g_dialogTitle;
+
+BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM found)
+{
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK PressDialogButton(HWND, UINT, UINT_PTR id, DWORD)
+{
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FindVisibleDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog)
+        return;
+    KillTimer(nullptr, id);
+    g_dialogSeen = true;
+    char buffer[256] = {};
+    GetWindowTextA(dialog, buffer, sizeof buffer);
+    g_dialogTitle = buffer;
+    PostMessageA(dialog, WM_COMMAND, g_pressButton, reinterpret_cast<LPARAM>(GetDlgItem(dialog, g_pressButton)));
+}
+} // namespace
+
+bool RunPressingDialogButton(UINT button, const std::function<void()>& open, CString* title)
+{
+    g_pressButton = button;
+    g_dialogSeen = false;
+    g_dialogTitle.Empty();
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, &PressDialogButton);
+    open();
+    KillTimer(nullptr, timer);
+    if (title)
+        *title = g_dialogTitle;
+    return g_dialogSeen;
+}

@@ -30,3 +30,8 @@ public:
 private:
     UINT_PTR m_timer;
 };
+
+// Runs open(), which shows a system dialog of this thread (a common dialog, the
+// folder or icon chooser), and presses the button of that id on it as soon as
+// it is up. True when a dialog came; title, when given, gets its caption.
+bool RunPressingDialogButton(UINT button, const std::function<void()>& open, CString* title = nullptr);

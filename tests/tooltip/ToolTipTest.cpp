@@ -3,6 +3,10 @@
 // the hover repaint, and the window-information tip.
 #include "tooltip/PPToolTip.h"
 
+#include "afx/AfxRes.h"
+#include "afx/ToolBar.h"
+#include "resources/resource.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -388,3 +392,136 @@ TEST(ToolTipPlacement, TopAndLeftAnchorsMoveTheBodyPastTheStrip)
 }
 
 }  // namespace
+
+namespace {
+CString IconHandleTable(HICON icon, const char* text)
+{
+    CString expected;
+    expected.Format("<table><tr><td><icon handle=0x%X></td><td>%s</td></tr></table>",
+                    static_cast<unsigned>(reinterpret_cast<UINT_PTR>(icon)), text);
+    return expected;
+}
+} // namespace
+
+TEST_F(ToolTipTest, ToolTextsFromIconsAndStringResources)
+{
+    // Four tools side by side in the owner (owner client = screen - (100, 100)).
+    const RECT first = {0, 0, 100, 300}, second = {100, 0, 200, 300}, third = {200, 0, 300, 300},
+               fourth = {300, 0, 400, 300};
+    HICON icon = LoadIconA(nullptr, IDI_INFORMATION);
+    m_tip.AddTool(&m_owner, "with icon", icon, &first);
+    m_tip.AddTool(&m_owner, IDS_LOG_SAVE, &second);
+    m_tip.AddTool(&m_owner, "with resource icon", IDI_OK, CSize(16, 16), &third);
+    m_tip.AddTool(&m_owner, IDS_LOG_TITLE, icon, &fourth);
+
+    auto textAt = [&](int x) {
+        MoveTo(100 + x, 100 + 150);
+        PumpUntil([&] { return Visible() && m_tip.GetCurrentToolWindow() == m_hOwner &&
+                               m_tip.GetCurrentTool().rectBounds.left <= x && x < m_tip.GetCurrentTool().rectBounds.right; });
+        return m_tip.GetCurrentTool().text;
+    };
+    EXPECT_EQ(IconHandleTable(icon, "with icon"), textAt(50));
+    EXPECT_EQ("Save Trace Log", textAt(150));
+    EXPECT_EQ("<table><tr><td><icon idres=161 width=16 height=16></td><td>with resource icon</td></tr></table>",
+              textAt(250));
+    EXPECT_EQ(IconHandleTable(icon, "Trace Log"), textAt(350));
+
+    // A null icon still makes the table; a string id without a string shows nothing.
+    m_tip.AddTool(&m_owner, "no icon", static_cast<HICON>(nullptr), &first);
+    EXPECT_EQ(IconHandleTable(nullptr, "no icon"), textAt(51));
+    m_tip.RemoveAllTools();
+    m_tip.AddTool(&m_owner, 0xFFF0u, &second);
+    MoveTo(100 + 160, 100 + 150);
+    PumpUntil([] { return false; }, 150);
+    EXPECT_FALSE(Visible());
+}
+
+TEST_F(ToolTipTest, AHelpTipShowsAtItsPointAndStaysThroughMouseMoves)
+{
+    m_tip.ShowHelpTooltip(CPoint(150, 150), "plain help");
+    ASSERT_TRUE(PumpUntil([&] { return Visible(); }));
+    EXPECT_EQ("plain help", m_tip.GetCurrentTool().text);
+    MoveTo(300, 320);
+    PumpUntil([] { return false; }, 100);
+    EXPECT_TRUE(Visible());
+
+    HICON icon = LoadIconA(nullptr, IDI_WARNING);
+    m_tip.ShowHelpTooltip(CPoint(150, 150), IDS_LOG_TITLE, icon);
+    ASSERT_TRUE(PumpUntil([&] { return m_tip.GetCurrentTool().text == IconHandleTable(icon, "Trace Log"); }));
+    m_tip.ShowHelpTooltip(CPoint(150, 150), "iconic", IDI_OK, CSize(32, 32));
+    ASSERT_TRUE(PumpUntil([&] {
+        return m_tip.GetCurrentTool().text ==
+               "<table><tr><td><icon idres=161 width=32 height=32></td><td>iconic</td></tr></table>";
+    }));
+    m_tip.ShowHelpTooltip(CPoint(150, 150), IDS_LOG_SAVE, IDI_OK, CSize(16, 16));
+    ASSERT_TRUE(PumpUntil([&] {
+        return m_tip.GetCurrentTool().text ==
+               "<table><tr><td><icon idres=161 width=16 height=16></td><td>Save Trace Log</td></tr></table>";
+    }));
+    m_tip.HideTip();
+    ASSERT_TRUE(PumpUntil([&] { return !Visible(); }));
+}
+
+TEST_F(ToolTipTest, ToolbarButtonsAreToolsWithTheSecondLineOfTheirString)
+{
+    CToolBar bar;
+    ASSERT_TRUE(bar.CreateEx(&m_owner, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_TOOLTIPS));
+    const UINT buttons[] = {ID_APP_ABOUT, ID_APP_EXIT};
+    ASSERT_TRUE(bar.SetButtons(buttons, 2));
+    bar.SetWindowPos(nullptr, 0, 150, 300, 30, SWP_NOZORDER);
+    m_tip.AddToolBar(&bar);
+    m_tip.AddToolBar(&bar);   // once only
+    EXPECT_FALSE(bar.GetBarStyle() & CBRS_TOOLTIPS);   // the bar's own tips go off
+
+    CRect exitButton;
+    bar.GetItemRect(1, &exitButton);
+    bar.ClientToScreen(&exitButton);
+    MoveTo(exitButton.CenterPoint().x, exitButton.CenterPoint().y);
+    ASSERT_TRUE(PumpUntil([&] { return Visible() && m_tip.GetCurrentToolWindow() == bar.GetSafeHwnd(); }));
+    EXPECT_EQ("Exit", m_tip.GetCurrentTool().text);
+    EXPECT_EQ(UINT(ID_APP_EXIT), m_tip.GetCurrentTool().toolId);
+    m_tip.RemoveAllTools();
+    bar.DestroyWindow();
+}
+
+namespace {
+// Asks for the menu tip while the popup menu is open, then closes the menu.
+CPPToolTip* g_menuTip = nullptr;
+HMENU g_menu = nullptr;
+bool g_menuWasShown = false;
+CString g_menuTipText;
+void CALLBACK AskMenuTip(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    g_menuTip->ShowMenuTip(ID_APP_ABOUT, MF_STRING, g_menu);
+    for (int i = 0; i < 100 && g_menuTip->GetState() != CPPToolTip::STATE_SHOWN; ++i) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE))
+            DispatchMessageA(&msg);
+        Sleep(10);
+    }
+    g_menuWasShown = g_menuTip->GetState() == CPPToolTip::STATE_SHOWN;
+    g_menuTipText = g_menuTip->GetCurrentTool().text;
+    EndMenu();
+}
+} // namespace
+
+TEST_F(ToolTipTest, AMenuItemsTipIsTheFirstLineOfItsString)
+{
+    // No menu window open: the tip pops; a popup or the menu's close pops too.
+    m_tip.ShowMenuTip(ID_APP_ABOUT, MF_STRING, GetSubMenu(GetMenu(m_hOwner), 0));
+    m_tip.ShowMenuTip(ID_APP_ABOUT, 0xFFFF, nullptr);
+    EXPECT_FALSE(Visible());
+
+    g_menu = CreatePopupMenu();
+    AppendMenuA(g_menu, MF_STRING, ID_APP_EXIT, "Exit");
+    AppendMenuA(g_menu, MF_STRING, ID_APP_ABOUT, "About");
+    g_menuTip = &m_tip;
+    g_menuWasShown = false;
+    SetTimer(nullptr, 0, 100, AskMenuTip);
+    SetForegroundWindow(m_hOwner);
+    TrackPopupMenu(g_menu, TPM_LEFTALIGN, 150, 150, 0, m_hOwner, nullptr);
+    DestroyMenu(g_menu);
+    EXPECT_TRUE(g_menuWasShown);
+    EXPECT_EQ("Display program information", g_menuTipText);
+}

@@ -1,6 +1,8 @@
 #include "afx/MemFile.h"
 #include "afx/SharedFile.h"
 
+#include "tests/support/LibraryException.h"
+
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
@@ -90,7 +92,7 @@ TEST(CMemFile, AttachedBuffers)
         CMemFile file(fixed, sizeof fixed);
         EXPECT_EQ(8u, file.GetLength());
         file.Seek(6, CFile::begin);
-        EXPECT_THROW(file.Write("XYZ", 3), CMemoryException*);
+        EXPECT_TRUE(ThrowsLibraryException<CMemoryException>([&] { file.Write("XYZ", 3); }));
         file.SeekToBegin();
         file.Write("AB", 2);
     }
@@ -168,7 +170,7 @@ TEST(CSharedFile, SetHandleReadsAnExistingBlock)
     EXPECT_EQ(5u, fixedFile.Read(got, 5));
     EXPECT_EQ(0, memcmp(got, "hello", 5));
     fixedFile.SeekToEnd();
-    EXPECT_THROW(fixedFile.Write("!", 1), CMemoryException*);
+    EXPECT_TRUE(ThrowsLibraryException<CMemoryException>([&] { fixedFile.Write("!", 1); }));
     EXPECT_EQ(memory, fixedFile.Detach());
 
     CSharedFile growing;

@@ -15,3 +15,5 @@
 #define IDD_GAPS_CHILD 310
 #define IDC_GAPS_FIRST 311
 #define IDC_GAPS_SECOND 312
+// A string with inserts for the format tests.
+#define IDS_TEST_INSERTS 220

@@ -66,6 +66,11 @@ TEST_F(StartupTest, FreshProfileStartsMaximisedWithBothBasketOptions)
     EXPECT_TRUE(GetMainFrame()->IsZoomed());
     ASSERT_TRUE(GetMainView());
     ASSERT_TRUE(GetLexifernDoc());
+    // The document is the framework's: it keeps its modified flag as told.
+    EXPECT_TRUE(GetLexifernDoc()->IsKindOf(RUNTIME_CLASS(CBasedDocument)));
+    GetLexifernDoc()->SetModifiedFlag(2);
+    EXPECT_EQ(2, GetLexifernDoc()->IsModified());
+    GetLexifernDoc()->SetModifiedFlag(FALSE);
     // The view is the template's form, with its controls.
     EXPECT_TRUE(GetMainView()->GetDlgItem(1000));
     EXPECT_TRUE(GetMainView()->GetDlgItem(1001));

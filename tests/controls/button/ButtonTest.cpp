@@ -2,7 +2,9 @@
 // copies of addresses and sound names, and the tooltip it makes.
 #include "controls/buttons/ButtonST.h"
 
+#include "afx/AfxRes.h"
 #include "afx/DC.h"
+#include "resources/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -181,6 +183,76 @@ TEST_F(ButtonWindow, TransparentModeDrawsTheParentsBackgroundUnderTheButton)
     ::DeleteObject(surface);
     ::DeleteObject(green);
     ::DeleteObject(red);
+}
+
+// The drop-down menu is tracked with the button as owner: the button must
+// measure, draw and match letters for its items as the menu itself would.
+class MenuButton : public CButtonST
+{
+public:
+    BCMenu* DropDown() { return DYNAMIC_DOWNCAST(BCMenu, CMenu::FromHandlePermanent(::GetSubMenu(m_menuPopup.GetSafeHmenu(), 0))); }
+};
+
+TEST(ButtonSTMenu, TheButtonMeasuresDrawsAndMatchesLettersOfItsDropDownMenu)
+{
+    HWND hParent = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+    HWND hButton = ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 60, 40, hParent,
+                                     reinterpret_cast<HMENU>(300), nullptr, nullptr);
+    MenuButton button;
+    ASSERT_TRUE(button.SubclassWindow(hButton));
+    ASSERT_EQ(0u, button.SetMenu(IDR_MAINFRAME, hParent, FALSE));
+    BCMenu* pFile = button.DropDown();
+    ASSERT_NE(nullptr, pFile);
+    ASSERT_GE(pFile->GetItemRecordCount(), 1);
+
+    MEASUREITEMSTRUCT viaButton = {}, direct = {};
+    viaButton.CtlType = direct.CtlType = ODT_MENU;
+    viaButton.itemID = direct.itemID = ID_APP_EXIT;
+    viaButton.itemData = direct.itemData = reinterpret_cast<ULONG_PTR>(pFile->GetItemRecord(0));
+    button.SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&viaButton));
+    pFile->MeasureItem(&direct);
+    EXPECT_GT(viaButton.itemWidth, 0u);
+    EXPECT_GT(viaButton.itemHeight, 0u);
+    EXPECT_EQ(direct.itemWidth, viaButton.itemWidth);
+    EXPECT_EQ(direct.itemHeight, viaButton.itemHeight);
+
+    // Drawing fills the item: a canvas of an odd colour no longer shows it.
+    HDC screen = ::GetDC(nullptr);
+    HDC mem = ::CreateCompatibleDC(screen);
+    HBITMAP canvas = ::CreateCompatibleBitmap(screen, 150, 24);
+    HGDIOBJ old = ::SelectObject(mem, canvas);
+    RECT all = {0, 0, 150, 24};
+    HBRUSH odd = ::CreateSolidBrush(RGB(1, 99, 1));
+    ::FillRect(mem, &all, odd);
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_MENU;
+    dis.itemID = ID_APP_EXIT;
+    dis.itemAction = ODA_DRAWENTIRE;
+    dis.hwndItem = reinterpret_cast<HWND>(pFile->GetSafeHmenu());
+    dis.hDC = mem;
+    dis.rcItem = all;
+    dis.itemData = viaButton.itemData;
+    button.SendMessage(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&dis));
+    EXPECT_NE(RGB(1, 99, 1), ::GetPixel(mem, 100, 12));
+    ::SelectObject(mem, old);
+    ::DeleteObject(canvas);
+    ::DeleteObject(odd);
+    ::DeleteDC(mem);
+    ::ReleaseDC(nullptr, screen);
+
+    // "E&xit" answers 'x' and 'X'; another letter, or a menu not the button's, nothing.
+    LRESULT hit = button.SendMessage(WM_MENUCHAR, MAKEWPARAM('x', MF_POPUP), reinterpret_cast<LPARAM>(pFile->GetSafeHmenu()));
+    EXPECT_EQ(MAKELRESULT(0, MNC_EXECUTE), hit);
+    EXPECT_EQ(MAKELRESULT(0, MNC_EXECUTE),
+              button.SendMessage(WM_MENUCHAR, MAKEWPARAM('X', MF_POPUP), reinterpret_cast<LPARAM>(pFile->GetSafeHmenu())));
+    EXPECT_EQ(0, button.SendMessage(WM_MENUCHAR, MAKEWPARAM('q', MF_POPUP), reinterpret_cast<LPARAM>(pFile->GetSafeHmenu())));
+    HMENU foreign = ::CreatePopupMenu();
+    ::AppendMenuA(foreign, MF_STRING, 1, "E&xit");
+    EXPECT_EQ(0, HIWORD(button.SendMessage(WM_MENUCHAR, MAKEWPARAM('x', MF_POPUP), reinterpret_cast<LPARAM>(foreign))));
+    ::DestroyMenu(foreign);
+
+    button.DestroyWindow();
+    ::DestroyWindow(hParent);
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 #include "framework/app/BasedApp.h"
 
 #include "framework/app/MessageBoxEx.h"
+#include "framework/crash/ExceptionReport.h"
+#include "framework/dialogs/AboutDlg.h"
+#include "tests/support/ModalDriver.h"
 #include "framework/log/Logger.h"
 #include "afx/Wnd.h"
 
@@ -16,6 +19,7 @@ class TestApp : public CBasedApp
 {
 public:
     int DoMessageBox(LPCTSTR, UINT, UINT) override { return IDOK; }
+    using CBasedApp::InstallExceptionTranslator;
     int tipRuns = 0;
 
 protected:
@@ -219,4 +223,85 @@ TEST_F(BasedAppTest, MessageRoutinesLogOnlyWhenLoggingIsOn)
     GetLogger().SetEventTarget(nullptr, nullptr);
     GetLogger().SetLogFrame(nullptr);
     DestroyWindow(window);
+}
+
+TEST_F(BasedAppTest, TheCrashReportQuestionIsTheWarningQuestionBox)
+{
+    CrashReportUi saved = GetCrashReportUi();
+    app->InstallExceptionTranslator();
+    CString caption, text;
+    {
+        CMessageBoxCatcher catcher;
+        GetCrashReportUi().pfnAsk("Write a report?");
+        caption = catcher.caption;
+        text = catcher.text;
+    }
+    SetCrashReportUi(saved);
+    EXPECT_EQ(CString("Warning"), caption);
+    EXPECT_EQ(CString("Write a report?"), text);
+}
+
+TEST_F(BasedAppTest, TheMessageFilterRemovesAModelessAboutBoxAtTheFirstPress)
+{
+    CAboutDlg::EnableModelessSplash(1);
+    ASSERT_TRUE(CAboutDlg::ShowModelessSplash("\tCredits"));
+    HWND window = CAboutDlg::GetModelessSplash()->GetSafeHwnd();
+    MSG move = {window, WM_MOUSEMOVE, 0, 0, 0, {0, 0}};
+    app->PreTranslateMessage(&move);
+    EXPECT_TRUE(IsWindow(window));
+    MSG click = {window, WM_LBUTTONDOWN, MK_LBUTTON, 0, 0, {0, 0}};
+    EXPECT_TRUE(app->PreTranslateMessage(&click));   // eaten
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(nullptr, CAboutDlg::GetModelessSplash());
+    CAboutDlg::EnableModelessSplash(0);
+}
+
+namespace {
+// Records the documents the start-up opens; the first makes a main window.
+class OpeningApp : public TestApp
+{
+public:
+    std::vector<CString> opened;
+    CWnd frame;
+    CDocument* OpenDocumentFile(LPCTSTR path) override
+    {
+        opened.push_back(path);
+        if (!frame.GetSafeHwnd())
+            frame.CreateEx(0, "STATIC", "main", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0);
+        m_pMainWnd = &frame;
+        return nullptr;
+    }
+};
+} // namespace
+
+TEST(OpenLastDocument, OpensTheRememberedFileWithTheRequiredEndingAdded)
+{
+    RegDeleteTreeA(HKEY_CURRENT_USER, ProfileKey);
+    char folder[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, folder);
+    const CString stem = CString(folder) + "last-document";
+    const CString file = stem + ".qdfile";
+    HANDLE h = CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    CloseHandle(h);
+    {
+        OpeningApp app;
+        AfxWinInit(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_HIDE);
+        app.m_nCmdShow = SW_HIDE;   // no splash for a hidden start
+        app.SetRegistryKey("Tarnwick");
+        app.WriteProfileString("Recent File List", "File1", stem);
+        EXPECT_TRUE(app.OpenLastDocument(".qdfile"));
+        ASSERT_EQ(1u, app.opened.size());
+        EXPECT_EQ(file, app.opened[0]);
+        EXPECT_FALSE(app.m_bSplashShown);
+
+        // A remembered file that is gone is not opened.
+        app.opened.clear();
+        DeleteFileA(file);
+        app.WriteProfileString("Recent File List", "File1", file);
+        app.OpenLastDocument(".qdfile");
+        EXPECT_TRUE(app.opened.empty());
+        app.m_pMainWnd = nullptr;
+        app.frame.DestroyWindow();
+    }
+    RegDeleteTreeA(HKEY_CURRENT_USER, ProfileKey);
 }

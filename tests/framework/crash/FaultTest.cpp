@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tlhelp32.h>
+
 #include <stdlib.h>
 #include <string.h>
 #include <string>
@@ -316,4 +318,55 @@ TEST_F(CrashChildTest, FaultInASystemLibraryReachesTheFilter)
     std::string report = ReadFileText("Lexifern.err");
     EXPECT_NE(std::string::npos, report.find("Exception code: C0000005 ACCESS_VIOLATION\r\n")) << report;
     EXPECT_NE(std::string::npos, report.find("\r\nCall stack:\r\n")) << report;
+}
+
+namespace {
+volatile LONG g_nTicks = 0;
+volatile LONG g_bStop = 0;
+DWORD WINAPI Ticker(LPVOID)
+{
+    while (!g_bStop)
+        InterlockedIncrement(&g_nTicks);
+    return 0;
+}
+
+// Resumes every other thread of the process once, as the test's own undo.
+void ResumeOtherThreads()
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    THREADENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+        if (entry.th32OwnerProcessID != GetCurrentProcessId() || entry.th32ThreadID == GetCurrentThreadId())
+            continue;
+        if (HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID)) {
+            ResumeThread(thread);
+            CloseHandle(thread);
+        }
+    }
+    CloseHandle(snapshot);
+}
+} // namespace
+
+TEST(SuspendOtherThreads, StopsEveryOtherThreadButTheCaller)
+{
+    g_bStop = 0;
+    HANDLE worker = CreateThread(nullptr, 0, Ticker, nullptr, 0, nullptr);
+    ASSERT_NE(nullptr, worker);
+    while (g_nTicks == 0)
+        Sleep(1);
+    int suspended = SuspendOtherThreads();
+    LONG before = g_nTicks;
+    Sleep(50);
+    LONG after = g_nTicks;
+    ResumeOtherThreads();
+    EXPECT_GE(suspended, 1);
+    EXPECT_EQ(before, after);   // the worker did not run while suspended
+    DWORD count = ResumeThread(worker);   // 0: running again, not suspended twice
+    EXPECT_EQ(0u, count);
+    Sleep(20);
+    EXPECT_GT(g_nTicks, after);
+    g_bStop = 1;
+    WaitForSingleObject(worker, 5000);
+    CloseHandle(worker);
 }

@@ -101,11 +101,46 @@ TEST_F(MailTest, SendReportsWhatTheLibraryReports)
     EXPECT_NE(std::string::npos, Recorded().find("recip=1|A|a@example.invalid"));
 }
 
-TEST_F(MailTest, ReadyOnCommonMessagingAloneNeverCallsMissingFunctions)
+TEST_F(MailTest, ALibraryWithOnlyCommonMessagingGetsTheMessageThroughIt)
 {
     CCmcOnlyMail mail;
-    mail.AddTo("a@example.invalid", "A").SetSubject("S");
+    mail.AddFrom("me@example.invalid", "Me")
+        .AddTo("zed@example.invalid", "Zed")
+        .AddTo("amy@example.invalid", "Amy")
+        .AddBcc("bcc@example.invalid", "Hidden")
+        .AddAttachment("C:\\report.err", "Lexifern.err")
+        .SetSubject("S")
+        .SetMessage("Body");
     EXPECT_TRUE(mail.IsReady());
+    EXPECT_TRUE(mail.Send());
+    EXPECT_EQ("cmc_logon charset=1251 version=100 flags=3000000\n"
+              "cmc_send session=c3c flags=1\n"
+              "subject=S\nnote=Body\n"
+              "recip=3|Me|me@example.invalid\n"
+              "recip=0|Amy|amy@example.invalid\n"
+              "recip=0|Zed|zed@example.invalid\n"
+              "recip=2|Hidden|bcc@example.invalid\n"
+              "file=C:\\report.err|Lexifern.err\n"
+              "cmc_logoff session=c3c\n",
+              Recorded());
+
+    // What the library answers is what Send answers.
+    DeleteFileA(m_path);
+    SetEnvironmentVariableA("LEXIFERN_MAPI_RESULT", "1");
     EXPECT_FALSE(mail.Send());
-    EXPECT_EQ("", Recorded());
+    EXPECT_NE(std::string::npos, Recorded().find("cmc_logoff"));
+}
+
+TEST_F(MailTest, WithBothSetsSendUsesTheSimpleCallsAndSendCmcTheOthers)
+{
+    CMailMsg mail;
+    mail.AddTo("a@example.invalid", "A");
+    EXPECT_TRUE(mail.Send());
+    EXPECT_EQ(std::string::npos, Recorded().find("cmc_"));
+    DeleteFileA(m_path);
+    EXPECT_TRUE(mail.SendCmc());
+    std::string record = Recorded();
+    EXPECT_EQ(0u, record.find("cmc_logon"));
+    EXPECT_NE(std::string::npos, record.find("recip=0|A|a@example.invalid\n"));
+    EXPECT_EQ(std::string::npos, record.find("send session=5e55"));
 }

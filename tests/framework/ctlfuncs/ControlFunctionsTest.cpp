@@ -6,11 +6,14 @@
 #include "afx/Menu.h"
 #include "afx/Wnd.h"
 #include "resources/resource.h"
+#include "tests/support/ModalDriver.h"
 
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
 
+#include <cstring>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -239,4 +242,41 @@ TEST(CTableOfHTML, StartsZeroedAndIsKept)
     EXPECT_EQ(0, table->m_nWidthPercent);
     ASSERT_EQ(before + 1, GetTablesOfHTML().GetSize());
     EXPECT_EQ(table, GetTablesOfHTML()[before]);
+}
+
+
+TEST(Choosers, PickColorIsSeededAndAnswersOnlyOk)
+{
+    COLORREF colour = RGB(128, 0, 0);
+    BOOL picked = FALSE;
+    ASSERT_TRUE(RunPressingDialogButton(IDOK, [&] { picked = PickColor(colour); }));
+    EXPECT_TRUE(picked);
+    EXPECT_EQ(RGB(128, 0, 0), colour);   // OK keeps the colour the dialog was seeded with
+
+    colour = RGB(1, 2, 3);
+    ASSERT_TRUE(RunPressingDialogButton(IDCANCEL, [&] { picked = PickColor(colour); }));
+    EXPECT_FALSE(picked);
+    EXPECT_EQ(RGB(1, 2, 3), colour);
+}
+
+TEST(Choosers, PickFontStartsFromTheGivenFontAndColour)
+{
+    LOGFONT lf = {};
+    lf.lfHeight = -16;
+    lf.lfWeight = FW_BOLD;
+    lstrcpyA(lf.lfFaceName, "Tahoma");
+    COLORREF colour = RGB(128, 0, 0);
+    BOOL picked = FALSE;
+    ASSERT_TRUE(RunPressingDialogButton(IDOK, [&] { picked = PickFont(colour, lf); }));
+    EXPECT_TRUE(picked);
+    EXPECT_STREQ("Tahoma", lf.lfFaceName);
+    EXPECT_EQ(FW_BOLD, lf.lfWeight);
+    EXPECT_EQ(RGB(128, 0, 0), colour);
+
+    LOGFONT kept = lf;
+    colour = RGB(0, 0, 128);
+    ASSERT_TRUE(RunPressingDialogButton(IDCANCEL, [&] { picked = PickFont(colour, lf); }));
+    EXPECT_FALSE(picked);
+    EXPECT_EQ(0, memcmp(&kept, &lf, sizeof lf));
+    EXPECT_EQ(RGB(0, 0, 128), colour);
 }

@@ -1,12 +1,20 @@
 #include "framework/util/GridFunctions.h"
 
+#include "afx/FrameWnd.h"
+#include "afx/StatusBar.h"
+#include "afx/WinApp.h"
+#include "controls/bars/ProgressBar.h"
 #include "grid/GridCtrl.h"
+#include "tests/support/ModalDriver.h"
 
 #include <gtest/gtest.h>
+
+#include <commctrl.h>
 
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -24,7 +32,19 @@ std::string TempPath(const char* name)
     ::GetTempPathA(MAX_PATH, folder);
     return std::string(folder) + name;
 }
+
+
+// The texts the status bar's panes are given, in order.
+std::vector<std::string> g_paneTexts;
+LRESULT CALLBACK RecordPaneTexts(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (message == SB_SETTEXTA && lParam)
+        g_paneTexts.push_back(reinterpret_cast<const char*>(lParam));
+    return ::DefSubclassProc(hWnd, message, wParam, lParam);
+}
 }  // namespace
+
+static CWinApp theApp("Grid Functions Test");
 
 TEST(SelectGridRow, ClampsIntoTheDataRowsAndSelectsTheWholeRow)
 {
@@ -88,4 +108,48 @@ TEST(GridReports, HtmlEscapesTextAndMarksEmptyCellsAndEmptyGrids)
     ::DeleteFileA(path.c_str());
 
     EXPECT_FALSE(GenerateHtmlReport(&grid, "Z:\\no\\such\\folder\\r.html", "T", FALSE, nullptr));
+}
+
+TEST(GridReports, TheHtmlReportShowsItsProgressInTheStatusBar)
+{
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(nullptr, "Report", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 500, 300)));
+    theApp.m_pMainWnd = pFrame;
+    CStatusBar status;
+    ASSERT_TRUE(status.Create(pFrame));
+    const UINT panes[] = {ID_SEPARATOR};
+    ASSERT_TRUE(status.SetIndicators(panes, 1));
+    pFrame->RecalcLayout();
+    {
+        CProgressBar progress("", 50, 100, FALSE, 0);
+        ASSERT_TRUE(progress.GetSafeHwnd());
+        progress.Clear();
+
+        CGridCtrl grid(4, 1, 1, 0);
+        std::string path = TempPath("grid-progress.html");
+        g_paneTexts.clear();
+        ::SetWindowSubclass(status.m_hWnd, RecordPaneTexts, 1, 0);
+        ASSERT_TRUE(GenerateHtmlReport(&grid, path.c_str(), "T", FALSE, &progress));
+        ::RemoveWindowSubclass(status.m_hWnd, RecordPaneTexts, 1);
+        // One text per row, then the end.
+        const std::vector<std::string> expected = {"25% - generate html report file", "50% - generate html report file",
+                                                   "75% - generate html report file", "100% - generate html report file",
+                                                   "Done"};
+        EXPECT_EQ(expected, g_paneTexts);
+        EXPECT_EQ(CString("Done"), status.GetPaneText(0));
+        EXPECT_EQ(100, progress.GetPos());
+        EXPECT_TRUE(progress.GetStyle() & WS_VISIBLE);
+        ::DeleteFileA(path.c_str());
+    }
+    theApp.m_pMainWnd = nullptr;
+    pFrame->DestroyWindow();
+}
+
+TEST(GridReports, CsvExportWithoutAPathAsksForOneAndCancellingWritesNothing)
+{
+    CGridCtrl grid(2, 1, 1, 0);
+    grid.SetItemText(0, 0, "H");
+    CString title;
+    ASSERT_TRUE(RunPressingDialogButton(IDCANCEL, [&] { ExportGridToCsv(&grid, ""); }, &title));
+    EXPECT_EQ(CString("Select target file"), title);
 }

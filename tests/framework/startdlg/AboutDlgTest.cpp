@@ -203,3 +203,25 @@ TEST(AboutDlg, TheModelessBoxComesOnlyWhenAllowedAndGoesWithTheFirstPress)
     EXPECT_FALSE(CAboutDlg::PreTranslateAppMessage(&key));
     CAboutDlg::EnableModelessSplash(0);
 }
+
+TEST(AboutDlg, AModelessBoxWhoseProgressBarHasAWindowSetsItUp)
+{
+    HWND holder = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 50, nullptr, nullptr, nullptr, nullptr);
+    CAboutDlg box(Credits, 0, FALSE, TRUE);
+    ASSERT_TRUE(box.m_progress.Create(WS_CHILD, CRect(0, 0, 150, 20), CWnd::FromHandle(holder), 77));
+    box.m_progress.SetRange(5, 50);
+    box.m_progress.SetPos(20);
+    ASSERT_TRUE(box.Create(nullptr));
+    int lower = -1, upper = -1;
+    box.m_progress.GetRange(lower, upper);
+    EXPECT_EQ(0, lower);
+    EXPECT_EQ(100, upper);
+    EXPECT_EQ(0, box.m_progress.GetPos());
+    ASSERT_EQ(2, box.m_progress.GetColorCount());
+    EXPECT_EQ(RGB(0, 0, 158), box.m_progress.GetColor(0));
+    EXPECT_EQ(RGB(255, 255, 255), box.m_progress.GetColor(1));
+    EXPECT_TRUE(box.m_progress.GetStyle() & WS_VISIBLE);
+    box.DestroyWindow();
+    box.m_progress.DestroyWindow();
+    DestroyWindow(holder);
+}

@@ -1,12 +1,16 @@
 #include "framework/util/FileFunctions.h"
+#include "controls/menu/BCMenu.h"
+#include "framework/crash/ExceptionReport.h"
 #include "framework/util/ClipboardFunctions.h"
 #include "framework/util/Path.h"
 #include "TestFiles.h"
+#include "tests/support/ModalDriver.h"
 
 #include <gtest/gtest.h>
 
 #include <shlobj.h>
 #include <algorithm>
+#include <cstring>
 
 namespace {
 std::vector<std::string> ToVector(const CStringArray& array)
@@ -181,4 +185,56 @@ TEST(Clipboard, TextRoundTrip)
     ASSERT_TRUE(::OpenClipboard(nullptr));
     ::EmptyClipboard();
     ::CloseClipboard();
+}
+
+
+TEST(ShellFunctions, TheIconChooserGetsAndGivesBackThePathInEitherTextWidth)
+{
+    // The chooser is cancelled when it shows (this system's shell may not be
+    // able to show it at all); either way the path must come back as it went,
+    // Cyrillic letters included, through the conversion to the other width.
+    char path[MAX_PATH] = "C:\\\xEF\xE0\xEF\xEA\xE0\\icons.dll";
+    const std::string before = path;
+    int index = 3;
+    RunPressingDialogButton(IDCANCEL, [&] { PickIconDialogA(nullptr, path, MAX_PATH, &index); });
+    EXPECT_EQ(before, path);
+    EXPECT_EQ(3, index);
+
+    wchar_t widePath[MAX_PATH] = L"C:\\\x0430\x0431\\icons.dll";
+    const std::wstring wideBefore = widePath;
+    RunPressingDialogButton(IDCANCEL, [&] { PickIconDialogW(nullptr, widePath, MAX_PATH, &index); });
+    EXPECT_EQ(wideBefore, widePath);
+}
+
+TEST(ShellFunctions, CancellingTheFolderChooserKeepsTheFolder)
+{
+    CString folder = GetTempFolder();
+    const CString before = folder;
+    BOOL chosen = TRUE;
+    ASSERT_TRUE(RunPressingDialogButton(IDCANCEL, [&] { chosen = BrowseForFolder(folder, "Pick"); }));
+    EXPECT_FALSE(chosen);
+    EXPECT_EQ(before, folder);
+}
+
+TEST(ShellFunctions, TheVersionCodeIsWhereTheMenusReadIt)
+{
+    // Stored during static initialisation, before any test runs.
+    EXPECT_EQ(GetWinVersionCode(), BCMenu::windowsClass);
+    OSVERSIONINFOA info = {};
+    info.dwOSVersionInfoSize = sizeof info;
+    ::GetVersionExA(&info);
+    if (info.dwPlatformId == VER_PLATFORM_WIN32_NT && info.dwMajorVersion == 5 && info.dwMinorVersion == 1) {
+        EXPECT_EQ(7, GetWinVersionCode());
+    } else if (info.dwPlatformId == VER_PLATFORM_WIN32_NT && info.dwMajorVersion >= 6) {
+        EXPECT_EQ(1, GetWinVersionCode());
+    }
+}
+
+TEST(ShellFunctions, ResetCrashAppNameEmptiesTheReportsName)
+{
+    const CString name = GetExceptionReportName();
+    SetExceptionReportInfo("Lexifern", "a@example.invalid", "http://example.invalid/");
+    EXPECT_TRUE(ResetCrashAppName());
+    EXPECT_TRUE(GetExceptionReportName().IsEmpty());
+    SetExceptionReportInfo(name, "a@example.invalid", "http://example.invalid/");
 }

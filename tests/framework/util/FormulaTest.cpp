@@ -151,3 +151,25 @@ TEST(CFormula, DropHostPartsAndCompare)
     EXPECT_EQ(L'h', wide[0]);
     ::SysFreeString(wide);
 }
+
+TEST(CFormula, HeapBlockTextCheckLooksUpToTheLastByteOnly)
+{
+    EXPECT_FALSE(IsHeapBlockWithoutInnerNul(nullptr));
+    char* text = static_cast<char*>(malloc(4));
+    memcpy(text, "abc", 4);   // its NUL is the last byte
+    EXPECT_TRUE(IsHeapBlockWithoutInnerNul(text));
+    text[1] = 0;
+    EXPECT_FALSE(IsHeapBlockWithoutInnerNul(text));
+    text[1] = 'b';
+    text[3] = 'd';   // no NUL at all: still none before the last byte
+    EXPECT_TRUE(IsHeapBlockWithoutInnerNul(text));
+    free(text);
+
+    // Decoded bytes with a %00 inside are not text.
+    BYTE* decoded = DecodeUrlBytes("a%00b");
+    EXPECT_FALSE(IsHeapBlockWithoutInnerNul(decoded));
+    free(decoded);
+    decoded = DecodeUrlBytes("abc%00");
+    EXPECT_TRUE(IsHeapBlockWithoutInnerNul(decoded));
+    free(decoded);
+}

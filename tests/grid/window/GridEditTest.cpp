@@ -1,6 +1,6 @@
 // In-place editing, title tips, clipboard keys, autosizing and printing of a
 // grid window hosted by a window that records the grid's notifications.
-#include "grid/GridCtrl.h"
+#include "GridHost.h"
 
 #include "afx/DC.h"
 
@@ -100,20 +100,8 @@ class GridEdit : public ::testing::Test
 protected:
     GridEdit() : grid(20, 6, 1, 1)
     {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = HostProc;
-        wc.hInstance = ::GetModuleHandleA(nullptr);
-        wc.lpszClassName = "GridEditHost";
-        ::RegisterClassA(&wc);
-        host = ::CreateWindowA("GridEditHost", "grid host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300,
-                               nullptr, nullptr, wc.hInstance, nullptr);
-        CRect rect(0, 0, 300, 200);
-        grid.Create(rect, CWnd::FromHandle(host), 100, WS_CHILD | WS_VISIBLE);
-        for (int row = 0; row < 20; row++)
-            grid.SetRowHeight(row, 20);
-        for (int col = 0; col < 6; col++)
-            grid.SetColumnWidth(col, 50);
-        grid.ResetScrollBars();
+        host = CreateGridHost("GridEditHost", HostProc, WS_OVERLAPPEDWINDOW);
+        CreateTestGrid(grid, host);
         grid.m_MouseMode = MOUSE_NOTHING;
         g_pGrid = &grid;
         g_notifications.clear();

@@ -1,4 +1,4 @@
-#include "grid/GridCtrl.h"
+#include "GridHost.h"
 
 #include <gtest/gtest.h>
 
@@ -9,15 +9,8 @@ class GridWindow : public ::testing::Test
 protected:
     GridWindow() : grid(20, 6, 1, 1)
     {
-        parent = ::CreateWindowA("STATIC", "grid host", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr,
-                                 nullptr, nullptr);
-        CRect rect(0, 0, 300, 200);
-        grid.Create(rect, CWnd::FromHandle(parent), 100, WS_CHILD | WS_VISIBLE);
-        for (int row = 0; row < 20; row++)
-            grid.SetRowHeight(row, 20);
-        for (int col = 0; col < 6; col++)
-            grid.SetColumnWidth(col, 50);
-        grid.ResetScrollBars();
+        parent = CreateGridHost(nullptr, nullptr, WS_POPUP);
+        CreateTestGrid(grid, parent);
     }
     ~GridWindow() override
     {

@@ -3,12 +3,14 @@
 // nothing: it writes every message it is given, field by field, to the file
 // named by LEXIFERN_MAPI_RECORD and answers with the number in
 // LEXIFERN_MAPI_RESULT (0 when unset). Built a second time with only the
-// common messaging names exported, for the "ready on those alone" case.
+// common messaging names exported, for a library without the simple calls.
 #include <windows.h>
 #include <mapi.h>
+#include <xcmc.h>
 
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 
 namespace {
 
@@ -95,10 +97,55 @@ __declspec(dllexport) ULONG WINAPI MAPILogoff(LHANDLE session, ULONG_PTR, FLAGS,
 
 #endif
 
-// Present so the library counts as usable; the program never sends through them.
-__declspec(dllexport) int cmc_logon() { Record("cmc_logon\n"); return 0; }
-__declspec(dllexport) int cmc_send() { Record("cmc_send\n"); return 0; }
-__declspec(dllexport) int cmc_logoff() { Record("cmc_logoff\n"); return 0; }
-__declspec(dllexport) int cmc_query_configuration() { return 0; }
+// The common messaging calls record what they are given in the same way.
+__declspec(dllexport) CMC_return_code WINAPI cmc_query_configuration(CMC_session_id, CMC_enum item, CMC_buffer reference,
+                                                                     CMC_extension*)
+{
+    if (item != CMC_CONFIG_CHARACTER_SET || !reference)
+        return CMC_E_NOT_SUPPORTED;
+    strcpy(static_cast<char*>(reference), "1251");
+    return CMC_SUCCESS;
+}
+
+__declspec(dllexport) CMC_return_code WINAPI cmc_logon(CMC_string, CMC_string, CMC_string, CMC_object_identifier charset,
+                                                       CMC_ui_id, CMC_uint16 version, CMC_flags flags,
+                                                       CMC_session_id* session, CMC_extension*)
+{
+    char number[64];
+    snprintf(number, sizeof(number), "%u flags=%lx", version, static_cast<unsigned long>(flags));
+    RecordLine("cmc_logon charset=%s version=%s\n", Text(charset), number);
+    *session = 0xC3C;
+    return CMC_SUCCESS;
+}
+
+__declspec(dllexport) CMC_return_code WINAPI cmc_send(CMC_session_id session, CMC_message* message, CMC_flags flags,
+                                                      CMC_ui_id, CMC_extension*)
+{
+    char number[64];
+    snprintf(number, sizeof(number), "%lx flags=%lu", static_cast<unsigned long>(session),
+             static_cast<unsigned long>(flags));
+    RecordLine("cmc_send session=%s\n", number);
+    RecordLine("subject=%s\nnote=%s\n", Text(message->subject), Text(message->text_note));
+    for (CMC_recipient* recipient = message->recipients; recipient; ++recipient) {
+        snprintf(number, sizeof(number), "%ld", static_cast<long>(recipient->role));
+        RecordLine("recip=%s|%s|%s\n", number, Text(recipient->name), Text(recipient->address));
+        if (recipient->recip_flags & CMC_RECIP_LAST_ELEMENT)
+            break;
+    }
+    for (CMC_attachment* attachment = message->attachments; attachment; ++attachment) {
+        RecordLine("file=%s|%s\n", Text(attachment->attach_filename), Text(attachment->attach_title));
+        if (attachment->attach_flags & CMC_ATT_LAST_ELEMENT)
+            break;
+    }
+    return Result();
+}
+
+__declspec(dllexport) CMC_return_code WINAPI cmc_logoff(CMC_session_id session, CMC_ui_id, CMC_flags, CMC_extension*)
+{
+    char number[32];
+    snprintf(number, sizeof(number), "%lx", static_cast<unsigned long>(session));
+    RecordLine("cmc_logoff session=%s\n", number);
+    return CMC_SUCCESS;
+}
 
 } // extern "C"
