@@ -10,3 +10,9 @@
 // Scene "colors": controls 1001-, commands 32800-.
 #define IDC_COLORS_FIRST     1001
 #define ID_COLORS_FIRST      32800
+
+// Scene "mdi": controls 2001-, commands 33000-33019, its templates' strings.
+#define IDC_MDI_FIRST        2001
+#define ID_MDI_FIRST         33000
+#define IDR_MDI_TEXT         2101
+#define IDR_MDI_SPLIT        2102
