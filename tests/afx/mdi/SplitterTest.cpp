@@ -31,6 +31,21 @@ public:
     }
 };
 
+// One row of three columns.
+class CColumnsFrame : public CFrameWnd
+{
+public:
+    CSplitterWnd m_wndSplitter;
+
+    BOOL OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) override
+    {
+        return m_wndSplitter.CreateStatic(this, 1, 3) &&
+               m_wndSplitter.CreateView(0, 0, RUNTIME_CLASS(CPaneView), CSize(80, 0), pContext) &&
+               m_wndSplitter.CreateView(0, 1, RUNTIME_CLASS(CPaneView), CSize(120, 0), pContext) &&
+               m_wndSplitter.CreateView(0, 2, RUNTIME_CLASS(CPaneView), CSize(0, 0), pContext);
+    }
+};
+
 namespace {
 
 CRect PaneRect(CSplitterWnd& splitter, int row)
@@ -237,6 +252,37 @@ TEST_F(SplitterTest, QuitPostedDuringTheDragSurvivesIt)
     PumpFor(100);
     EXPECT_EQ(100, Row(0));
     EXPECT_EQ(nullptr, ::GetCapture());
+}
+
+TEST(SplitterColumns, ColumnInfoGivesThePaneWidths)
+{
+    CColumnsFrame* frame = new CColumnsFrame;   // frees itself with its window
+    ASSERT_TRUE(frame->Create(nullptr, "Columns", WS_OVERLAPPEDWINDOW, CRect(40, 40, 440, 240)));
+    CSplitterWnd& splitter = frame->m_wndSplitter;
+    EXPECT_EQ(3, splitter.GetColumnCount());
+    EXPECT_EQ(AFX_IDW_PANE_FIRST + 2, splitter.IdFromRowCol(0, 2));
+    CRect client;
+    splitter.GetClientRect(&client);
+    int cur = 0;
+    int min = 0;
+    splitter.GetColumnInfo(1, cur, min);
+    EXPECT_EQ(120, cur);
+    splitter.GetColumnInfo(2, cur, min);
+    EXPECT_EQ(client.Width() - 80 - 120 - 2 * splitter.m_cxSplitterGap, cur);
+
+    splitter.SetColumnInfo(0, 50, 20);
+    splitter.RecalcLayout();
+    splitter.GetColumnInfo(0, cur, min);
+    EXPECT_EQ(50, cur);
+    EXPECT_EQ(20, min);
+    CRect middle;
+    splitter.GetPane(0, 1)->GetWindowRect(&middle);
+    splitter.ScreenToClient(&middle);
+    EXPECT_EQ(50 + splitter.m_cxSplitterGap, middle.left);
+    EXPECT_EQ(120, middle.Width());
+    EXPECT_EQ(client.Height(), middle.Height());
+    frame->DestroyWindow();
+    PumpPending();
 }
 
 } // namespace
