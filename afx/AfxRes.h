@@ -104,3 +104,9 @@
 #define AFX_IDS_SCCLOSE             0xEF06
 #define AFX_IDS_SCRESTORE           0xEF12
 #define AFX_IDS_SCTASKLIST          0xEF13
+
+// Prompts.
+#define AFX_IDP_COMMAND_FAILURE     0xF109
+
+// The first window-menu item of the MDI children.
+#define AFX_IDM_FIRST_MDICHILD      0xFF00

@@ -21,13 +21,13 @@ INT_PTR CALLBACK AfxDlgProc(HWND, UINT message, WPARAM, LPARAM)
 
 CDialog::CDialog()
     : m_lpszTemplateName(nullptr), m_hDialogTemplate(nullptr), m_lpDialogTemplate(nullptr),
-      m_lpDialogInit(nullptr), m_pParentWnd(nullptr), m_nIDHelp(0), m_nModalResult(-1), m_bContinueModal(FALSE)
+      m_lpDialogInit(nullptr), m_pParentWnd(nullptr), m_nIDHelp(0), m_pOccDialogInfo(nullptr), m_nModalResult(-1), m_bContinueModal(FALSE)
 {
 }
 
 CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
     : m_lpszTemplateName(lpszTemplateName), m_hDialogTemplate(nullptr), m_lpDialogTemplate(nullptr),
-      m_lpDialogInit(nullptr), m_pParentWnd(pParentWnd), m_nIDHelp(0), m_nModalResult(-1),
+      m_lpDialogInit(nullptr), m_pParentWnd(pParentWnd), m_nIDHelp(0), m_pOccDialogInfo(nullptr), m_nModalResult(-1),
       m_bContinueModal(FALSE)
 {
     if (IS_INTRESOURCE(lpszTemplateName))
@@ -36,7 +36,7 @@ CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_lpszTemplateName(MAKEINTRESOURCEA(nIDTemplate)), m_hDialogTemplate(nullptr), m_lpDialogTemplate(nullptr),
-      m_lpDialogInit(nullptr), m_pParentWnd(pParentWnd), m_nIDHelp(nIDTemplate), m_nModalResult(-1),
+      m_lpDialogInit(nullptr), m_pParentWnd(pParentWnd), m_nIDHelp(nIDTemplate), m_pOccDialogInfo(nullptr), m_nModalResult(-1),
       m_bContinueModal(FALSE)
 {
 }
@@ -138,9 +138,10 @@ HWND AFXAPI AfxGetModalOwner(CWnd* pParentWnd)
     return owner;
 }
 
-BOOL AFXAPI AfxPumpModalMessage(HWND hWndModal, UINT_PTR tempMark)
+BOOL AFXAPI AfxPumpModalMessage(HWND hWndModal, UINT_PTR tempMark, MSG* pMsgTaken)
 {
-    MSG msg;
+    MSG local;
+    MSG& msg = pMsgTaken ? *pMsgTaken : local;
     if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
         AfxDeleteTempMaps(tempMark);
     const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
@@ -201,19 +202,34 @@ INT_PTR CDialog::DoModal()
 void CDialog::RunModalLoop(UINT_PTR tempMark)
 {
     bool shown = (GetStyle() & WS_VISIBLE) != 0;
+    bool idle = true;
+    LONG idleCount = 0;
     MSG msg;
     while (m_bContinueModal) {
         // Show the dialog once its creation messages are through, as the
-        // system's own modal dialogs do.
-        if (!shown && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
-            ::UpdateWindow(m_hWnd);
-            shown = true;
+        // system's own modal dialogs do; then, while the queue stays empty,
+        // give the dialog its idle time until it wants no more.
+        while (idle && m_bContinueModal && m_hWnd && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (!shown) {
+                ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
+                ::UpdateWindow(m_hWnd);
+                shown = true;
+            }
+            if (!::SendMessageA(m_hWnd, WM_KICKIDLE, MSGF_DIALOGBOX, idleCount++))
+                idle = false;
         }
+        if (!m_bContinueModal)
+            break;
         // WM_QUIT ends the dialog and goes on to the application's loop.
-        if (!AfxPumpModalMessage(m_hWnd, tempMark)) {
+        if (!AfxPumpModalMessage(m_hWnd, tempMark, &msg)) {
             m_nModalResult = -1;
             break;
+        }
+        // Input and painting start a new idle period; timers and the like do not.
+        if (msg.message != WM_TIMER && msg.message != WM_PAINT && msg.message != WM_NULL &&
+            msg.message != WM_MOUSEMOVE && msg.message != WM_NCMOUSEMOVE) {
+            idle = true;
+            idleCount = 0;
         }
     }
 }
@@ -233,6 +249,11 @@ void CDialog::EndDialog(int nResult)
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 {
     Default();
+    // Strings of the template's lists and combo boxes come before the exchange.
+    if (m_lpDialogInit)
+        ExecuteDlgInit(m_lpDialogInit);
+    else if (m_lpszTemplateName)
+        ExecuteDlgInit(m_lpszTemplateName);
     return OnInitDialog();
 }
 
@@ -308,6 +329,12 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
         }
     }
     return ::IsDialogMessageA(m_hWnd, pMsg);
+}
+
+BOOL CDialog::SetOccDialogInfo(_AFX_OCC_DIALOG_INFO* pOccDialogInfo)
+{
+    m_pOccDialogInfo = pOccDialogInfo;
+    return TRUE;
 }
 
 BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)

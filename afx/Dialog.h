@@ -43,6 +43,8 @@ public:
     void MapDialogRect(LPRECT lpRect) const;
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Stores the hosting information of embedded controls.
+    BOOL SetOccDialogInfo(_AFX_OCC_DIALOG_INFO* pOccDialogInfo) override;
     // Commands the dialog does not handle go on to its owner, then the application.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
@@ -52,6 +54,7 @@ public:
     void* m_lpDialogInit;
     CWnd* m_pParentWnd;
     UINT m_nIDHelp;
+    _AFX_OCC_DIALOG_INFO* m_pOccDialogInfo;
 
 protected:
     afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
@@ -80,8 +83,9 @@ HWND AFXAPI AfxGetModalOwner(CWnd* pParentWnd);
 // wrappers made since tempMark (AfxTempMapsMark at the start of the session)
 // are freed, so a long modal session does not grow them; then one message is
 // taken and dispatched through the thread's PreTranslateMessage. FALSE when
-// WM_QUIT came; it is posted again for the loop outside.
-BOOL AFXAPI AfxPumpModalMessage(HWND hWndModal, UINT_PTR tempMark);
+// WM_QUIT came; it is posted again for the loop outside. pMsgTaken receives
+// the message taken.
+BOOL AFXAPI AfxPumpModalMessage(HWND hWndModal, UINT_PTR tempMark, MSG* pMsgTaken = nullptr);
 
 // The dialog procedure given to the system for every CDialog.
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -112,10 +112,26 @@ void CDocument::OnChangedViewList()
         OnCloseDocument();
         return;
     }
-    // The caption of each frame follows the document it shows.
+    UpdateFrameCounts();
+}
+
+void CDocument::UpdateFrameCounts()
+{
+    // Each frame once, in the order of its first view.
+    CPtrList frames;
     for (POSITION pos = GetFirstViewPosition(); pos;)
         if (CFrameWnd* frame = GetNextView(pos)->GetParentFrame())
-            frame->OnUpdateFrameTitle(TRUE);
+            if (!frames.Find(frame))
+                frames.AddTail(frame);
+    const bool several = frames.GetCount() > 1;
+    int number = 1;
+    // The caption of each frame follows the document it shows.
+    for (POSITION pos = frames.GetHeadPosition(); pos;)
+    {
+        CFrameWnd* frame = static_cast<CFrameWnd*>(frames.GetNext(pos));
+        frame->m_nWindow = several ? number++ : 0;
+        frame->OnUpdateFrameTitle(TRUE);
+    }
 }
 
 void CDocument::DeleteContents()

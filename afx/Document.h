@@ -44,6 +44,9 @@ public:
     void UpdateAllViews(CView* pSender, LPARAM lHint = 0L, CObject* pHint = nullptr);
     // The last view going closes the document when m_bAutoDelete is set.
     virtual void OnChangedViewList();
+    // Numbers the frames showing the document (1, 2, ... when there are
+    // several, 0 for a single one) and updates their captions.
+    virtual void UpdateFrameCounts();
 
     virtual void DeleteContents();
     virtual BOOL OnNewDocument();

@@ -48,7 +48,8 @@ const UINT kNoPrompt = 0;
 CFrameWnd::CFrameWnd()
     : m_bAutoMenuEnable(TRUE), m_hMenuDefault(nullptr), m_hAccelTable(nullptr), m_nIDHelp(0), m_dwDockStyle(0),
       m_pFloatingFrameClass(RUNTIME_CLASS(CMiniDockFrameWnd)), m_nShowDelay(-1), m_rectBorder(0, 0, 0, 0),
-      m_pViewActive(nullptr), m_nIDTracking(kNoPrompt), m_nIDLastMessage(kNoPrompt), m_bInRecalcLayout(FALSE),
+      m_nWindow(-1), m_pNotifyHook(nullptr), m_lpfnCloseProc(nullptr), m_pViewActive(nullptr),
+      m_nIDTracking(kNoPrompt), m_nIDLastMessage(kNoPrompt), m_bInRecalcLayout(FALSE),
       m_bLayoutDue(FALSE)
 {
 }
@@ -177,8 +178,11 @@ void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
     CView* view = GetActiveView();
     if (!view)
     {
-        CWnd* pane = GetDlgItem(AFX_IDW_PANE_FIRST);
-        view = pane ? DYNAMIC_DOWNCAST(CView, CWnd::FromHandlePermanent(pane->GetSafeHwnd())) : nullptr;
+        // The pane, or the first pane inside it when it is a splitter.
+        HWND pane = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST);
+        view = DYNAMIC_DOWNCAST(CView, CWnd::FromHandlePermanent(pane));
+        if (!view && pane)
+            view = DYNAMIC_DOWNCAST(CView, CWnd::FromHandlePermanent(::GetDlgItem(pane, AFX_IDW_PANE_FIRST)));
         if (view)
             SetActiveView(view, FALSE);
     }
@@ -514,4 +518,18 @@ void CFrameWnd::UpdateFrameTitleForDocument(LPCTSTR lpszDocName)
     GetWindowText(current);
     if (current != title)   // repainting the caption at every idle would flicker
         SetWindowText(title);
+}
+
+void CFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
+{
+    if (!hMenuAlt)
+    {
+        CDocument* doc = GetActiveDocument();
+        if (doc && doc->GetDocTemplate())
+            hMenuAlt = doc->GetDocTemplate()->m_hMenuShared;
+        if (!hMenuAlt)
+            hMenuAlt = m_hMenuDefault;
+    }
+    if (m_hWnd && ::GetMenu(m_hWnd) != hMenuAlt)
+        ::SetMenu(m_hWnd, hMenuAlt);
 }

@@ -18,6 +18,7 @@ class CDockBar;
 class CDockState;
 class CDocument;
 class CMiniDockFrameWnd;
+class COleFrameHook;
 
 // Frame styles kept in the creation style's unused bits.
 #define FWS_ADDTOTITLE  0x00008000L   // the document's title joins the caption
@@ -96,6 +97,9 @@ public:
     CString GetTitle() const { return m_strTitle; }
     virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
     void UpdateFrameTitleForDocument(LPCTSTR lpszDocName);
+    // Shows hMenuAlt, else the active document's template menu, else the
+    // frame's default menu (MDI frames override it).
+    virtual void OnUpdateFrameMenu(HMENU hMenuAlt);
     virtual CWnd* GetMessageBar();
     void SetMessageText(LPCTSTR lpszText);
     void SetMessageText(UINT nID);
@@ -121,6 +125,11 @@ public:
     int m_nShowDelay;           // a show command waiting for the next layout (-1: none)
     CRect m_rectBorder;         // space kept free round the pane
     CString m_strTitle;
+    int m_nWindow;                 // the window number of its document (0: its only window)
+    // Hosting hooks of embedded servers and preview modes; this layer has
+    // none, so they stay null and the frames route as usual.
+    COleFrameHook* m_pNotifyHook;
+    void(CALLBACK* m_lpfnCloseProc)(CFrameWnd* pFrameWnd);
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

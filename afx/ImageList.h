@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 
+class CArchive;
 class CDC;
 
 class CImageList : public CObject
@@ -75,6 +76,11 @@ public:
     static void PASCAL EndDrag() { ImageList_EndDrag(); }
     static BOOL PASCAL DragShowNolock(BOOL bShow) { return ImageList_DragShowNolock(bShow); }
     BOOL SetDragCursorImage(int nDrag, CPoint ptHotSpot) { return ImageList_SetDragCursorImage(m_hImageList, nDrag, ptHotSpot.x, ptHotSpot.y); }
+
+    // The list in the system's stream form, through a stream over the archive.
+    // Read replaces the list held; FALSE when the data is not an image list.
+    BOOL Read(CArchive* pArchive);
+    BOOL Write(CArchive* pArchive);
 
 private:
     static CHandleMap& PermanentMap();

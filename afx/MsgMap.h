@@ -92,6 +92,12 @@ struct AFX_CTLCOLOR
 
 // Sent to frames and bars at idle so they update their command user interface.
 #define WM_IDLEUPDATECMDUI 0x0363
+// Sent by a modal dialog's loop to the dialog while its queue is empty
+// (wParam MSGF_DIALOGBOX, lParam the idle count); nonzero asks for more.
+#define WM_KICKIDLE 0x036A
+// Sent to a frame for help on a command (lParam the help context, 0: ask the
+// frame); the frame answers TRUE when it gave help.
+#define WM_COMMANDHELP 0x0365
 
 // Entries for registered messages hold this in nMessage.
 #define AFX_REGISTERED_MESSAGE 0xC000

@@ -61,6 +61,11 @@ BOOL CObject::IsKindOf(const CRuntimeClass* runtimeClass) const
     return GetRuntimeClass()->IsDerivedFrom(runtimeClass);
 }
 
+CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject)
+{
+    return pObject && pClass && pObject->IsKindOf(pClass) ? pObject : nullptr;
+}
+
 BOOL CObject::IsSerializable() const
 {
     return GetRuntimeClass()->m_wSchema != 0xFFFF;

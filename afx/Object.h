@@ -101,4 +101,6 @@ T* DYNAMIC_DOWNCAST_IMPL(CObject* object)
     return object && object->IsKindOf(T::GetThisClass()) ? static_cast<T*>(object) : nullptr;
 }
 #define DYNAMIC_DOWNCAST(class_name, object) DYNAMIC_DOWNCAST_IMPL<class_name>(object)
+// The object itself when it is of the class (or derived from it), else nullptr.
+CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject);
 #define STATIC_DOWNCAST(class_name, object) (static_cast<class_name*>(object))

@@ -28,6 +28,11 @@ public:
     virtual DROPEFFECT OnDropEx(CWnd* pWnd, COleDataObject* pDataObject, DROPEFFECT dropDefault,
                                 DROPEFFECT dropList, CPoint point);
     virtual void OnDragLeave(CWnd* pWnd);
+    // Asked before OnDragOver: a point in the band m_nScrollInset wide along
+    // the edges of a view with scroll bars scrolls it, first after
+    // m_nScrollDelay ms, then every m_nScrollInterval ms. Answers the effect
+    // with DROPEFFECT_SCROLL there, else DROPEFFECT_NONE (OnDragOver decides).
+    virtual DROPEFFECT OnDragScroll(CWnd* pWnd, DWORD dwKeyState, CPoint point);
 
     // The object as an IDropTarget (no reference added; it lives as long as this).
     LPDROPTARGET GetDropTarget();
@@ -36,9 +41,22 @@ protected:
     HWND m_hWnd;      // the registered window
     CWnd* m_pWnd;
 
+public:
+    // The system's settings, read at construction.
+    int m_nScrollInset;
+    UINT m_nScrollDelay;
+    UINT m_nScrollInterval;
+
+protected:
+    UINT m_nTimerID;      // the scroll directions of the band entered; 0xFFFF: outside
+    DWORD m_dwLastTick;   // when the band was entered or last scrolled
+    BOOL m_bScrolled;     // scrolled since the band was entered (the interval applies)
+
 private:
     class DropTarget;
     friend class DropTarget;
+    // What a drag over point may do: scrolling first, else the target's answer.
+    DROPEFFECT Effect(DROPEFFECT allowed, DWORD keyState, CPoint point, bool entering);
     DropTarget* m_dropTarget;
     COleDataObject m_dataObject;   // the data of the drag in progress
 };

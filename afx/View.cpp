@@ -47,7 +47,8 @@ int CView::OnCreate(LPCREATESTRUCT lpcs)
 
 void CView::OnDestroy()
 {
-    if (CFrameWnd* frame = GetParentFrame())
+    // Any frame up the line may hold the view (an MDI frame its child's).
+    for (CFrameWnd* frame = GetParentFrame(); frame; frame = frame->GetParentFrame())
         if (frame->GetActiveView() == this)
             frame->SetActiveView(nullptr, FALSE);
     CWnd::OnDestroy();

@@ -189,6 +189,12 @@ int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT)
     return ::MessageBoxA(owner, lpszPrompt, m_pszAppName, nType);
 }
 
+void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd)
+{
+    CWnd* main = AfxGetMainWnd();
+    ::WinHelpA(main ? main->GetSafeHwnd() : nullptr, m_pszHelpFilePath, nCmd, dwData);
+}
+
 void CWinApp::DoWaitCursor(int nCode)
 {
     m_nWaitCursorCount += nCode;

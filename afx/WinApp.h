@@ -40,6 +40,8 @@ public:
     // 1 begins a wait, -1 ends one, 0 shows the wait cursor again (after a
     // dialog replaced it). Waits nest: the arrow comes back after the last end.
     virtual void DoWaitCursor(int nCode);
+    // The help file's topic (nCmd HELP_CONTEXT and the like) for the main window.
+    virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
 
     HICON LoadIcon(LPCTSTR lpszResourceName) const;
     HICON LoadIcon(UINT nIDResource) const;

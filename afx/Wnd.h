@@ -22,6 +22,7 @@ class CScrollBar;
 class CFrameWnd;
 class CDataExchange;
 struct CCreateContext;
+struct _AFX_OCC_DIALOG_INFO;   // hosting data of embedded controls, kept by dialogs
 
 struct AFX_WNDMAP;
 // Offers a message on its way to pWnd to the thread's tooltip when pWnd
@@ -290,6 +291,23 @@ public:
     CMenu* GetSystemMenu(BOOL bRevert) const;
 
     int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = nullptr, UINT nType = MB_OK);
+
+    // ---- Dialog templates on any window ---------------------------------------
+    // A modeless dialog window from the template, bound to this object (its
+    // messages go through the map; the dialog manager makes the controls).
+    BOOL CreateDlg(LPCTSTR lpszTemplateName, CWnd* pParentWnd);
+    BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst = nullptr);
+    // Sends the initial strings of a DLGINIT resource (list and combo boxes)
+    // to the controls. TRUE also when the resource is missing; FALSE when a
+    // control refused a string.
+    BOOL ExecuteDlgInit(LPCTSTR lpszResourceName);
+    BOOL ExecuteDlgInit(LPVOID lpResource);
+    // Hosting information of embedded controls; plain windows keep none.
+    virtual BOOL SetOccDialogInfo(struct _AFX_OCC_DIALOG_INFO* pOccDialogInfo);
+    // Gives keyboard and mouse messages to the dialog manager for this
+    // window's controls (Tab, arrows, Enter, Esc); TRUE when it took one.
+    BOOL PreTranslateInput(LPMSG lpMsg);
+
     void DragAcceptFiles(BOOL bAccept = TRUE);
 
     // ---- Default handlers (called from derived handlers as Base::OnXxx) ------
@@ -428,6 +446,22 @@ BOOL AFXAPI AfxUnhookWindowCreate();
 // The message being handled on this thread (for Default and reflection).
 const MSG* AFXAPI AfxGetCurrentMessage();
 
+// Per-thread state of the menu being tracked: set when a bound window gets
+// WM_INITMENU or WM_INITMENUPOPUP, cleared at WM_EXITMENULOOP.
+struct _AFX_THREAD_STATE
+{
+    HWND m_hTrackingWindow = nullptr;   // the window that tracks the menu
+    HMENU m_hTrackingMenu = nullptr;    // the menu (the top-level one of a menu bar)
+};
+_AFX_THREAD_STATE* AFXAPI AfxGetThreadState();
+
+// TRUE when hWndChild is hWndParent's child, grandchild and so on (through
+// child windows only, not owned popups).
+BOOL AFXAPI AfxIsDescendant(HWND hWndParent, HWND hWndChild);
+// Ends the modes another window may be in before hWndRcvr takes the mouse:
+// the capture of another window is cancelled (WM_CANCELMODE) and a dropped
+// combo box with the focus closes.
+void AFXAPI AfxCancelModes(HWND hWndRcvr);
 // ---- Window-core services --------------------------------------------------
 // The object whose window is being created on this thread (from CreateEx or a
 // dialog's creation until its window is bound and PreSubclassWindow has run),

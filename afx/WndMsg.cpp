@@ -7,6 +7,9 @@
 #include "afx/ListText.h"
 #include "afx/Menu.h"
 
+// In WndMenuModes.cpp.
+BOOL AfxReflectMenuOwnerDraw(HWND hWnd, UINT message, LPARAM lParam);
+
 namespace {
 
 // The control a notification came from, when the message is one that is
@@ -121,6 +124,11 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
             const AFX_MSGMAP_ENTRY* entry = AfxFindMessageEntry(GetMessageMap(), key, 0, 0);
             if (entry)
                 handled = DispatchWndMsg(entry, message, wParam, lParam, &result);
+            // Owner-drawn menu items no entry took go to their menu object.
+            if (!handled && AfxReflectMenuOwnerDraw(m_hWnd, message, lParam)) {
+                handled = TRUE;
+                result = TRUE;
+            }
         }
     }
     if (handled && pResult)
@@ -490,8 +498,16 @@ void CWnd::OnInitMenu(CMenu*) { Default(); }
 void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
 void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }
 LRESULT CWnd::OnMenuChar(UINT, UINT, CMenu*) { return Default(); }
-void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT) { Default(); }
-void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT) { Default(); }
+void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
+{
+    if (!AfxReflectMenuOwnerDraw(m_hWnd, WM_MEASUREITEM, reinterpret_cast<LPARAM>(lpMeasureItemStruct)))
+        Default();
+}
+void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    if (!AfxReflectMenuOwnerDraw(m_hWnd, WM_DRAWITEM, reinterpret_cast<LPARAM>(lpDrawItemStruct)))
+        Default();
+}
 int CWnd::OnCompareItem(int, LPCOMPAREITEMSTRUCT) { return static_cast<int>(Default()); }
 void CWnd::OnDeleteItem(int, LPDELETEITEMSTRUCT) { Default(); }
 HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }

@@ -43,6 +43,7 @@ struct WndThreadState
     HHOOK cbtHook = nullptr;
     int hookUsers = 0;
     MSG current = {};             // the message being handled
+    _AFX_THREAD_STATE menus;      // the menu being tracked
 };
 
 thread_local WndThreadState t_state;
@@ -89,6 +90,30 @@ void EndLoopOfMainWindow(CWnd* pWnd)
     ::PostQuitMessage(0);
 }
 
+// A menu opening names the tracked menu and its window; the menu loop's end
+// clears them. A popup opening inside a tracked menu keeps the top menu.
+void NoteMenuTracking(_AFX_THREAD_STATE& menus, HWND hWnd, UINT nMsg, WPARAM wParam)
+{
+    switch (nMsg) {
+    case WM_INITMENU:
+        menus.m_hTrackingWindow = hWnd;
+        menus.m_hTrackingMenu = reinterpret_cast<HMENU>(wParam);
+        break;
+    case WM_INITMENUPOPUP:
+        if (menus.m_hTrackingWindow != hWnd || !menus.m_hTrackingMenu) {
+            menus.m_hTrackingWindow = hWnd;
+            menus.m_hTrackingMenu = reinterpret_cast<HMENU>(wParam);
+        }
+        break;
+    case WM_EXITMENULOOP:
+        menus.m_hTrackingWindow = nullptr;
+        menus.m_hTrackingMenu = nullptr;
+        break;
+    default:
+        break;
+    }
+}
+
 } // namespace
 
 void AFXAPI AfxReportCallbackException()
@@ -117,6 +142,11 @@ void AFXAPI AfxDeleteTempMaps(UINT_PTR since)
 const MSG* AFXAPI AfxGetCurrentMessage()
 {
     return &t_state.current;
+}
+
+_AFX_THREAD_STATE* AFXAPI AfxGetThreadState()
+{
+    return &t_state.menus;
 }
 
 MSG AFXAPI AfxSetCurrentMessage(const MSG& msg)
@@ -437,6 +467,7 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
     state.current.wParam = wParam;
     state.current.lParam = lParam;
     ++pWnd->m_nMsgDepth;
+    NoteMenuTracking(state.menus, hWnd, nMsg, wParam);
 
     LRESULT result = 0;
     // No exception crosses the window procedure: the system's caller cannot

@@ -4,8 +4,11 @@
 
 #include <utility>
 
+#include "afx/Archive.h"
+#include "afx/ArchiveException.h"
 #include "afx/DC.h"
 #include "afx/ImageList.h"
+#include "afx/MemFile.h"
 #include "afx/Menu.h"
 
 namespace {
@@ -20,6 +23,21 @@ HBITMAP MakeStrip(CDC& dc)
     dc.FillSolidRect(2, 2, 4, 4, RGB(255, 0, 255));
     dc.FillSolidRect(8, 0, 8, 8, RGB(0, 255, 0));
     return strip;
+}
+
+// The two images of MakeStrip's list drawn on blue, side by side.
+void ExpectStripDrawn(CImageList& images, CDC& dc)
+{
+    CBitmap canvas;
+    ASSERT_TRUE(canvas.Attach(::CreateCompatibleBitmap(::GetDC(nullptr), 20, 10)));
+    CSelectGuard selected(dc, canvas);
+    dc.FillSolidRect(0, 0, 20, 10, RGB(0, 0, 255));
+    ASSERT_TRUE(images.Draw(&dc, 0, CPoint(0, 0), ILD_TRANSPARENT));
+    ASSERT_TRUE(images.Draw(&dc, 1, CPoint(10, 0), ILD_NORMAL));
+    EXPECT_EQ(RGB(255, 0, 0), dc.GetPixel(0, 0));
+    EXPECT_EQ(RGB(0, 0, 255), dc.GetPixel(4, 4));     // the masked centre shows the background
+    EXPECT_EQ(RGB(0, 255, 0), dc.GetPixel(14, 4));
+    EXPECT_EQ(RGB(0, 0, 255), dc.GetPixel(19, 9));    // nothing drawn past the image
 }
 
 } // namespace
@@ -39,16 +57,7 @@ TEST(ImageList, MaskColourBecomesTransparentWhenDrawn)
     ASSERT_TRUE(images.GetImageInfo(1, &info));
     EXPECT_EQ(CRect(8, 0, 16, 8), CRect(info.rcImage));
 
-    CBitmap canvas;
-    ASSERT_TRUE(canvas.Attach(::CreateCompatibleBitmap(::GetDC(nullptr), 20, 10)));
-    CSelectGuard selected(dc, canvas);
-    dc.FillSolidRect(0, 0, 20, 10, RGB(0, 0, 255));
-    ASSERT_TRUE(images.Draw(&dc, 0, CPoint(0, 0), ILD_TRANSPARENT));
-    ASSERT_TRUE(images.Draw(&dc, 1, CPoint(10, 0), ILD_NORMAL));
-    EXPECT_EQ(RGB(255, 0, 0), dc.GetPixel(0, 0));
-    EXPECT_EQ(RGB(0, 0, 255), dc.GetPixel(4, 4));     // the masked centre shows the background
-    EXPECT_EQ(RGB(0, 255, 0), dc.GetPixel(14, 4));
-    EXPECT_EQ(RGB(0, 0, 255), dc.GetPixel(19, 9));    // nothing drawn past the image
+    ExpectStripDrawn(images, dc);
 
     EXPECT_TRUE(images.Remove(0));
     EXPECT_EQ(1, images.GetImageCount());
@@ -56,6 +65,65 @@ TEST(ImageList, MaskColourBecomesTransparentWhenDrawn)
     ASSERT_NE(nullptr, icon);
     EXPECT_EQ(1, images.Add(icon));
     ::DestroyIcon(icon);
+}
+
+TEST(ImageList, SurvivesAnArchiveRoundTripAmongOtherData)
+{
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    CBitmap strip;
+    ASSERT_TRUE(strip.Attach(MakeStrip(dc)));
+    CImageList images;
+    ASSERT_TRUE(images.Create(8, 8, ILC_COLOR24 | ILC_MASK, 2, 2));
+    ASSERT_EQ(0, images.Add(&strip, RGB(255, 0, 255)));
+
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        ar << 1234;
+        ASSERT_TRUE(images.Write(&ar));
+        ar << 5678;   // what follows the list must still be found
+        ar.Close();
+    }
+    file.SeekToBegin();
+    CImageList copy;
+    int before = 0;
+    int after = 0;
+    {
+        CArchive ar(&file, CArchive::load);
+        ar >> before;
+        ASSERT_TRUE(copy.Read(&ar));
+        ar >> after;
+    }
+    EXPECT_EQ(1234, before);
+    EXPECT_EQ(5678, after);
+    ASSERT_NE(nullptr, copy.m_hImageList);
+    EXPECT_EQ(&copy, CImageList::FromHandlePermanent(copy.m_hImageList));
+    EXPECT_EQ(2, copy.GetImageCount());
+    int cx = 0;
+    int cy = 0;
+    ASSERT_TRUE(copy.GetIconSize(&cx, &cy));
+    EXPECT_EQ(8, cx);
+    EXPECT_EQ(8, cy);
+
+    ExpectStripDrawn(copy, dc);   // the mask came along
+}
+
+TEST(ImageList, ReadingSomethingElseFailsAndKeepsTheList)
+{
+    CImageList images;
+    ASSERT_TRUE(images.Create(4, 4, ILC_COLOR24, 1, 1));
+    const HIMAGELIST held = images.m_hImageList;
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        ar << 1 << 2 << 3 << 4;
+        ar.Close();
+    }
+    file.SeekToBegin();
+    CArchive ar(&file, CArchive::load);
+    EXPECT_FALSE(images.Read(&ar));
+    EXPECT_EQ(held, images.m_hImageList);
 }
 
 TEST(ImageList, MovesOwnershipAndForgetsTheHandleWhenDestroyed)

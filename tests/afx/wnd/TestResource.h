@@ -10,5 +10,10 @@
 #define IDC_LIST 208
 #define IDC_UNSIGNED 209
 #define IDC_RATIO 210
+#define IDD_GAPS 300
+#define IDC_GAPS_COMBO 301
+#define IDD_GAPS_CHILD 310
+#define IDC_GAPS_FIRST 311
+#define IDC_GAPS_SECOND 312
 // A string with inserts for the format tests.
 #define IDS_TEST_INSERTS 220

@@ -30,6 +30,10 @@ public:
         CString name(m_lpCmdLine);
         name.Trim();
         for (const HostSceneEntry& entry : HostScenes()) {
+            if (name == entry.name && entry.makeMain) {
+                m_pMainWnd = entry.makeMain(name);
+                return m_pMainWnd != nullptr;
+            }
             if (name == entry.name) {
                 CHostFrame* frame = new CHostFrame(name, entry.make());
                 m_pMainWnd = frame;

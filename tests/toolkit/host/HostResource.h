@@ -14,3 +14,8 @@
 // Scene "services1": controls 1101-, commands 32820-.
 #define IDC_SERVICES1_FIRST  1101
 #define ID_SERVICES1_FIRST   32820
+// Scene "mdi": controls 2001-, commands 33000-33019, its templates' strings.
+#define IDC_MDI_FIRST        2001
+#define ID_MDI_FIRST         33000
+#define IDR_MDI_TEXT         2101
+#define IDR_MDI_SPLIT        2102

@@ -46,11 +46,16 @@ public:
 };
 
 typedef std::function<std::unique_ptr<CHostScene>()> HostSceneFactory;
+// A scene whose main window is of its own kind (an MDI frame) makes it
+// itself: shown, captioned "Toolkit Host - <name>", with the state box (id
+// 100) as a direct child; nullptr when it failed.
+typedef std::function<CWnd*(const CString& name)> HostMainFactory;
 
 struct HostSceneEntry
 {
     const char* name;
     HostSceneFactory make;
+    HostMainFactory makeMain = nullptr;
 };
 
 // The scenes in menu order.
