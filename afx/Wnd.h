@@ -27,6 +27,25 @@ struct CCreateContext;
 // GDI objects, DCs and menus) live until the next idle time, when this frees them.
 void AFXAPI AfxDeleteTempMaps();
 
+// Bits of CWnd::m_nFlags, the window object's own state beside its window.
+// They belong to the object and survive binding, subclassing and detaching.
+#define WF_STAYACTIVE 0x0020       // keep the caption active (floating tool windows)
+#define WF_KEEPMINIACTIVE 0x0200   // a mini frame keeps its caption active itself
+
+// Sent by a frame to its floating tool windows so they follow its state:
+// wParam holds FS_ flags; with FS_SYNCACTIVE the answer says whether the
+// window takes part in the frame's activation.
+#define WM_FLOATSTATUS 0x036D
+#define FS_SHOW 0x01
+#define FS_HIDE 0x02
+#define FS_ACTIVATE 0x04
+#define FS_DEACTIVATE 0x08
+#define FS_ENABLE 0x10
+#define FS_DISABLE 0x20
+#define FS_SYNCACTIVE 0x40
+// Window-style bit of a floating tool window that follows its frame's activation.
+#define MFS_SYNCACTIVE 0x100L
+
 class CWnd : public CCmdTarget
 {
     DECLARE_DYNAMIC(CWnd)
@@ -338,6 +357,7 @@ public:
     BOOL OnHelpInfo(HELPINFO* pHelpInfo);
 
     HWND m_hWnd = nullptr;
+    UINT m_nFlags = 0;   // WF_ bits
 
 protected:
     // The procedure the window had before it was bound (its class's own);

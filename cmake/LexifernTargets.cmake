@@ -50,7 +50,8 @@ endfunction()
 
 # lexifern_test_folders(<prefix> LIBS ... [EXTRA ...]): one test program per
 # subfolder of the current folder: <name>/*.cpp and *.rc -> <prefix>_<name>.
-# A folder whose tests touch a shared resource names it in locks_<name>.
+# A folder whose tests touch a shared resource names it in locks_<name>; one
+# whose tests need a particular display names CTest labels in labels_<name>.
 function(lexifern_test_folders prefix)
   cmake_parse_arguments(F "" "" "LIBS;EXTRA" ${ARGN})
   file(GLOB dirs LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
@@ -58,9 +59,13 @@ function(lexifern_test_folders prefix)
     if(IS_DIRECTORY ${dir})
       get_filename_component(name ${dir} NAME)
       file(GLOB srcs CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.rc)
-      # A "support" folder holds code shared by the programs, not a program.
-      if(srcs AND NOT name STREQUAL "support")
+      # A "support" folder holds code shared by the programs, not a program;
+      # a "host" folder holds a program that the tests start, built by its own CMakeLists.txt.
+      if(srcs AND NOT name STREQUAL "support" AND NOT name STREQUAL "host")
         lexifern_test(${prefix}_${name} SOURCES ${srcs} ${F_EXTRA} LIBS ${F_LIBS} LOCKS ${locks_${name}})
+        if(labels_${name})
+          set_tests_properties(${prefix}_${name} PROPERTIES LABELS "${labels_${name}}")
+        endif()
       endif()
     endif()
   endforeach()

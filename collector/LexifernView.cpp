@@ -18,6 +18,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
+
 namespace {
 CLexifernView* g_view = nullptr;
 
@@ -35,9 +37,16 @@ const int ProgressDone = 100;
 const char ProfileSection[] = "CLexifernView";
 const char KeywordKey[] = "m_wndKeyword";
 
-// The Keyword column leaves this much of the list's width to the Queries column.
-const int KeywordColumnMargin = 103;
+// The Queries column's width; the Keyword column takes the rest of the list.
 const int QueriesColumnWidth = 100;
+// A button with an image draws it this far from its left edge and its
+// caption centred in the rest; the caption keeps this much room on both
+// sides, clear of the border.
+const int ButtonImageMargin = 3;
+const int ButtonImageWidth = 16;
+const int ButtonCaptionPadding = 5;
+// A plain button's caption keeps this much room on both sides.
+const int PlainButtonPadding = 6;
 
 const COLORREF ButtonTransparent = RGB(192, 192, 192);
 
@@ -85,6 +94,23 @@ private:
     BOOL& m_flag;
     BOOL m_old;
 };
+
+// Keeps a window from drawing for one scope, then has it drawn whole.
+class RedrawOffScope
+{
+public:
+    explicit RedrawOffScope(CWnd& wnd) : m_wnd(wnd) { m_wnd.SetRedraw(FALSE); }
+    ~RedrawOffScope()
+    {
+        m_wnd.SetRedraw(TRUE);
+        m_wnd.Invalidate();
+    }
+    RedrawOffScope(const RedrawOffScope&) = delete;
+    RedrawOffScope& operator=(const RedrawOffScope&) = delete;
+
+private:
+    CWnd& m_wnd;
+};
 }
 
 IMPLEMENT_DYNCREATE(CLexifernView, CBaseFormView)
@@ -121,7 +147,8 @@ CLexifernView::CLexifernView()
       m_btnCheckAll(), m_btnExit(), m_btnCopy(), m_btnHelp(), m_btnBack(), m_btnSave(), m_btnSpare(),
       m_wndKeyword(), m_wndBasket(), m_btnCheckCustom(), m_btnUncheckAll(), m_wndWebPlace(), m_strCustomText(),
       m_arrHistory(), m_bFilling(FALSE), m_arrKeywords(), m_wndProgress(), m_pWebPane(nullptr),
-      m_bSettingKeyword(FALSE), m_bRequestArmed(FALSE), m_nBusyRequests(0), m_bBasketWarned(FALSE)
+      m_bSettingKeyword(FALSE), m_bRequestArmed(FALSE), m_nBusyRequests(0), m_bBasketWarned(FALSE), m_layout(),
+      m_bDesignTaken(FALSE), m_pBasketIndex(), m_nIndexedChange(0), m_bKeywordsMatchBox(FALSE), m_nKeywordsChange(0)
 {
     m_strSettingsName = ProfileSection;
     g_view = this;
@@ -181,9 +208,11 @@ void CLexifernView::OnInitialUpdate()
     m_wndList.ModifyStyle(0, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS);
     CRect listClient;
     m_wndList.GetClientRect(&listClient);
-    m_wndList.InsertColumn(0, "Keyword", LVCFMT_LEFT, listClient.Width() - KeywordColumnMargin);
+    m_wndList.InsertColumn(0, "Keyword", LVCFMT_LEFT, listClient.Width() - QueriesColumnWidth);
     m_wndList.InsertColumn(1, "Queries", LVCFMT_RIGHT, QueriesColumnWidth);
 
+    // A Basket may be larger than an edit control takes by default.
+    m_wndBasket.SetLimitText(0);
     LoadBasket();
 
     m_wndKeyword.LoadHistory(ProfileSection, KeywordKey, TRUE, nullptr);
@@ -205,6 +234,8 @@ void CLexifernView::OnInitialUpdate()
 
     m_wndProgress.SetRange(0, 100);
 
+    TakeDesignPlaces();
+    MeasureCaptions();
     CRect client;
     GetClientRect(&client);
     OnSize(0, client.Width(), client.Height());
@@ -224,17 +255,101 @@ void CLexifernView::OnSize(UINT nType, int cx, int cy)
     CBaseFormView::OnSize(nType, cx, cy);
     if (!::IsWindow(m_wndKeyword.GetSafeHwnd()))
         return;
+    TakeDesignPlaces();
+    m_layout.Arrange(cx, cy);
     for (UINT id : kLaidOutControls) {
         CWnd* control = id == IDC_WEB_PANE ? m_pWebPane : GetDlgItem(static_cast<int>(id));
-        if (!control || !::IsWindow(control->GetSafeHwnd()))
+        if (!control || !::IsWindow(control->GetSafeHwnd()) || !m_layout.HasDesignRect(id))
             continue;
         CRect current;
         control->GetWindowRect(&current);
         ScreenToClient(&current);
-        const CRect placed = PlaceMainViewControl(id, current, cx, cy);
+        CRect placed = m_layout.GetRect(id);
+        // A drop-down combo box's height is that of its open list, so the
+        // keyword box keeps the one it has.
+        if (id == IDC_KEYWORD) {
+            CRect dropped;
+            m_wndKeyword.SendMessage(CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+            ScreenToClient(&dropped);
+            const int height = std::max(static_cast<int>(dropped.bottom - current.top), current.Height());
+            placed.bottom = placed.top + height;
+            current.bottom = current.top + height;
+        }
+        // Untouched controls are not moved: a resize of the Basket box is costly.
+        if (placed == current && control->IsWindowVisible())
+            continue;
         control->SetWindowPos(nullptr, placed.left, placed.top, placed.Width(), placed.Height(),
-                              MainViewPlaceFlags(id));
+                              SWP_SHOWWINDOW | SWP_NOOWNERZORDER | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    FitListColumns();
+}
+
+void CLexifernView::TakeDesignPlaces()
+{
+    if (m_bDesignTaken)
+        return;
+    m_bDesignTaken = TRUE;
+    for (UINT id : kLaidOutControls) {
+        // The web pane stands where its place-holder stands.
+        CWnd* control = GetDlgItem(static_cast<int>(id == IDC_WEB_PANE ? IDC_WEB_PLACE : id));
+        if (!control)
+            continue;
+        CRect rect;
+        control->GetWindowRect(&rect);
+        ScreenToClient(&rect);
+        m_layout.SetDesignRect(id, rect);
+    }
+}
+
+namespace {
+// The width of a control's caption on one line, in the control's font.
+int CaptionWidth(CWnd* control)
+{
+    CString text;
+    control->GetWindowText(text);
+    if (text.IsEmpty())
+        return 0;
+    CClientDC dc(control);
+    CSelectGuard font(dc, reinterpret_cast<HGDIOBJ>(control->SendMessage(WM_GETFONT)));
+    CRect rect(0, 0, 0, 0);
+    ::DrawTextA(dc.GetSafeHdc(), text, -1, &rect, DT_SINGLELINE | DT_CALCRECT);
+    return rect.Width();
+}
+} // namespace
+
+void CLexifernView::MeasureCaptions()
+{
+    for (UINT id : kLaidOutControls) {
+        CWnd* control = id == IDC_WEB_PANE ? nullptr : GetDlgItem(static_cast<int>(id));
+        if (!control)
+            continue;
+        // Only labels and buttons have captions; the others' text is data.
+        char className[32] = {};
+        ::GetClassNameA(control->GetSafeHwnd(), className, sizeof className);
+        if (lstrcmpiA(className, "Static") == 0)
+            m_layout.SetLeastWidth(id, CaptionWidth(control));
+        else if (lstrcmpiA(className, "Button") != 0)
+            continue;
+        else if (id == IDC_GO)
+            m_layout.SetLeastWidth(id, CaptionWidth(control) + 2 * PlainButtonPadding);
+        else
+            m_layout.SetLeastWidth(id, ButtonImageMargin + ButtonImageWidth + CaptionWidth(control) +
+                                           2 * ButtonCaptionPadding);
+    }
+}
+
+void CLexifernView::FitListColumns()
+{
+    if (!::IsWindow(m_wndList.GetSafeHwnd()) ||
+        Header_GetItemCount(ListView_GetHeader(m_wndList.GetSafeHwnd())) < 2)
+        return;
+    CRect client;
+    m_wndList.GetClientRect(&client);
+    const int keywordWidth = std::max(client.Width() - QueriesColumnWidth, 0);
+    if (m_wndList.GetColumnWidth(0) != keywordWidth)
+        m_wndList.SetColumnWidth(0, keywordWidth);
+    if (m_wndList.GetColumnWidth(1) != QueriesColumnWidth)
+        m_wndList.SetColumnWidth(1, QueriesColumnWidth);
 }
 
 CString CLexifernView::GetKeywordText() const
@@ -368,6 +483,8 @@ LRESULT CLexifernView::OnSuggestionResult(WPARAM wParam, LPARAM lParam)
             CStringArray counts;
             ParseSuggestionAnswer(answer, suggestions, counts);
             FillSuggestionList(suggestions, counts);
+            // A vertical scroll bar may have come or gone with the rows.
+            FitListColumns();
         }
     }
     EndBusyState();
@@ -378,12 +495,13 @@ LRESULT CLexifernView::OnSuggestionResult(WPARAM wParam, LPARAM lParam)
 void CLexifernView::FillSuggestionList(const CStringArray& suggestions, const CStringArray& counts)
 {
     FlagScope filling(m_bFilling);
+    // A visible list paints itself again for every row put in (20 ms a row
+    // here, minutes for a large answer): it is drawn once, when all are in.
+    RedrawOffScope quiet(m_wndList);
     m_wndList.DeleteAllItems();
     m_wndList.EnableWindow(suggestions.GetSize() > 0);
-    CString basket;
-    m_wndBasket.GetWindowText(basket);
     CSuggestionRowArray rows;
-    MakeSuggestionRows(suggestions, counts, basket, rows);
+    MakeSuggestionRows(suggestions, counts, GetBasketIndex(), rows);
     for (int i = 0; i < static_cast<int>(rows.GetSize()); ++i) {
         m_wndList.InsertItem(i, rows[i].strKeyword);
         if (rows[i].bInBasket)

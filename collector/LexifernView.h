@@ -10,9 +10,14 @@
 #include "afx/ImageList.h"
 #include "afx/ListCtrl.h"
 #include "afx/RangeCtrls.h"
+#include "collector/MainViewLayout.h"
+#include "collector/BasketBox.h"
+#include "collector/BasketText.h"
 #include "controls/buttons/ButtonST.h"
 #include "controls/misc/HistoryCombo.h"
 #include "framework/views/BaseFormView.h"
+
+#include <memory>
 
 class CSystemTray;
 
@@ -61,7 +66,7 @@ public:
     CButtonST m_btnSave;
     CButtonST m_btnSpare;
     CHistoryCombo m_wndKeyword;
-    CEdit m_wndBasket;
+    CBasketBox m_wndBasket;
     CButtonST m_btnCheckCustom;
     CButtonST m_btnUncheckAll;
     CEdit m_wndWebPlace;
@@ -90,6 +95,8 @@ protected:
     // The view's message boxes.
     virtual void ShowConnectionFailure();
     virtual void ShowBasketWriteWarning(const CString& reason);
+    // The Basket file held bytes the box cannot show (NUL bytes).
+    virtual void ShowBasketReadWarning(const CString& path);
     virtual void ShowSaveFailure(const CString& reason);
 
     // Sets the keyword box's text without turning the change into a request.
@@ -99,7 +106,20 @@ protected:
     void EndBusyState();
     void SetProgress(int pos);
     void WriteBasket();
-    void ShowBasket(const CString& text, const CStringArray& lines);
+    void ChangeBasket(const CString& keyword, BOOL add);
+    void ShowBasket(const CString& text, CStringArray& lines);
+    // The Basket's lines as a set, made again only when the box has changed.
+    const CBasketIndex& GetBasketIndex();
+    // m_arrKeywords holds the lines of the box's text as it stands and the
+    // rules would leave them so: a change needs no new split of the text.
+    BOOL KeywordsMatchBox(const CBasketText& rules) const;
+    // The layout's inputs: the form's places (once, before anything moves)
+    // and the widths the captions need in the controls' fonts.
+    void TakeDesignPlaces();
+    void MeasureCaptions();
+    // The Keyword column takes what the Queries column leaves of the list's
+    // client width, so both together fill it.
+    void FitListColumns();
 
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
@@ -124,6 +144,12 @@ protected:
     BOOL m_bRequestArmed;      // timer 1021 is pending
     int m_nBusyRequests;       // requests whose busy state has not ended
     BOOL m_bBasketWarned;      // the user was told once that the file can't be written
+    CMainViewLayout m_layout;
+    BOOL m_bDesignTaken;       // the layout knows the form's places
+    std::unique_ptr<CBasketIndex> m_pBasketIndex;
+    UINT m_nIndexedChange;     // the box's change count the index was made at
+    BOOL m_bKeywordsMatchBox;  // m_arrKeywords joined is the box's text...
+    UINT m_nKeywordsChange;    // ...at this change count of the box
 };
 
 // The one main view while it exists, else nullptr. Worker threads and the

@@ -14,6 +14,8 @@
 #include "framework/util/FileHandle.h"
 #include "resources/resource.h"
 
+#include <utility>
+
 namespace {
 // The prompt of Check Custom, as the program has always shown it (the fifth
 // letter is the Cyrillic one).
@@ -37,53 +39,96 @@ void CLexifernView::LoadBasket()
 {
     // Shown exactly as the file holds it; a missing or unreadable file leaves
     // the Basket empty.
+    const CString path = GetBasketPath();
     CString text;
-    if (!CBasketFile(GetBasketPath()).Load(text))
+    if (!CBasketFile(path).Load(text))
         return;
-    m_wndBasket.SetWindowText(text);
+    // The box would end the Basket at the first NUL byte, and the next change
+    // would write that shorter Basket back: the bytes go, every line stays.
+    const BOOL droppedNul = CBasketText::DropNulBytes(text);
+    m_wndBasket.LoadText(text);
     m_arrKeywords.RemoveAll();
     CBasketText::SplitKeywords(text, m_arrKeywords);
+    // Joined again the pieces give the text back unless empty ones were left out.
+    INT_PTR joined = 0;
+    for (INT_PTR i = 0; i < m_arrKeywords.GetSize(); ++i)
+        joined += m_arrKeywords[i].GetLength() + (i ? 2 : 0);
+    m_bKeywordsMatchBox = joined == text.GetLength();
+    m_nKeywordsChange = m_wndBasket.GetChangeCount();
+    if (droppedNul)
+        ShowBasketReadWarning(path);
+}
+
+BOOL CLexifernView::KeywordsMatchBox(const CBasketText& rules) const
+{
+    return m_bKeywordsMatchBox && m_nKeywordsChange == m_wndBasket.GetChangeCount()
+        && rules.IsArranged(m_arrKeywords);
+}
+
+const CBasketIndex& CLexifernView::GetBasketIndex()
+{
+    if (!m_pBasketIndex || m_nIndexedChange != m_wndBasket.GetChangeCount()) {
+        if (KeywordsMatchBox(CBasketText(FALSE, FALSE)))
+            m_pBasketIndex.reset(new CBasketIndex(m_arrKeywords));
+        else
+            m_pBasketIndex.reset(new CBasketIndex(m_wndBasket.GetText()));
+        // Reading the text may have put the rest of a loading Basket in.
+        m_nIndexedChange = m_wndBasket.GetChangeCount();
+    }
+    return *m_pBasketIndex;
 }
 
 BOOL CLexifernView::IsInBasket(const CString& keyword)
 {
-    CString basket;
-    m_wndBasket.GetWindowText(basket);
-    return CBasketIndex(basket).IsInBasket(keyword);
+    return GetBasketIndex().IsInBasket(keyword);
 }
 
 void CLexifernView::AddToBasket(const CString& keyword)
 {
-    CString current;
-    m_wndBasket.GetWindowText(current);
-    CStringArray lines;
-    const CString text = BasketRules().AddToBasket(current, keyword, lines);
-    ShowBasket(text, lines);
+    ChangeBasket(keyword, TRUE);
 }
 
 void CLexifernView::RemoveFromBasket(const CString& keyword)
 {
-    CString current;
-    m_wndBasket.GetWindowText(current);
+    ChangeBasket(keyword, FALSE);
+}
+
+void CLexifernView::ChangeBasket(const CString& keyword, BOOL add)
+{
+    // The rules' way through the whole box text when the box was changed by
+    // others (or holds what the rules would still change); otherwise the
+    // lines the view keeps are changed, which gives the same lines.
+    const CBasketText rules = BasketRules();
+    if (KeywordsMatchBox(rules)) {
+        m_bKeywordsMatchBox = FALSE;
+        if (add)
+            rules.AddToArranged(m_arrKeywords, keyword);
+        else
+            rules.RemoveFromArranged(m_arrKeywords, keyword);
+        ShowBasket(CBasketText::JoinLines(m_arrKeywords), m_arrKeywords);
+        return;
+    }
     CStringArray lines;
-    const CString text = BasketRules().RemoveFromBasket(current, keyword, lines);
+    const CString& current = m_wndBasket.GetText();
+    const CString text =
+        add ? rules.AddToBasket(current, keyword, lines) : rules.RemoveFromBasket(current, keyword, lines);
     ShowBasket(text, lines);
 }
 
-void CLexifernView::ShowBasket(const CString& text, const CStringArray& lines)
+void CLexifernView::ShowBasket(const CString& text, CStringArray& lines)
 {
-    m_wndBasket.SetWindowText(text);
+    m_wndBasket.ShowText(text);
     WriteBasket();
-    m_arrKeywords.RemoveAll();
-    m_arrKeywords.Append(lines);
+    if (&lines != &m_arrKeywords)
+        m_arrKeywords = std::move(lines);
+    m_bKeywordsMatchBox = TRUE;
+    m_nKeywordsChange = m_wndBasket.GetChangeCount();
 }
 
 void CLexifernView::WriteBasket()
 {
-    CString text;
-    m_wndBasket.GetWindowText(text);
     CString error;
-    if (CBasketFile(GetBasketPath()).Save(text, error))
+    if (CBasketFile(GetBasketPath()).Save(m_wndBasket.GetText(), error))
         return;
     // The box keeps the Basket either way; the user hears of it once, so the
     // Basket can still be saved elsewhere before the program ends.
@@ -91,6 +136,16 @@ void CLexifernView::WriteBasket()
         m_bBasketWarned = TRUE;
         ShowBasketWriteWarning(error);
     }
+}
+
+void CLexifernView::ShowBasketReadWarning(const CString& path)
+{
+    CString text;
+    text.Format("\"%s\" held bytes that cannot be shown (NUL bytes). They were left out of the Basket; "
+                "every line of it was kept. The file is written without them at the next change.",
+                (LPCTSTR)path);
+    if (CBasedApp* app = GetBasedApp())
+        app->WarningMessage(text, "Basket");
 }
 
 void CLexifernView::ShowBasketWriteWarning(const CString& reason)
@@ -145,8 +200,7 @@ BOOL CLexifernView::AskCustomTerms(LPCTSTR prompt, CString& entered)
 
 void CLexifernView::OnCopyBasket()
 {
-    CString text;
-    m_wndBasket.GetWindowText(text);
+    const CString& text = m_wndBasket.GetText();
     CSharedFile file(GMEM_MOVEABLE, 4096);
     {
         CArchive archive(&file, CArchive::store, 4096);
@@ -165,8 +219,7 @@ void CLexifernView::OnSaveBasket()
     CString path;
     if (!AskSavePath(path))
         return;
-    CString text;
-    m_wndBasket.GetWindowText(text);
+    const CString& text = m_wndBasket.GetText();
     try {
         CFileHandle file(path);
         file.OpenWrite();

@@ -36,8 +36,10 @@ const COLORREF ExportBarMask = RGB(255, 0, 255);
 const int ExportBarImageSize = 16;
 const int ExportBarHeight = 24;
 const int ExportBarButtonWidth = 35;
-// Only the two drop-down buttons show text (mixed buttons).
-const BYTE DropDownButtonStyle = TBSTYLE_DROPDOWN | BTNS_SHOWTEXT;
+// Only the two drop-down buttons show text (mixed buttons). They size
+// themselves to image, caption and arrow: the bar's fixed button width
+// would cut the captions.
+const BYTE DropDownButtonStyle = TBSTYLE_DROPDOWN | BTNS_SHOWTEXT | BTNS_AUTOSIZE;
 
 const int MillisecondsPerMinute = 60000;
 const int MenuImageSize = 16;
@@ -65,6 +67,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CBasedMainFrame)
     ON_COMMAND(ID_COPY_DROPDOWN, &CMainFrame::OnCopyButton)
     ON_UPDATE_COMMAND_UI(ID_COPY_DROPDOWN, &CMainFrame::OnUpdateCopyButton)
     ON_NOTIFY(TBN_DROPDOWN, ExportCopyBarId, &CMainFrame::OnToolbarDropDown)
+    ON_WM_ENTERMENULOOP()
     ON_COMMAND(ID_EXPORT_HTML, &CMainFrame::OnExportTohtmlfile)
     ON_COMMAND(ID_EXPORT_TEXT, &CMainFrame::OnExportTotextfile)
     ON_COMMAND(ID_EXPORT_CSV, &CMainFrame::OnExportTocsvfile)
@@ -280,6 +283,26 @@ void CMainFrame::OnToolbarDropDown(NMHDR* pNMHDR, LRESULT* pResult)
     if (CMenu* popup = LoadDropDownMenu(static_cast<UINT>(toolbar->iItem), menu))
         popup->TrackPopupMenu(TPM_RIGHTBUTTON, rect.left, rect.bottom, this);
     menu.DestroyMenu();
+}
+
+namespace {
+// Hides one shown common tooltip window of the thread: the bars' and the
+// buttons' tips.
+BOOL CALLBACK PopToolTip(HWND hwnd, LPARAM)
+{
+    char className[32] = {};
+    if (::IsWindowVisible(hwnd) && ::GetClassNameA(hwnd, className, sizeof className) &&
+        lstrcmpiA(className, TOOLTIPS_CLASSA) == 0)
+        ::SendMessageA(hwnd, TTM_POP, 0, 0);
+    return TRUE;
+}
+} // namespace
+
+void CMainFrame::OnEnterMenuLoop(BOOL bIsTrackPopupMenu)
+{
+    ::EnumThreadWindows(::GetCurrentThreadId(), PopToolTip, 0);
+    m_tooltip.Pop();
+    CBasedMainFrame::OnEnterMenuLoop(bIsTrackPopupMenu);
 }
 
 BOOL CMainFrame::AskExportPath(const ExportCommandInfo& info, const CString& lastPath, CString& path)

@@ -74,6 +74,9 @@ protected:
     afx_msg void OnCopyButton();
     afx_msg void OnUpdateCopyButton(CCmdUI* pCmdUI);
     afx_msg void OnToolbarDropDown(NMHDR* pNMHDR, LRESULT* pResult);
+    // A menu that opens (the menu bar's, a drop-down's) hides every tooltip
+    // shown at the time: one left on top would cover the menu's items.
+    afx_msg void OnEnterMenuLoop(BOOL bIsTrackPopupMenu);
     afx_msg void OnExportTohtmlfile();
     afx_msg void OnExportTotextfile();
     afx_msg void OnExportTocsvfile();

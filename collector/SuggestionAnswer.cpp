@@ -123,10 +123,9 @@ void ParseSuggestionAnswer(LPCSTR answer, CStringArray& suggestions, CStringArra
     }
 }
 
-void MakeSuggestionRows(const CStringArray& suggestions, const CStringArray& counts, LPCTSTR basketText,
+void MakeSuggestionRows(const CStringArray& suggestions, const CStringArray& counts, const CBasketIndex& basket,
                         CSuggestionRowArray& rows)
 {
-    const CBasketIndex basket(basketText);
     const INT_PTR count = std::min(suggestions.GetSize(), counts.GetSize());
     rows.RemoveAll();
     rows.SetSize(count);

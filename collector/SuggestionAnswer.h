@@ -8,6 +8,8 @@
 #include "afx/ArrayTypes.h"
 #include "afx/String.h"
 
+class CBasketIndex;
+
 // The longest quoted string kept.
 inline constexpr int kMaxAnswerString = 999;
 
@@ -44,8 +46,8 @@ struct SuggestionRow
 typedef CArray<SuggestionRow, const SuggestionRow&> CSuggestionRowArray;
 
 // The rows the list shows for one answer, in answer order, with the rows
-// already in the Basket marked. The Basket text is split once for all rows
-// (checking a row only adds a line that is already there, so the answer is
-// the same as asking afresh for every row).
-void MakeSuggestionRows(const CStringArray& suggestions, const CStringArray& counts, LPCTSTR basketText,
+// already in the Basket marked. The Basket's lines are looked up in its index,
+// made once for all rows (checking a row only adds a line that is already
+// there, so the answer is the same as asking afresh for every row).
+void MakeSuggestionRows(const CStringArray& suggestions, const CStringArray& counts, const CBasketIndex& basket,
                         CSuggestionRowArray& rows);

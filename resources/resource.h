@@ -155,6 +155,10 @@
 #define IDC_GO                          1016
 #define IDC_PROGRESS                    1018
 #define IDC_WEB_PLACE                   1019
+// The view's three labels, named so that the layout can place them.
+#define IDC_KEYWORD_LABEL               1024
+#define IDC_LIST_LABEL                  1025
+#define IDC_BASKET_LABEL                1026
 #define IDC_WEB_PANE                    1319
 
 // Commands.
@@ -205,14 +209,6 @@
 #define ID_RICHEDIT_SELECT_ALL          32782
 #define ID_RICHEDIT_COPY                32783
 #define ID_RICHEDIT_PASTE               32784
-
-// Strings of the colour picker: its two button captions, the tear-off tip and
-// floating caption, and the names of its forty colours (26540-26579).
-#define IDS_COLOR_PICKER_DEFAULT        26536
-#define IDS_COLOR_PICKER_CUSTOM         26537
-#define IDS_POPUP_BAR_TEAROFF_TIP       26538
-#define IDS_POPUP_BAR_CAPTION           26539
-#define IDS_COLOR_NAME_FIRST            26540
 
 // Strings.
 #define IDS_UNKNOWN_ERROR               5000

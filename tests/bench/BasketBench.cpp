@@ -4,6 +4,7 @@
 #include "collector/BasketFile.h"
 #include "collector/BasketText.h"
 #include "collector/SuggestionAnswer.h"
+#include "tests/bench/BenchBasket.h"
 
 #include <stdio.h>
 #include <string>
@@ -13,30 +14,6 @@ namespace
 const int kBasketLines = 100000;
 const size_t kAnswerBytes = 999000;
 const int kRounds = 5;
-
-double Now()
-{
-    static LARGE_INTEGER frequency = [] { LARGE_INTEGER f; QueryPerformanceFrequency(&f); return f; }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-// Distinct keywords, Latin and Windows-1251, in no particular order.
-CString MakeBasketText()
-{
-    CStringArray lines;
-    lines.SetSize(kBasketLines);
-    for (int i = 0; i < kBasketLines; ++i)
-    {
-        const unsigned mixed = static_cast<unsigned>(i) * 2654435761u;
-        if (i % 2 == 0)
-            lines[i].Format("keyword %08x example", mixed);
-        else
-            lines[i].Format("\xEA\xEB\xFE\xF7 %08x \xF1\xEB\xEE\xE2\xEE", mixed);
-    }
-    return CBasketText::JoinLines(lines);
-}
 
 std::string MakeAnswer()
 {
@@ -64,7 +41,7 @@ int main()
 
     // Start from the Basket as the program keeps it: normalised and sorted.
     CStringArray lines;
-    CString text = rules.AddToBasket(MakeBasketText(), "seed", lines);
+    CString text = rules.AddToBasket(MakeBenchBasket(kBasketLines), "seed", lines);
     CString error;
     if (!file.Save(text, error))
     {
@@ -78,15 +55,15 @@ int main()
     {
         CString keyword;
         keyword.Format("new keyword %d", round);
-        double start = Now();
+        double start = BenchNow();
         text = rules.AddToBasket(text, keyword, lines);
         file.Save(text, error);
-        addBest = std::min(addBest, Now() - start);
+        addBest = std::min(addBest, BenchNow() - start);
 
-        start = Now();
+        start = BenchNow();
         text = rules.RemoveFromBasket(text, keyword, lines);
         file.Save(text, error);
-        removeBest = std::min(removeBest, Now() - start);
+        removeBest = std::min(removeBest, BenchNow() - start);
     }
     printf("Basket add (split, sort, dedupe, join, write):    %7.2f ms\n", addBest);
     printf("Basket remove (split, sort, dedupe, join, write): %7.2f ms\n", removeBest);
@@ -98,9 +75,9 @@ int main()
     for (int round = 0; round < kRounds; ++round)
     {
         CStringArray suggestions, counts;
-        const double start = Now();
+        const double start = BenchNow();
         ParseSuggestionAnswer(answer.c_str(), suggestions, counts);
-        parseBest = std::min(parseBest, Now() - start);
+        parseBest = std::min(parseBest, BenchNow() - start);
         rows = suggestions.GetSize();
     }
     printf("Answer parse (%u bytes, %d rows):             %7.2f ms\n", static_cast<unsigned>(answer.size()),

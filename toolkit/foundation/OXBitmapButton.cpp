@@ -1,56 +1,87 @@
 #include "toolkit/foundation/OXBitmapButton.h"
 
 #include "afx/DC.h"
-
-#include <algorithm>
-
-namespace {
-// The drop-down arrow glyphs of the "Marlett" font: down and right.
-const char ArrowDown[] = "6";
-const char ArrowRight[] = "8";
-const int ArrowSeparatorGap = 3;
-
-HFONT CreateArrowFont()
-{
-    LOGFONTA font = {};
-    font.lfHeight = ::GetSystemMetrics(SM_CYMENUCHECK);
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = SYMBOL_CHARSET;
-    lstrcpynA(font.lfFaceName, "Marlett", LF_FACESIZE);
-    return ::CreateFontIndirectA(&font);
-}
-} // namespace
+#include "afx/DataExchange.h"
+#include "toolkit/foundation/OXBitmapButtonLayout.h"
+#include "toolkit/foundation/OXFontCopy.h"
 
 IMPLEMENT_DYNAMIC(COXBitmapButton, CButton)
 
 BEGIN_MESSAGE_MAP(COXBitmapButton, CButton)
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
     ON_WM_LBUTTONDBLCLK()
     ON_WM_KEYDOWN()
     ON_WM_KEYUP()
+    ON_WM_SYSKEYDOWN()
+    ON_WM_SYSKEYUP()
+    ON_WM_KILLFOCUS()
+    ON_WM_MBUTTONUP()
+    ON_WM_ENABLE()
+    ON_WM_SETCURSOR()
+    ON_WM_ERASEBKGND()
+    ON_WM_SIZE()
+    ON_WM_MOVE()
+    ON_WM_SYSCOLORCHANGE()
+    ON_MESSAGE(WM_OXBB_CHECKHOVER, &COXBitmapButton::OnCheckHover)
+    ON_MESSAGE(WM_SETTEXT, &COXBitmapButton::OnSetText)
     ON_CONTROL_REFLECT_EX(BN_CLICKED, &COXBitmapButton::OnClicked)
 END_MESSAGE_MAP()
 
 COXBitmapButton::COXBitmapButton()
-    : m_textColor(RGB(0, 0, 0)),
+    : m_animation(),
+      m_bAnimationPlaying(FALSE),
+      m_imageList(),
+      m_palette(),
+      m_textColor(RGB(0, 0, 0)),
+      m_font(),
+      m_toolTip(),
+      m_bTrackLook(FALSE),
+      m_bHovering(FALSE),
+      m_bMouseDown(FALSE),
+      m_bTransparent(FALSE),
+      m_background(),
+      m_bBackgroundTaken(FALSE),
+      m_nCursorID(0),
+      m_hCursor(nullptr),
+      m_nDisabledCursorID(0),
+      m_hDisabledCursor(nullptr),
+      m_bEnableOverride(FALSE),
+      m_bOverrideEnabled(FALSE),
+      m_bHadTabStop(FALSE),
+      m_bArrowSeparator(TRUE),
       m_imageMargins(-5, -5),
       m_textMargins(-7, -6),
+      m_defaultFrameMargins(0, 0),
       m_focusMargins(-4, -4),
+      m_focusEllipseSize(7, 6),
       m_pressedOffset(2, 2),
       m_pushedOffset(1, 1),
+      m_hoverOffset(-1, -1),
       m_arrowMargins(-2, -5),
       m_dwStyleFlags(0),
-      m_dwStateFlags(0)
+      m_dwStateFlags(0),
+      m_nArrowWidth(0)
 {
+    m_nArrowWidth = GetDropDownArrowWidth();
 }
 
-COXBitmapButton::~COXBitmapButton() = default;
+COXBitmapButton::~COXBitmapButton()
+{
+    if (m_toolTip.GetSafeHwnd())
+        m_toolTip.DestroyWindow();
+    if (m_animation.GetSafeHwnd())
+        m_animation.DestroyWindow();
+}
 
 BOOL COXBitmapButton::PreCreateWindow(CREATESTRUCT& cs)
 {
     cs.style = (cs.style & ~0xFUL) | BS_OWNERDRAW;
     return CButton::PreCreateWindow(cs);
 }
+
+// ---- Text and tooltip ---------------------------------------------------------
 
 CString COXBitmapButton::GetText() const
 {
@@ -85,6 +116,70 @@ void COXBitmapButton::SetToolTipText(LPCTSTR lpszTip)
     SetWindowText(all);
 }
 
+void COXBitmapButton::ResetToolTipTool()
+{
+    if (!m_toolTip.GetSafeHwnd())
+        return;
+    m_toolTip.DelTool(this, OXBB_TOOLID);
+    CString tip = GetToolTipText();
+    if (!tip.IsEmpty()) {
+        CRect client;
+        GetClientRect(&client);
+        m_toolTip.AddTool(this, tip, &client, OXBB_TOOLID);
+    }
+}
+
+BOOL COXBitmapButton::EnableButtonToolTip(BOOL bEnable)
+{
+    if (!bEnable) {
+        if (m_toolTip.GetSafeHwnd()) {
+            m_toolTip.DelTool(this, OXBB_TOOLID);
+            m_toolTip.DestroyWindow();
+        }
+        return TRUE;
+    }
+    if (!m_toolTip.GetSafeHwnd() && !m_toolTip.Create(this))
+        return FALSE;
+    ResetToolTipTool();
+    return TRUE;
+}
+
+LRESULT COXBitmapButton::OnSetText(WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    LRESULT result = Default();
+    ResetToolTipTool();
+    Invalidate();
+    return result;
+}
+
+BOOL COXBitmapButton::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_toolTip.GetSafeHwnd())
+        m_toolTip.RelayEvent(pMsg);
+    return CButton::PreTranslateMessage(pMsg);
+}
+
+// ---- Fonts, colours, styles ------------------------------------------------------
+
+CFont* COXBitmapButton::GetTextFont()
+{
+    if (!m_font.GetSafeHandle()) {
+        // The window's font, copied once so that the button owns what it draws with.
+        HFONT window = m_hWnd ? reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)) : nullptr;
+        LOGFONTA font = {};
+        if (!window || !::GetObjectA(window, sizeof font, &font))
+            ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+        m_font.CreateFontIndirect(&font);
+    }
+    return &m_font;
+}
+
+void COXBitmapButton::SetTextFont(CFont* pFont)
+{
+    if (OXCopyFont(m_font, pFont) && m_hWnd)
+        Invalidate();
+}
+
 void COXBitmapButton::SetTextColor(COLORREF color)
 {
     if (color == m_textColor)
@@ -108,162 +203,250 @@ void COXBitmapButton::SetStateFlags(DWORD dwFlags, BOOL bRedraw)
         Invalidate();
 }
 
-int COXBitmapButton::GetDropDownArrowWidth() const
+BOOL COXBitmapButton::SetTrackLook(BOOL bTrackLook)
 {
-    HDC screen = ::GetDC(nullptr);
-    HFONT font = CreateArrowFont();
-    HGDIOBJ old = ::SelectObject(screen, font);
-    SIZE size = {};
-    ::GetTextExtentPoint32A(screen, ArrowDown, 1, &size);
-    ::SelectObject(screen, old);
-    ::DeleteObject(font);
-    ::ReleaseDC(nullptr, screen);
-    return size.cx;
-}
-
-CSize COXBitmapButton::GetDropDownSize() const
-{
-    if ((m_dwStyleFlags & OXBB_DROPDOWN) && !(m_dwStyleFlags & OXBB_NOARROW))
-        return CSize(GetDropDownArrowWidth() - 2 * m_arrowMargins.cx, 0);
-    return CSize(0, 0);
-}
-
-UINT COXBitmapButton::DrawState(UINT nItemState) const
-{
-    if (m_hWnd && !IsWindowEnabled())
-        return nItemState | ODS_DISABLED;
-    return nItemState & ~ODS_DISABLED;
-}
-
-void COXBitmapButton::CalcLayout(CDC* pDC, const CRect& content, UINT nState, CRect& image, CRect& text)
-{
-    // The button carries no image: the text alone is centred.
-    image.SetRectEmpty();
-    text.SetRectEmpty();
-    CString caption = GetText();
-    const int W = content.Width();
-    const int H = content.Height();
-    if (!caption.IsEmpty()) {
-        CRect measure(0, 0, W, H);
-        pDC->DrawText(caption, &measure, DT_CALCRECT | DT_SINGLELINE);
-        int blockW = std::min(static_cast<int>(measure.Width()) + 14, W);
-        int blockH = std::min(static_cast<int>(measure.Height()) + 12, H);
-        int x = (W - blockW) / 2 - m_textMargins.cx;
-        int y = (H - blockH) / 2 - m_textMargins.cy;
-        text = CRect(x, y, x + blockW - 14, y + blockH - 12);
-        if (text.Width() <= 0 || text.Height() <= 0)
-            text.SetRectEmpty();
+    if (m_hWnd && (GetStyle() & 0xF) != BS_OWNERDRAW)
+        return FALSE;
+    if (bTrackLook != m_bTrackLook) {
+        m_bTrackLook = bTrackLook;
+        if (m_hWnd)
+            Invalidate();
     }
-    CSize shift(0, 0);
-    if (nState & ODS_SELECTED)
-        shift = m_pressedOffset;
-    else if (m_dwStateFlags & OXBB_STATE_PUSHED)
-        shift = m_pushedOffset;
-    if (!text.IsRectEmpty())
-        text.OffsetRect(shift);
+    return TRUE;
 }
 
-void COXBitmapButton::DrawButtonFrame(CDC* pDC, CRect rect, UINT nState)
+void COXBitmapButton::SetTransparent(BOOL bTransparent)
 {
-    UINT flags = DFCS_BUTTONPUSH;
-    if (m_dwStateFlags & OXBB_STATE_THIRD)
-        flags |= DFCS_PUSHED;
-    else if (m_dwStateFlags & OXBB_STATE_PUSHED)
-        flags |= (m_dwStyleFlags & OXBB_DROPDOWN) ? DFCS_PUSHED : DFCS_CHECKED;
-    else if (nState & ODS_SELECTED)
-        flags |= DFCS_PUSHED;
-    else if (nState & ODS_DISABLED)
-        flags |= DFCS_INACTIVE;
-    else if (nState & ODS_FOCUS)
-        rect.DeflateRect(1, 1);
-    pDC->DrawFrameControl(&rect, DFC_BUTTON, flags);
+    m_bTransparent = bTransparent;
+    DropBackground();
+    if (m_hWnd)
+        Invalidate();
 }
 
-void COXBitmapButton::DrawButtonText(CDC* pDC, const CRect& rect, UINT nState, const CString& text)
+namespace {
+// A cursor resource for the button; id 0 clears it. FALSE for an id that
+// cannot be loaded, leaving the cursor as it was.
+BOOL LoadButtonCursor(UINT nCursorID, UINT& nID, HCURSOR& hCursor)
 {
-    if (text.IsEmpty() || rect.IsRectEmpty())
+    HCURSOR cursor = nCursorID ? ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nCursorID)) : nullptr;
+    if (nCursorID && !cursor)
+        return FALSE;
+    nID = nCursorID;
+    hCursor = cursor;
+    return TRUE;
+}
+} // namespace
+
+BOOL COXBitmapButton::SetButtonCursor(UINT nCursorID)
+{
+    return LoadButtonCursor(nCursorID, m_nCursorID, m_hCursor);
+}
+
+BOOL COXBitmapButton::SetDisabledCursor(UINT nCursorID)
+{
+    return LoadButtonCursor(nCursorID, m_nDisabledCursorID, m_hDisabledCursor);
+}
+
+CString COXBitmapButton::StripMnemonics(LPCTSTR lpszText)
+{
+    return StripButtonMnemonics(lpszText);
+}
+
+// ---- Enabling ------------------------------------------------------------------
+
+BOOL COXBitmapButton::IsButtonEnabled() const
+{
+    if (m_bEnableOverride)
+        return m_bOverrideEnabled;
+    return m_hWnd && IsWindowEnabled();
+}
+
+void COXBitmapButton::SetEnableOverride(BOOL bOverride)
+{
+    if (bOverride == m_bEnableOverride || !m_hWnd)
         return;
-    DWORD style = GetStyle();
-    UINT format = DT_CENTER;
-    if ((style & BS_CENTER) == BS_LEFT)
-        format = DT_LEFT;
-    else if ((style & BS_CENTER) == BS_RIGHT)
-        format = DT_RIGHT;
-    format |= (style & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
-    format |= DT_VCENTER;
-    pDC->SetBkMode(TRANSPARENT);
-    COLORREF color = m_textColor;
-    if (nState & ODS_DISABLED)
-        color = ::GetSysColor(COLOR_GRAYTEXT);
-    else if (m_dwStateFlags & OXBB_STATE_THIRD)
-        color = ::GetSysColor(COLOR_BTNSHADOW);
-    COLORREF old = pDC->SetTextColor(color);
-    CRect r = rect;
-    pDC->DrawText(text, &r, format);
-    pDC->SetTextColor(old);
+    if (bOverride) {
+        BOOL enabled = IsWindowEnabled();
+        m_bHadTabStop = (GetStyle() & WS_TABSTOP) != 0;
+        m_bEnableOverride = TRUE;
+        m_bOverrideEnabled = !enabled;   // so that EnableButton sees a change and repaints
+        EnableWindow(TRUE);
+        EnableButton(enabled);
+    } else {
+        m_bEnableOverride = FALSE;
+        if (m_bHadTabStop)
+            ModifyStyle(0, WS_TABSTOP);
+        EnableWindow(m_bOverrideEnabled);
+        Invalidate();
+    }
 }
 
-void COXBitmapButton::DrawDropDownArrow(CDC* pDC, CRect rect, UINT nState)
+BOOL COXBitmapButton::EnableButton(BOOL bEnable)
 {
-    rect.InflateRect(m_arrowMargins.cx, 0);
-    pDC->Draw3dRect(rect.left - ArrowSeparatorGap, rect.top - m_arrowMargins.cy, 2,
-                    rect.Height() + 2 * m_arrowMargins.cy, ::GetSysColor(COLOR_BTNSHADOW),
-                    ::GetSysColor(COLOR_BTNHIGHLIGHT));
-    if (nState & ODS_SELECTED)
-        rect.OffsetRect(m_pressedOffset);
-    else if (m_dwStateFlags & OXBB_STATE_PUSHED)
-        rect.OffsetRect(m_pushedOffset);
-    HFONT font = CreateArrowFont();
-    HGDIOBJ old = ::SelectObject(pDC->GetSafeHdc(), font);
-    pDC->SetBkMode(TRANSPARENT);
-    COLORREF oldColor = pDC->SetTextColor(::GetSysColor((nState & ODS_DISABLED) ? COLOR_BTNSHADOW : COLOR_BTNTEXT));
-    pDC->DrawText((m_dwStyleFlags & OXBB_DROPDOWNRIGHT) ? ArrowRight : ArrowDown, 1, &rect,
-                  DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    pDC->SetTextColor(oldColor);
-    ::SelectObject(pDC->GetSafeHdc(), old);
-    ::DeleteObject(font);
+    if (!m_bEnableOverride)
+        return m_hWnd ? !EnableWindow(bEnable) : FALSE;
+    BOOL previous = m_bOverrideEnabled;
+    m_bOverrideEnabled = bEnable;
+    if (m_bHadTabStop && m_hWnd)
+        ModifyStyle(bEnable ? 0 : WS_TABSTOP, bEnable ? WS_TABSTOP : 0);
+    if (previous != bEnable && m_hWnd) {
+        Invalidate();
+        RecheckState();
+    }
+    return previous;
 }
 
-void COXBitmapButton::DrawButtonFocus(CDC* pDC, CRect rect, UINT /*nState*/)
+// ---- Hover, press and keys ------------------------------------------------------------
+
+void COXBitmapButton::CheckHover(CPoint screen)
 {
-    CRect focus = rect;
-    focus.InflateRect(m_focusMargins);
-    pDC->DrawFocusRect(&focus);
-    if (!(m_dwStateFlags & (OXBB_STATE_PUSHED | OXBB_STATE_THIRD)))
-        ::FrameRect(pDC->GetSafeHdc(), &rect, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    if (!m_hWnd || (!m_bTrackLook && !m_animation.GetSafeHwnd()))
+        return;
+    CRect window;
+    GetWindowRect(&window);
+    if (window.PtInRect(screen) && IsButtonEnabled()) {
+        if (!m_bMouseDown && ::GetCapture() != m_hWnd)
+            SetCapture();
+        if (!m_bHovering) {
+            m_bHovering = TRUE;
+            BOOL focusedThird = ::GetFocus() == m_hWnd && (m_dwStateFlags & OXBB_STATE_THIRD);
+            if (m_bTrackLook && !focusedThird)
+                Invalidate();
+        }
+        if (m_animation.GetSafeHwnd() && !m_bAnimationPlaying) {
+            m_animation.Play(0, 0xFFFF, 1);
+            m_bAnimationPlaying = TRUE;
+        }
+    } else {
+        if (!m_bMouseDown && ::GetCapture() == m_hWnd)
+            ::ReleaseCapture();
+        if (m_bHovering && m_bTrackLook && !(m_dwStateFlags & OXBB_STATE_THIRD))
+            Invalidate();
+        m_bHovering = FALSE;
+        m_bAnimationPlaying = FALSE;
+    }
 }
 
-void COXBitmapButton::DrawContent(CDC* pDC, const CRect& item, UINT nState, CRect& content, CRect& image, CRect& text)
+void COXBitmapButton::RecheckState()
 {
-    CSize dropDown = GetDropDownSize();
-    content = CRect(0, 0, item.Width() - dropDown.cx, item.Height() - dropDown.cy);
-    CFont* font = GetFont();
-    CFont* oldFont = font ? pDC->SelectObject(font) : nullptr;
-    CalcLayout(pDC, content, nState, image, text);
-    DrawButtonFrame(pDC, CRect(0, 0, item.Width(), item.Height()), nState);
-    DrawButtonText(pDC, text, nState, GetText());
-    if ((m_dwStyleFlags & OXBB_DROPDOWN) && !(m_dwStyleFlags & OXBB_NOARROW))
-        DrawDropDownArrow(pDC, CRect(content.right, 0, item.Width(), item.Height()), nState);
-    if (oldFont)
-        pDC->SelectObject(oldFont);
+    if (!m_hWnd || (!m_bTrackLook && !m_animation.GetSafeHwnd()))
+        return;
+    if (m_bHovering && ::GetCapture() != m_hWnd) {
+        m_bHovering = FALSE;
+        if (m_bTrackLook && !(m_dwStateFlags & OXBB_STATE_THIRD))
+            Invalidate();
+        PostMessage(WM_OXBB_CHECKHOVER);
+    }
 }
 
-void COXBitmapButton::DrawItem(LPDRAWITEMSTRUCT lpDIS)
+LRESULT COXBitmapButton::OnCheckHover(WPARAM /*wParam*/, LPARAM /*lParam*/)
 {
-    CRect item(lpDIS->rcItem);
-    UINT state = DrawState(lpDIS->itemState);
-    CDC* screen = CDC::FromHandle(lpDIS->hDC);
-    CDC memory;
-    memory.CreateCompatibleDC(screen);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(screen, item.Width(), item.Height());
-    CBitmap* oldBitmap = memory.SelectObject(&bitmap);
-    CRect content, image, text;
-    DrawContent(&memory, item, state, content, image, text);
-    if (state & ODS_FOCUS)
-        DrawButtonFocus(&memory, CRect(0, 0, item.Width(), item.Height()), state);
-    screen->BitBlt(item.left, item.top, item.Width(), item.Height(), &memory, 0, 0, SRCCOPY);
-    memory.SelectObject(oldBitmap);
+    CPoint cursor;
+    ::GetCursorPos(&cursor);
+    CheckHover(cursor);
+    return 0;
+}
+
+void COXBitmapButton::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (!IsButtonEnabled())
+        return;
+    CPoint screen = point;
+    ClientToScreen(&screen);
+    CheckHover(screen);
+    CButton::OnMouseMove(nFlags, point);
+}
+
+void COXBitmapButton::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (!IsButtonEnabled())
+        return;
+    m_bMouseDown = TRUE;
+    CButton::OnLButtonDown(nFlags, point);
+    RecheckState();
+}
+
+void COXBitmapButton::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    if (!IsButtonEnabled())
+        return;
+    CRect client;
+    GetClientRect(&client);
+    if (client.PtInRect(point) && (GetState() & BST_PUSHED))
+        Toggle();
+    CButton::OnLButtonUp(nFlags, point);
+    m_bMouseDown = FALSE;
+    RecheckState();
+}
+
+void COXBitmapButton::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    // A double click acts as a second press.
+    SendMessage(WM_LBUTTONDOWN, nFlags, MAKELPARAM(point.x, point.y));
+}
+
+void COXBitmapButton::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (!IsButtonEnabled())
+        return;
+    if (nChar == VK_RETURN)
+        Toggle();
+    CButton::OnKeyDown(nChar, nRepCnt, nFlags);
+    RecheckState();
+}
+
+void COXBitmapButton::OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (!IsButtonEnabled())
+        return;
+    if (nChar == VK_SPACE)
+        Toggle();
+    CButton::OnKeyUp(nChar, nRepCnt, nFlags);
+    RecheckState();
+}
+
+void COXBitmapButton::OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (IsButtonEnabled())
+        CButton::OnSysKeyDown(nChar, nRepCnt, nFlags);
+}
+
+void COXBitmapButton::OnSysKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (!IsButtonEnabled())
+        return;
+    CButton::OnSysKeyUp(nChar, nRepCnt, nFlags);
+    RecheckState();
+}
+
+void COXBitmapButton::OnKillFocus(CWnd* pNewWnd)
+{
+    if (IsButtonEnabled())
+        CButton::OnKillFocus(pNewWnd);
+}
+
+void COXBitmapButton::OnMButtonUp(UINT nFlags, CPoint point)
+{
+    if (!IsButtonEnabled())
+        return;
+    CButton::OnMButtonUp(nFlags, point);
+    RecheckState();
+}
+
+void COXBitmapButton::OnEnable(BOOL bEnable)
+{
+    CButton::OnEnable(bEnable);
+    RecheckState();
+}
+
+BOOL COXBitmapButton::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    HCURSOR cursor = IsButtonEnabled() ? m_hCursor : m_hDisabledCursor;
+    if (cursor) {
+        ::SetCursor(cursor);
+        return TRUE;
+    }
+    return CButton::OnSetCursor(pWnd, nHitTest, message);
 }
 
 void COXBitmapButton::Toggle()
@@ -282,47 +465,12 @@ void COXBitmapButton::Toggle()
         RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
-void COXBitmapButton::OnLButtonUp(UINT nFlags, CPoint point)
-{
-    CRect client;
-    GetClientRect(&client);
-    if (IsWindowEnabled() && client.PtInRect(point) && (GetState() & BST_PUSHED))
-        Toggle();
-    CButton::OnLButtonUp(nFlags, point);
-}
-
-void COXBitmapButton::OnLButtonDblClk(UINT nFlags, CPoint point)
-{
-    // A double click acts as a second press.
-    SendMessage(WM_LBUTTONDOWN, nFlags, MAKELPARAM(point.x, point.y));
-}
-
-void COXBitmapButton::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
-{
-    if (!IsWindowEnabled())
-        return;
-    if (nChar == VK_RETURN)
-        Toggle();
-    CButton::OnKeyDown(nChar, nRepCnt, nFlags);
-}
-
-void COXBitmapButton::OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags)
-{
-    if (!IsWindowEnabled())
-        return;
-    if (nChar == VK_SPACE)
-        Toggle();
-    CButton::OnKeyUp(nChar, nRepCnt, nFlags);
-}
-
 BOOL COXBitmapButton::OnClicked()
 {
-    NotifyParentOfState();
-    // The parent sees the click as well.
-    return FALSE;
+    return NotifyParentOfState();
 }
 
-void COXBitmapButton::NotifyParentOfState()
+BOOL COXBitmapButton::NotifyParentOfState()
 {
     CWnd* parent = GetParent();
     NMHDR header = {};
@@ -333,6 +481,7 @@ void COXBitmapButton::NotifyParentOfState()
         LRESULT answer = parent ? parent->SendMessage(WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header)) : 0;
         if (answer == 0)
             OnDropDown();
+        // Pushed by the button-up while the drop-down ran; now released.
         Toggle();
     } else if (m_dwStyleFlags & OXBB_TOGGLE) {
         header.code = OXBBN_TOGGLE;
@@ -340,6 +489,8 @@ void COXBitmapButton::NotifyParentOfState()
         if (answer == 0)
             OnToggle();
     }
+    // The parent sees the click as well.
+    return FALSE;
 }
 
 void COXBitmapButton::OnDropDown()
@@ -348,4 +499,95 @@ void COXBitmapButton::OnDropDown()
 
 void COXBitmapButton::OnToggle()
 {
+}
+
+// ---- Transparent mode ------------------------------------------------------------
+
+void COXBitmapButton::DropBackground()
+{
+    m_background.DeleteImageList();
+    m_bBackgroundTaken = FALSE;
+}
+
+BOOL COXBitmapButton::OnEraseBkgnd(CDC* pDC)
+{
+    if (!m_bTransparent)
+        return CButton::OnEraseBkgnd(pDC);
+    CWnd* parent = GetParent();
+    if (!m_bBackgroundTaken && parent) {
+        // The parent's pixels under the button, taken once.
+        CRect rect;
+        GetWindowRect(&rect);
+        parent->ScreenToClient(&rect);
+        HDC parentDC = ::GetDC(parent->GetSafeHwnd());
+        HDC memory = ::CreateCompatibleDC(parentDC);
+        HBITMAP bitmap = ::CreateCompatibleBitmap(parentDC, rect.Width(), rect.Height());
+        HGDIOBJ old = ::SelectObject(memory, bitmap);
+        ::BitBlt(memory, 0, 0, rect.Width(), rect.Height(), parentDC, rect.left, rect.top, SRCCOPY);
+        ::SelectObject(memory, old);
+        ::DeleteDC(memory);
+        ::ReleaseDC(parent->GetSafeHwnd(), parentDC);
+        if (m_background.Create(rect.Width(), rect.Height(), ILC_COLORDDB, 1, 0) &&
+            ImageList_Add(m_background.GetSafeHandle(), bitmap, nullptr) == 0)
+            m_bBackgroundTaken = TRUE;
+        ::DeleteObject(bitmap);
+    }
+    return TRUE;
+}
+
+void COXBitmapButton::RetakeBackground()
+{
+    // The snapshot no longer matches the place: hiding and showing again lets
+    // the parent paint there first, and the next erase takes a new one.
+    if (!m_bTransparent || !IsWindowVisible())
+        return;
+    DropBackground();
+    BOOL focused = ::GetFocus() == m_hWnd;
+    ShowWindow(SW_HIDE);
+    ShowWindow(SW_SHOWNA);
+    if (focused)
+        SetFocus();
+}
+
+void COXBitmapButton::OnSize(UINT nType, int cx, int cy)
+{
+    CButton::OnSize(nType, cx, cy);
+    RetakeBackground();
+    ResetToolTipTool();
+}
+
+void COXBitmapButton::OnMove(int x, int y)
+{
+    CButton::OnMove(x, y);
+    RetakeBackground();
+}
+
+// ---- Data exchange -----------------------------------------------------------------
+
+void AFXAPI DDX_BitmapButtonState(CDataExchange* pDX, int nIDC, int& nState)
+{
+    HWND control = pDX->PrepareCtrl(nIDC);
+    COXBitmapButton* button = dynamic_cast<COXBitmapButton*>(CWnd::FromHandlePermanent(control));
+    ASSERT(button);
+    if (!button)
+        return;
+    DWORD state = button->GetStateFlags();
+    if (pDX->m_bSaveAndValidate) {
+        if (!(button->GetStyleFlags() & OXBB_TOGGLE))
+            nState = -1;
+        else if (state & OXBB_STATE_THIRD)
+            nState = 2;
+        else
+            nState = (state & OXBB_STATE_PUSHED) ? 1 : 0;
+        return;
+    }
+    state &= ~(OXBB_STATE_PUSHED | OXBB_STATE_THIRD);
+    if (nState == 1) {
+        state |= OXBB_STATE_PUSHED;
+    } else if (nState == 2) {
+        state |= OXBB_STATE_PUSHED | OXBB_STATE_THIRD;
+    } else {
+        nState = 0;
+    }
+    button->SetStateFlags(state, TRUE);
 }

@@ -26,6 +26,9 @@ public:
     int GetColorBandHeight() const { return m_nColorBandHeight; }
     void SetColorBandHeight(int nHeight) { m_nColorBandHeight = nHeight; }
     COXColorPickerCtrl* GetColorPickerCtrl() { return &m_colorPicker; }
+    // The colour the picker's default button stands for (OXCOLOR_NONE: none).
+    void SetDefaultColor(COLORREF clr) { m_colorPicker.SetDefaultValue(clr); }
+    COLORREF GetDefaultColor() const { return m_colorPicker.GetDefaultValue(); }
 
     CSize GetDropDownSize() const override;
     void OnDropDown() override;

@@ -63,14 +63,73 @@ UINT COXColorPickerCtrl::DefaultColorNameId(int i)
     return DefaultColors[i].nameId;
 }
 
+void COXColorPickerCtrl::SetDefaultColors()
+{
+    DWORD colors[ColorPickerDefaultColorCount];
+    for (int i = 0; i < ColorPickerDefaultColorCount; ++i)
+        colors[i] = DefaultColors[i].color;
+    SetButtonData(colors, ColorPickerDefaultColorCount);
+}
+
+int COXColorPickerCtrl::AddColors(const COLORREF* pColors, int nCount)
+{
+    if (!pColors || nCount <= 0)
+        return 0;
+    for (int i = 0; i < nCount; ++i)
+        m_arrData.Add(pColors[i]);
+    return nCount;
+}
+
+int COXColorPickerCtrl::SetColorsFromPalette(UINT nFirst, BOOL bSystem)
+{
+    HDC screen = ::GetDC(nullptr);
+    if (!screen)
+        return 0;
+    HPALETTE palette = nullptr;
+    HPALETTE systemPalette = nullptr;
+    if (bSystem) {
+        // NUMCOLORS stands in when SIZEPALETTE is 0, but it is -1 on many
+        // palette displays: a count below 1 takes no colours.
+        int entries = 0;
+        if (::GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE) {
+            entries = ::GetDeviceCaps(screen, SIZEPALETTE);
+            if (entries == 0)
+                entries = ::GetDeviceCaps(screen, NUMCOLORS);
+        }
+        if (entries >= 1) {
+            entries = std::min(entries, 0xFFFF);
+            std::vector<BYTE> buffer(sizeof(LOGPALETTE) + entries * sizeof(PALETTEENTRY));
+            LOGPALETTE* logical = reinterpret_cast<LOGPALETTE*>(buffer.data());
+            logical->palVersion = PaletteVersion;
+            logical->palNumEntries = static_cast<WORD>(entries);
+            if (::GetSystemPaletteEntries(screen, 0, static_cast<UINT>(entries), logical->palPalEntry) > 0)
+                systemPalette = ::CreatePalette(logical);
+        }
+        palette = systemPalette;
+    } else {
+        palette = static_cast<HPALETTE>(::GetCurrentObject(screen, OBJ_PAL));
+    }
+    int taken = 0;
+    if (palette) {
+        m_arrData.RemoveAll();
+        for (UINT i = nFirst; i < nFirst + static_cast<UINT>(m_nButtons); ++i) {
+            PALETTEENTRY entry = {};
+            if (::GetPaletteEntries(palette, i, 1, &entry) == 1) {
+                m_arrData.Add(RGB(entry.peRed, entry.peGreen, entry.peBlue));
+                ++taken;
+            }
+        }
+    }
+    if (systemPalette)
+        ::DeleteObject(systemPalette);
+    ::ReleaseDC(nullptr, screen);
+    return taken;
+}
+
 void COXColorPickerCtrl::PrepareColors()
 {
-    if (m_arrData.GetSize() == 0) {
-        DWORD colors[ColorPickerDefaultColorCount];
-        for (int i = 0; i < ColorPickerDefaultColorCount; ++i)
-            colors[i] = DefaultColors[i].color;
-        SetButtonData(colors, ColorPickerDefaultColorCount);
-    }
+    if (m_arrData.GetSize() == 0)
+        SetDefaultColors();
     while (m_arrData.GetSize() < m_nButtons)
         m_arrData.Add(RGB(0, 0, 0));
     if (GetToolTipCount() == 0) {

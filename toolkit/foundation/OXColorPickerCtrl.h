@@ -18,6 +18,15 @@ public:
 
     BOOL Pick(UINT nAlignment = 3, CRect* pAnchorRect = nullptr, CSize szOffset = CSize(0, 0)) override;
 
+    // The swatches from a palette: the one selected into the screen DC, or
+    // with bSystem the system palette (palette displays only), from index
+    // nFirst on, one per button. The number of colours taken.
+    int SetColorsFromPalette(UINT nFirst, BOOL bSystem = FALSE);
+    // Appends colours; the number appended (0 for a count of 0 or less).
+    int AddColors(const COLORREF* pColors, int nCount);
+    // The forty named colours again.
+    void SetDefaultColors();
+
     // The colour of entry i of the default table and its name's string id.
     static COLORREF DefaultColor(int i);
     static UINT DefaultColorNameId(int i);

@@ -2,28 +2,13 @@
 
 #include "afx/DC.h"
 #include "afx/WinApp.h"
+#include "toolkit/resources/ToolkitResource.h"
+
+#include "toolkit/foundation/OXFontCopy.h"
+#include "toolkit/foundation/OXNonClientMetrics.h"
+#include "toolkit/foundation/OXPopupBarMessages.h"
 
 namespace {
-const UINT_PTR PopupBarTimerId = 243;
-const UINT PopupBarTimerPeriod = 200;
-const UINT IdsTearOffTip = 26538;
-const UINT IdsFloatingCaption = 26539;
-
-// The results of a pick, registered once per process by name.
-const UINT MsgPopupOk = ::RegisterWindowMessageA("_POPUPBAR_OK_");
-const UINT MsgPopupCancel = ::RegisterWindowMessageA("_POPUPBAR_CANCEL_");
-const UINT MsgPopupCustom = ::RegisterWindowMessageA("_POPUPBAR_CUSTOMBUTTONPICKED_");
-const UINT MsgPopupTearOff = ::RegisterWindowMessageA("_POPUPBAR_TEAROFF_");
-
-enum PickResult
-{
-    PickRunning = 0,
-    PickChosen = 1,
-    PickCancelled = 2,
-    PickCustom = 3,
-    PickTearOff = 4
-};
-
 CString LoadText(UINT id)
 {
     CString text;
@@ -45,6 +30,14 @@ BEGIN_MESSAGE_MAP(COXPopupBarCtrl, CWnd)
     ON_WM_KEYDOWN()
     ON_WM_KEYUP()
     ON_WM_DESTROY()
+    ON_WM_TIMER()
+    ON_WM_CLOSE()
+    ON_WM_ACTIVATE()
+    ON_WM_NCACTIVATE()
+    ON_WM_NCCREATE()
+    ON_MESSAGE(WM_FLOATSTATUS, &COXPopupBarCtrl::OnFloatStatus)
+    ON_WM_QUERYNEWPALETTE()
+    ON_WM_PALETTECHANGED()
 END_MESSAGE_MAP()
 
 COXPopupBarCtrl::COXPopupBarCtrl(UINT nButtons, UINT nRows, DWORD dwDefault, CSize buttonSize,
@@ -60,17 +53,21 @@ COXPopupBarCtrl::COXPopupBarCtrl(UINT nButtons, UINT nRows, DWORD dwDefault, CSi
       m_buttonSize(buttonSize),
       m_strDefaultCaption(lpszDefaultCaption),
       m_strCustomCaption(lpszCustomCaption),
-      m_strTearOffTip(LoadText(IdsTearOffTip)),
-      m_strFloatingCaption(LoadText(IdsFloatingCaption)),
+      m_strTearOffTip(LoadText(IDS_OX_POPUPBAR_TEAROFF_TIP)),
+      m_strFloatingCaption(LoadText(IDS_OX_POPUPBAR_CAPTION)),
       m_pParent(nullptr),
       m_font(),
       m_palette(),
       m_nTimerId(0),
+      m_bMouseSeen(TRUE),
       m_lastMousePoint(-1, -1),
       m_nCheckedIndex(-1),
       m_nHotIndex(-1),
       m_layout(),
       m_bPressed(FALSE),
+      m_bTearOffArmed(FALSE),
+      m_bTornOff(FALSE),
+      m_bDragging(FALSE),
       m_nPickResult(PickRunning)
 {
     ASSERT(m_nRows > 0);
@@ -80,9 +77,8 @@ COXPopupBarCtrl::COXPopupBarCtrl(UINT nButtons, UINT nRows, DWORD dwDefault, CSi
                                  UINT nIDDefaultCaption, UINT nIDCustomCaption)
     : COXPopupBarCtrl(nButtons, nRows, dwDefault, buttonSize, LoadText(nIDDefaultCaption), LoadText(nIDCustomCaption))
 {
-    // The resource-id form carries no tear-off texts.
-    m_strTearOffTip.Empty();
-    m_strFloatingCaption.Empty();
+    // The tear-off texts come from the toolkit's strings in both forms, so
+    // that a torn-off bar never floats without a caption.
 }
 
 COXPopupBarCtrl::~COXPopupBarCtrl()
@@ -95,8 +91,7 @@ BOOL COXPopupBarCtrl::Create(CWnd* pParent, DWORD dwBarStyle, HBRUSH hbrBackgrou
 {
     ASSERT(pParent && !m_hWnd);
     m_pParent = pParent;
-    // A torn-off strip is not offered: the bar always ends its pick as a popup.
-    m_dwBarStyle = dwBarStyle | POPUPBAR_NOTEAROFF;
+    m_dwBarStyle = dwBarStyle;
     if (!hbrBackground)
         hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
 
@@ -113,22 +108,41 @@ BOOL COXPopupBarCtrl::Create(CWnd* pParent, DWORD dwBarStyle, HBRUSH hbrBackgrou
         if (!::RegisterClassA(&wc))
             return FALSE;
     }
-    if (!CreateEx(WS_EX_DLGMODALFRAME, POPUPBAR_CLASSNAME, m_strFloatingCaption, WS_POPUP, 0, 0, 0, 0,
-                  pParent->GetSafeHwnd(), nullptr, nullptr))
+    return CreateBarWindow();
+}
+
+BOOL COXPopupBarCtrl::CreateBarWindow()
+{
+    DWORD exStyle = m_bTornOff ? PopupBarFloatingExStyle : WS_EX_DLGMODALFRAME;
+    DWORD style = m_bTornOff ? PopupBarFloatingStyle : WS_POPUP;
+    if (!CreateEx(exStyle, POPUPBAR_CLASSNAME, m_strFloatingCaption, style, 0, 0, 0, 0, m_pParent->GetSafeHwnd(), nullptr,
+                  nullptr))
         return FALSE;
     m_nTimerId = SetTimer(PopupBarTimerId, PopupBarTimerPeriod, nullptr);
     if (!m_nTimerId || !m_toolTip.Create(this)) {
         DestroyWindow();
         return FALSE;
     }
+    if (style & WS_SYSMENU) {
+        if (HMENU menu = ::GetSystemMenu(m_hWnd, FALSE)) {
+            for (UINT command : { SC_RESTORE, SC_MINIMIZE, SC_MAXIMIZE, SC_SIZE })
+                ::DeleteMenu(menu, command, MF_BYCOMMAND);
+        }
+    }
     return TRUE;
 }
 
 void COXPopupBarCtrl::SetButtonData(const DWORD* pData, int nCount)
 {
+    CloseTornOff();
     m_arrData.RemoveAll();
     for (int i = 0; i < nCount; ++i)
         m_arrData.Add(pData[i]);
+}
+
+void COXPopupBarCtrl::SetButtonData(const CDWordArray& data)
+{
+    SetButtonData(data.GetData(), static_cast<int>(data.GetSize()));
 }
 
 void COXPopupBarCtrl::SetToolTipText(DWORD dwValue, LPCTSTR lpszText)
@@ -141,6 +155,42 @@ void COXPopupBarCtrl::SetToolTipTexts(const DWORD* pValues, const UINT* pStringI
     m_mapToolTips.RemoveAll();
     for (int i = 0; i < nCount; ++i)
         m_mapToolTips.SetAt(pValues[i], LoadText(pStringIds[i]));
+}
+
+void COXPopupBarCtrl::SetToolTipTexts(const DWORD* pValues, const LPCTSTR* pTexts, int nCount)
+{
+    m_mapToolTips.RemoveAll();
+    for (int i = 0; i < nCount; ++i)
+        m_mapToolTips.SetAt(pValues[i], pTexts[i]);
+}
+
+void COXPopupBarCtrl::SetToolTipTexts(const CMap<DWORD, DWORD, CString, LPCTSTR>& texts)
+{
+    m_mapToolTips.RemoveAll();
+    POSITION position = texts.GetStartPosition();
+    while (position) {
+        DWORD value = 0;
+        CString text;
+        texts.GetNextAssoc(position, value, text);
+        m_mapToolTips.SetAt(value, text);
+    }
+}
+
+CString COXPopupBarCtrl::GetToolTipText(DWORD dwValue) const
+{
+    CString text;
+    m_mapToolTips.Lookup(dwValue, text);
+    return text;
+}
+
+void COXPopupBarCtrl::SetTextFont(CFont* pFont)
+{
+    OXCopyFont(m_font, pFont);
+}
+
+CWnd* COXPopupBarCtrl::GetBarLastActivePopup() const
+{
+    return m_hWnd ? CWnd::FromHandle(::GetLastActivePopup(m_hWnd)) : nullptr;
 }
 
 BOOL COXPopupBarCtrl::HasToolTipText(DWORD dwValue) const
@@ -194,9 +244,8 @@ void COXPopupBarCtrl::InvalidateButton(int nIndex)
 BOOL COXPopupBarCtrl::CalcLayout()
 {
     if (!m_font.GetSafeHandle()) {
-        NONCLIENTMETRICSA metrics = {};
-        metrics.cbSize = sizeof(metrics);
-        ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+        NONCLIENTMETRICSA metrics;
+        OXGetNonClientMetrics(metrics);
         LOGFONTA font = metrics.lfMessageFont;
         if (!metrics.lfMessageFont.lfFaceName[0])
             ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
@@ -209,7 +258,8 @@ BOOL COXPopupBarCtrl::CalcLayout()
     g.buttonSize = m_buttonSize;
     g.hasDefault = !IsDefaultButtonHidden();
     g.hasCustom = !IsCustomButtonHidden();
-    g.hasTearOff = FALSE;
+    g.hasTearOff = IsTearOffShown() && !m_bTornOff;
+    g.tornOff = m_bTornOff;
     g.dialogFrame = CSize(::GetSystemMetrics(SM_CXDLGFRAME), ::GetSystemMetrics(SM_CYDLGFRAME));
     g.smallCaptionHeight = ::GetSystemMetrics(SM_CYSMCAPTION);
     {
@@ -245,10 +295,19 @@ void COXPopupBarCtrl::UpdateToolTips()
         m_toolTip.AddTool(this, m_strDefaultCaption, &m_layout.defaultRect, m_nButtons + 1);
     if (!IsCustomButtonHidden())
         m_toolTip.AddTool(this, m_strCustomCaption, &m_layout.customRect, m_nButtons + 2);
+    if (IsTearOffShown() && !m_bTornOff)
+        m_toolTip.AddTool(this, m_strTearOffTip, &m_layout.tearOffRect, m_nButtons + 3);
 }
 
 BOOL COXPopupBarCtrl::Pick(UINT nAlignment, CRect* pAnchorRect, CSize szOffset)
 {
+    if (m_hWnd && m_bTornOff) {
+        // A floating bar becomes a popup again.
+        DestroyWindow();
+        m_bTornOff = FALSE;
+        if (!CreateBarWindow())
+            return FALSE;
+    }
     if (!m_hWnd)
         return FALSE;
     while (m_arrData.GetSize() < m_nButtons)
@@ -285,6 +344,7 @@ BOOL COXPopupBarCtrl::Pick(UINT nAlignment, CRect* pAnchorRect, CSize szOffset)
     HWND previousCapture = ::GetCapture();
     ::SetCapture(m_hWnd);
     m_bPressed = FALSE;
+    m_bTearOffArmed = FALSE;
     m_nPickResult = PickRunning;
     m_lastMousePoint = CPoint(-1, -1);
     BOOL replayClick = FALSE;
@@ -299,8 +359,10 @@ BOOL COXPopupBarCtrl::Pick(UINT nAlignment, CRect* pAnchorRect, CSize szOffset)
             m_nPickResult = PickCancelled;
             break;
         }
-        if (got == -1)
+        if (got == -1) {
+            m_nPickResult = PickCancelled;
             break;
+        }
         if (m_toolTip.GetSafeHwnd())
             m_toolTip.RelayEvent(&msg);
         if (msg.message == WM_SYSKEYDOWN) {
@@ -331,7 +393,8 @@ BOOL COXPopupBarCtrl::Pick(UINT nAlignment, CRect* pAnchorRect, CSize szOffset)
         }
     }
 
-    ShowWindow(SW_HIDE);
+    if (m_nPickResult != PickTearOff)
+        ShowWindow(SW_HIDE);
     BOOL result = FALSE;
     if (m_nPickResult == PickChosen)
         result = TRUE;
@@ -361,12 +424,28 @@ BOOL COXPopupBarCtrl::Pick(UINT nAlignment, CRect* pAnchorRect, CSize szOffset)
             }
         }
     }
+    if (m_nPickResult == PickTearOff)
+        TearOff();
     return result;
 }
 
 void COXPopupBarCtrl::PostResult(UINT nMessage)
 {
-    PostMessage(nMessage, 0, 0);
+    if (!m_bTornOff) {
+        PostMessage(nMessage, 0, 0);
+        return;
+    }
+    // A floating bar stays open and reports to its parent.
+    if (nMessage == MsgPopupCustom) {
+        if (!OnCustomButton())
+            return;
+    } else if (nMessage == MsgPopupCancel) {
+        m_bMouseSeen = FALSE;
+        ShowWindow(SW_HIDE);
+        return;
+    }
+    if (m_pParent && m_pParent->GetSafeHwnd())
+        m_pParent->PostMessage(WM_POPUPBAR_PICKED, 0, reinterpret_cast<LPARAM>(m_hWnd));
 }
 
 void COXPopupBarCtrl::ChooseButton(int nIndex)
@@ -415,17 +494,20 @@ void COXPopupBarCtrl::HandleButtonDown(CPoint point)
     if (client.PtInRect(point)) {
         m_bPressed = TRUE;
         InvalidateButton(HitTest(point));
-    } else {
+        if (IsTearOffShown() && !m_bTornOff && m_layout.tearOffRect.PtInRect(point))
+            m_bTearOffArmed = TRUE;
+    } else if (!m_bTornOff) {
         PostResult(MsgPopupCancel);
     }
 }
 
 void COXPopupBarCtrl::HandleButtonUp()
 {
+    m_bTearOffArmed = FALSE;
     if (m_bPressed) {
         if (m_nHotIndex != -1)
             ChooseButton(m_nHotIndex);
-        else
+        else if (!m_bTornOff)
             PostResult(MsgPopupCancel);
     }
     m_bPressed = FALSE;
@@ -434,6 +516,9 @@ void COXPopupBarCtrl::HandleButtonUp()
 void COXPopupBarCtrl::HandleKeyDown(UINT nChar)
 {
     const BOOL shift = ::GetKeyState(VK_SHIFT) < 0;
+    if (m_bTornOff && (nChar == VK_DOWN || nChar == VK_UP || nChar == VK_RIGHT || nChar == VK_TAB ||
+                       nChar == VK_RETURN || nChar == VK_SPACE))
+        m_bMouseSeen = FALSE;
     switch (nChar) {
     case VK_DOWN:
     case VK_UP:
@@ -446,7 +531,7 @@ void COXPopupBarCtrl::HandleKeyDown(UINT nChar)
     case VK_RETURN:
         if (m_nHotIndex != -1)
             ChooseButton(m_nHotIndex);
-        else
+        else if (!m_bTornOff)
             PostResult(MsgPopupCancel);
         break;
     case VK_SPACE:
@@ -468,7 +553,7 @@ void COXPopupBarCtrl::HandleKeyUp(UINT nChar)
         m_bPressed = FALSE;
         if (m_nHotIndex != -1)
             ChooseButton(m_nHotIndex);
-        else
+        else if (!m_bTornOff)
             PostResult(MsgPopupCancel);
     }
 }
@@ -484,6 +569,13 @@ BOOL COXPopupBarCtrl::PreTranslateMessage(MSG* pMsg)
 
 void COXPopupBarCtrl::OnMouseMove(UINT nFlags, CPoint point)
 {
+    if (IsTearOffShown() && !m_bTornOff && m_bTearOffArmed && !m_layout.tearOffRect.PtInRect(point)) {
+        // Dragged off the strip: the pick ends and the tear-off begins.
+        m_bTearOffArmed = FALSE;
+        PostMessage(MsgPopupTearOff, 0, 0);
+    }
+    if (m_bTornOff)
+        m_bMouseSeen = TRUE;
     if (point != m_lastMousePoint) {
         m_lastMousePoint = point;
         SetHotButton(HitTest(point));
@@ -545,6 +637,8 @@ void COXPopupBarCtrl::OnPaint()
     DrawBackground(&dc, client);
     for (int i = 0; i < static_cast<int>(m_layout.buttonRects.size()); ++i)
         DrawButtonAt(&dc, i);
+    if (IsTearOffShown() && !m_bTornOff)
+        DrawTearOffBar(&dc);
     if (!IsDefaultButtonHidden())
         DrawDefaultButton(&dc);
     if (!IsCustomButtonHidden())
@@ -579,6 +673,11 @@ void COXPopupBarCtrl::DrawButtonFrame(CDC* pDC, CRect rect, int nIndex)
 void COXPopupBarCtrl::DrawButtonAt(CDC* pDC, int nButton)
 {
     DrawButtonFrame(pDC, m_layout.buttonRects[nButton], nButton + 1);
+}
+
+void COXPopupBarCtrl::DrawTearOffBar(CDC* pDC)
+{
+    ::FillRect(pDC->GetSafeHdc(), &m_layout.tearOffRect, ::GetSysColorBrush(COLOR_HIGHLIGHT));
 }
 
 void COXPopupBarCtrl::DrawDefaultButton(CDC* pDC)

@@ -3,7 +3,9 @@
 // above the grid and an optional "custom" button below it. Pick places it
 // beside an anchor, captures the mouse and runs its own message loop until
 // the user chooses a button (TRUE, the value in m_dwSelected), cancels, or
-// clicks elsewhere (the click then still reaches the window under it).
+// clicks elsewhere (the click then still reaches the window under it). A bar
+// with a tear-off strip can be dragged off into a floating tool window that
+// stays open and tells its parent of each choice (WM_POPUPBAR_PICKED).
 #pragma once
 
 #include "afx/ArrayTypes.h"
@@ -35,11 +37,20 @@ public:
     // parent's window rectangle) with the gaps. TRUE when a value was chosen.
     virtual BOOL Pick(UINT nAlignment = 3, CRect* pAnchorRect = nullptr, CSize szOffset = CSize(0, 0));
 
+    // New data closes a torn-off bar, as a cancel would.
     void SetButtonData(const DWORD* pData, int nCount);
+    void SetButtonData(const CDWordArray& data);
     const CDWordArray& GetButtonData() const { return m_arrData; }
     void SetToolTipText(DWORD dwValue, LPCTSTR lpszText);
-    // From (value, string-resource id) pairs.
+    // The whole map from (value, string-resource id) pairs, from (value,
+    // text) pairs, or from another map.
     void SetToolTipTexts(const DWORD* pValues, const UINT* pStringIds, int nCount);
+    void SetToolTipTexts(const DWORD* pValues, const LPCTSTR* pTexts, int nCount);
+    void SetToolTipTexts(const CMap<DWORD, DWORD, CString, LPCTSTR>& texts);
+    CString GetToolTipText(DWORD dwValue) const;
+    // A copy of the font (through its LOGFONT) for the captions.
+    void SetTextFont(CFont* pFont);
+    CFont* GetTextFont() { return &m_font; }
     BOOL HasToolTipText(DWORD dwValue) const;
     int GetToolTipCount() const { return static_cast<int>(m_mapToolTips.GetCount()); }
 
@@ -50,8 +61,15 @@ public:
     BOOL IsCustomButtonHidden() const { return (m_dwBarStyle & POPUPBAR_NOCUSTOM) != 0; }
     int GetLastIndex() const { return IsCustomButtonHidden() ? m_nButtons : m_nButtons + 1; }
     DWORD GetDefaultValue() const { return m_dwDefault; }
+    void SetDefaultValue(DWORD dwValue) { m_dwDefault = dwValue; }
     DWORD GetSelectedValue() const { return m_dwSelected; }
     void SetSelectedValue(DWORD dwValue) { m_dwSelected = dwValue; }
+    DWORD GetBarStyle() const { return m_dwBarStyle; }
+    BOOL IsTearOffShown() const { return (m_dwBarStyle & POPUPBAR_NOTEAROFF) == 0; }
+    BOOL IsTornOff() const { return m_bTornOff; }
+    BOOL IsDraggingTearOff() const { return m_bDragging; }
+    CString GetFloatingCaption() const { return m_strFloatingCaption; }
+    CWnd* GetBarLastActivePopup() const;
     int GetHotIndex() const { return m_nHotIndex; }
     int GetCheckedIndex() const { return m_nCheckedIndex; }
     const PopupBarLayout& GetLayout() const { return m_layout; }
@@ -68,6 +86,7 @@ public:
 protected:
     virtual void DrawBackground(CDC* pDC, const CRect& rect);
     virtual void DrawButtonAt(CDC* pDC, int nButton);
+    virtual void DrawTearOffBar(CDC* pDC);
     virtual void DrawDefaultButton(CDC* pDC);
     virtual void DrawCustomButton(CDC* pDC);
     virtual void DrawButtonFrame(CDC* pDC, CRect rect, int nIndex);
@@ -78,7 +97,13 @@ protected:
     virtual void SetHotButton(int nIndex);
     virtual void SetCheckedButton(int nIndex);
 
+    // Creates the window, a popup or (torn off) a floating tool window.
+    BOOL CreateBarWindow();
     BOOL CalcLayout();
+    // After a pick that ended on the tear-off strip: drag a frame and float the bar there.
+    void TearOff();
+    BOOL TrackTearOff(CRect& rect);
+    void CloseTornOff();
     void UpdateToolTips();
     void ChooseButton(int nIndex);
     void PostResult(UINT nMessage);
@@ -96,6 +121,14 @@ protected:
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnDestroy();
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnClose();
+    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    afx_msg BOOL OnNcActivate(BOOL bActive);
+    afx_msg BOOL OnNcCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
+    afx_msg BOOL OnQueryNewPalette();
+    afx_msg void OnPaletteChanged(CWnd* pFocusWnd);
     DECLARE_MESSAGE_MAP()
 
     CDWordArray m_arrData;
@@ -115,10 +148,14 @@ protected:
     CFont m_font;
     CPalette m_palette;
     UINT_PTR m_nTimerId;
+    BOOL m_bMouseSeen;
     CPoint m_lastMousePoint;
     int m_nCheckedIndex;
     int m_nHotIndex;
     PopupBarLayout m_layout;
     BOOL m_bPressed;
-    int m_nPickResult;   // 0 running, 1 chosen, 2 cancelled, 3 custom
+    BOOL m_bTearOffArmed;
+    BOOL m_bTornOff;
+    BOOL m_bDragging;
+    int m_nPickResult;   // 0 running, 1 chosen, 2 cancelled, 3 custom, 4 tear-off
 };

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "CtrlHost.h"
+#include "tests/support/AviFile.h"
+#include "afx/AnimateCtrl.h"
 #include "afx/BasicCtrls.h"
 #include "afx/DateTimeCtrl.h"
 #include "afx/HotKeyCtrl.h"
@@ -402,4 +404,28 @@ TEST_F(ControlTest, ListHeaderIsFoundThroughTheHandleMap)
     ASSERT_TRUE(own.SubclassWindow(header->m_hWnd));
     EXPECT_EQ(&own, list.GetHeaderCtrl());
     own.UnsubclassWindow();
+}
+
+TEST_F(ControlTest, AnimationOpensPlaysAndClosesAClipFile)
+{
+    char folder[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, folder);
+    std::string path = std::string(folder) + "lexifern_animate_test.avi";
+    ASSERT_TRUE(WriteSolidAvi(path.c_str(), 16, 12, RGB(255, 0, 0)));
+
+    CAnimateCtrl animate;
+    ASSERT_TRUE(animate.Create(WS_CHILD | WS_VISIBLE | ACS_TRANSPARENT, CRect(0, 0, 40, 40), &m_parent, IDC_TEST_OTHER));
+    EXPECT_EQ(&animate, CWnd::FromHandlePermanent(animate.m_hWnd));
+    EXPECT_FALSE(animate.Open("no such clip.avi"));
+    ASSERT_TRUE(animate.Open(path.c_str()));
+    EXPECT_TRUE(animate.Seek(0));
+    EXPECT_TRUE(animate.Play(0, 0xFFFF, 1));
+    EXPECT_TRUE(animate.Stop());
+    EXPECT_TRUE(animate.Close());
+    // A closed control has nothing to play.
+    EXPECT_FALSE(animate.Play(0, 0xFFFF, 1));
+    // No "AVI" resource of that id in this program.
+    EXPECT_FALSE(animate.Open(4711u));
+    animate.DestroyWindow();
+    ::DeleteFileA(path.c_str());
 }

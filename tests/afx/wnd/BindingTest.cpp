@@ -104,9 +104,11 @@ TEST(WindowBinding, SystemClassChildGetsItsCreationMessagesThroughTheMap)
     ParentWnd parent;
     ASSERT_TRUE(parent.CreateHidden());
     ChildButton child;
+    child.m_nFlags = WF_STAYACTIVE;
     ASSERT_TRUE(child.Create("BUTTON", "push", BS_PUSHBUTTON | WS_VISIBLE, kChildRect, &parent, ID_CHILD));
 
     EXPECT_EQ((std::vector<std::string>{ "nccreate BUTTON", "create" }), child.calls);
+    EXPECT_EQ(static_cast<UINT>(WF_STAYACTIVE), child.m_nFlags);
     EXPECT_EQ(1, child.preSubclassCount);
     EXPECT_EQ(&child, CWnd::FromHandlePermanent(child.m_hWnd));
     EXPECT_EQ(&child, CWnd::FromHandle(child.m_hWnd));
@@ -149,8 +151,11 @@ TEST(WindowBinding, SubclassAndUnsubclassRestoreTheProcedure)
     const LONG_PTR original = ::GetWindowLongPtrA(edit, GWLP_WNDPROC);
 
     SubclassedEdit wnd;
+    // The object's own flags belong to it, not to the window it is bound to.
+    wnd.m_nFlags = WF_KEEPMINIACTIVE | WF_STAYACTIVE;
     ASSERT_TRUE(wnd.SubclassWindow(edit));
     EXPECT_EQ(1, wnd.preSubclassCount);
+    EXPECT_EQ(static_cast<UINT>(WF_KEEPMINIACTIVE | WF_STAYACTIVE), wnd.m_nFlags);
     EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(edit));
     ::SetWindowTextA(edit, "\xCF\xF0\xE8\xE2\xE5\xF2");   // "Привет" in 1251
     EXPECT_EQ(1, wnd.setTextCount);
@@ -162,6 +167,7 @@ TEST(WindowBinding, SubclassAndUnsubclassRestoreTheProcedure)
     EXPECT_EQ(original, ::GetWindowLongPtrA(edit, GWLP_WNDPROC));
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(edit));
     EXPECT_EQ(nullptr, wnd.m_hWnd);
+    EXPECT_EQ(static_cast<UINT>(WF_KEEPMINIACTIVE | WF_STAYACTIVE), wnd.m_nFlags);
     ::SetWindowTextA(edit, "after");
     EXPECT_EQ(1, wnd.setTextCount);
     ::DestroyWindow(top);

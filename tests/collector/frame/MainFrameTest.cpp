@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -131,6 +132,151 @@ TEST_F(MainFrameTest, CaptionStatusBarAndExportCopyBar)
     EXPECT_EQ("Copy", bar.GetButtonText(CopyButtonIndex));
     // A plain button keeps its own style.
     EXPECT_EQ(0u, bar.GetButtonStyle(0) & TBSTYLE_DROPDOWN);
+}
+
+TEST_F(MainFrameTest, DropDownButtonsShowTheirWholeCaption)
+{
+    CToolBar24& bar = frame->GetExportCopyBar();
+    ASSERT_TRUE(bar.GetSafeHwnd());
+    HDC dc = GetDC(bar.GetSafeHwnd());
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(bar.SendMessage(WM_GETFONT)));
+    for (int index : { ExportButtonIndex, CopyButtonIndex }) {
+        const CString text = bar.GetButtonText(index);
+        SIZE extent = {};
+        GetTextExtentPoint32A(dc, text, text.GetLength(), &extent);
+        CRect item;
+        bar.GetItemRect(index, &item);
+        // Image, caption and the drop-down arrow side by side.
+        EXPECT_GE(item.Width(), 16 + extent.cx + GetSystemMetrics(SM_CXVSCROLL) / 2) << static_cast<LPCTSTR>(text);
+    }
+    SelectObject(dc, old);
+    ReleaseDC(bar.GetSafeHwnd(), dc);
+    // The buttons stand apart, and all of them inside the bar.
+    CRect exportRect, copyRect, client;
+    bar.GetItemRect(ExportButtonIndex, &exportRect);
+    bar.GetItemRect(CopyButtonIndex, &copyRect);
+    bar.GetClientRect(&client);
+    EXPECT_LE(exportRect.right, copyRect.left);
+    EXPECT_LE(copyRect.right, client.right);
+}
+
+namespace {
+// What the drop-down's menu loop saw of a tooltip while the menu was open.
+HWND g_watchedTip = nullptr;
+bool g_menuWasOpen = false;
+bool g_tipShownWithMenu = false;
+
+void CALLBACK LookAtTipAndCloseMenu(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    g_menuWasOpen = FindWindowA("#32768", nullptr) != nullptr;
+    g_tipShownWithMenu = IsWindowVisible(g_watchedTip) != FALSE;
+    EndMenu();
+}
+
+bool PumpUntil(const std::function<bool()>& done, DWORD ms)
+{
+    const DWORD start = GetTickCount();
+    while (!done() && GetTickCount() - start < ms) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+    return done();
+}
+} // namespace
+
+TEST_F(MainFrameTest, AButtonsTooltipHidesWhenItsDropDownMenuOpens)
+{
+    CToolBar24& bar = frame->GetExportCopyBar();
+    HWND tip = reinterpret_cast<HWND>(bar.SendMessage(TB_GETTOOLTIPS));
+    ASSERT_TRUE(tip);
+    frame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    frame->UpdateWindow();
+
+    // The mouse rests on the Export button until its tooltip shows.
+    CRect item;
+    bar.GetItemRect(ExportButtonIndex, &item);
+    CPoint point = item.CenterPoint();
+    bar.ClientToScreen(&point);
+    SetCursorPos(point.x, point.y);
+    MSG move = {};
+    move.hwnd = bar.GetSafeHwnd();
+    move.message = WM_MOUSEMOVE;
+    move.lParam = MAKELPARAM(item.CenterPoint().x, item.CenterPoint().y);
+    move.pt = point;
+    SendMessageA(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(tip) != FALSE; }, 3000));
+
+    // The arrow opens the menu; the tooltip must not stay over its items.
+    g_watchedTip = tip;
+    g_menuWasOpen = g_tipShownWithMenu = false;
+    SetTimer(nullptr, 0, 300, LookAtTipAndCloseMenu);
+    NMTOOLBARA dropDown = {};
+    dropDown.hdr.hwndFrom = bar.GetSafeHwnd();
+    dropDown.hdr.idFrom = ExportCopyBarId;
+    dropDown.hdr.code = TBN_DROPDOWN;
+    dropDown.iItem = ID_EXPORT_DROPDOWN;
+    frame->SendMessage(WM_NOTIFY, ExportCopyBarId, reinterpret_cast<LPARAM>(&dropDown));
+    frame->SetWindowPos(&CWnd::wndNoTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    EXPECT_TRUE(g_menuWasOpen);
+    EXPECT_FALSE(g_tipShownWithMenu);
+}
+
+namespace {
+// A pixel that shows the toolbar's key colour, or a blend of it with an
+// image's own colour: much red and blue, little green.
+bool LooksMagenta(COLORREF c)
+{
+    return GetRValue(c) >= 150 && GetBValue(c) >= 150 && GetGValue(c) + 80 <= std::min(GetRValue(c), GetBValue(c));
+}
+
+// Draws into a memory bitmap on the button face colour and counts the
+// pixels that look magenta.
+int MagentaPixels(int cx, int cy, const std::function<void(HDC)>& draw)
+{
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, cx, cy);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    RECT all = { 0, 0, cx, cy };
+    FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+    draw(dc);
+    int count = 0;
+    for (int y = 0; y < cy; ++y)
+        for (int x = 0; x < cx; ++x)
+            count += LooksMagenta(GetPixel(dc, x, y)) ? 1 : 0;
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return count;
+}
+} // namespace
+
+TEST_F(MainFrameTest, ToolbarImagesShowNoKeyColour)
+{
+    CToolBar24& bar = frame->GetExportCopyBar();
+    const CToolBarImageLists& lists = bar.GetImageLists();
+    for (HIMAGELIST list : { lists.GetNormalList(), lists.GetHotList(), lists.GetDisabledList() }) {
+        ASSERT_TRUE(list);
+        const int count = ImageList_GetImageCount(list);
+        EXPECT_EQ(8, count);
+        EXPECT_EQ(0, MagentaPixels(16 * count, 16, [&](HDC dc) {
+                      for (int i = 0; i < count; ++i)
+                          ImageList_Draw(list, i, dc, 16 * i, 0, ILD_NORMAL);
+                  }));
+    }
+    // The bar as it paints itself, one button disabled.
+    bar.SendMessage(TB_ENABLEBUTTON, IDC_CHECK_ALL, FALSE);
+    CRect client;
+    bar.GetClientRect(&client);
+    EXPECT_EQ(0, MagentaPixels(client.Width(), client.Height(), [&](HDC dc) {
+                  bar.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+              }));
 }
 
 TEST_F(MainFrameTest, DropDownMenusHoldTheExportAndCopyCommands)

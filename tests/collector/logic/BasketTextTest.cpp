@@ -214,3 +214,99 @@ TEST(BasketIndex, ExactByteWiseMembership)
     EXPECT_FALSE(index.IsInBasket(""));
     EXPECT_FALSE(CBasketIndex("").IsInBasket("car"));
 }
+
+TEST(BasketText, NulBytesLeaveTheirLinesAndNoLineIsLost)
+{
+    // The file that lost three lines to the box: the bytes go, the lines stay.
+    CString text("alpha\r\nbeta\0\0gamma\r\ndelta\r\nomega", 32);
+    ASSERT_TRUE(CBasketText::DropNulBytes(text));
+    EXPECT_EQ("alpha\r\nbetagamma\r\ndelta\r\nomega", text);
+    EXPECT_EQ(30, text.GetLength());
+    CStringArray lines;
+    EXPECT_EQ("alpha\r\nbetagamma\r\ndelta\r\nomega\r\nzeta", CBasketText(TRUE, TRUE).AddToBasket(text, "zeta", lines));
+
+    CString leading("\0a\0", 3);
+    EXPECT_TRUE(CBasketText::DropNulBytes(leading));
+    EXPECT_EQ("a", leading);
+    CString plain("a\r\nb");
+    EXPECT_FALSE(CBasketText::DropNulBytes(plain));
+    EXPECT_EQ("a\r\nb", plain);
+}
+
+TEST(BasketText, SplitTextLinesCutsAtLineFeeds)
+{
+    auto split = [](const char* text) {
+        CStringArray lines;
+        lines.Add("left over");   // the array is emptied first
+        SplitTextLines(text, lines);
+        return ToVector(lines);
+    };
+    EXPECT_EQ(Lines({ "a b", "c" }), split("a b\r\nc"));
+    // An LF right at a line's start is no cut: it joins the next line.
+    EXPECT_EQ(Lines({ "a", "b" }), split("a\n\nb"));
+    EXPECT_EQ(Lines({ "a", "b c" }), split("a\n\r\nb c\n"));
+    // Only the last line loses its blanks.
+    EXPECT_EQ(Lines({ " a ", "bc" }), split(" a \n b c "));
+    EXPECT_EQ(Lines({ "x" }), split("\nx"));
+    EXPECT_TRUE(split("").empty());
+    EXPECT_TRUE(split("   ").empty());
+    EXPECT_TRUE(split("\n").empty());
+    EXPECT_TRUE(split(nullptr).empty());
+}
+
+TEST(BasketText, ArrangedLinesChangeAsTheirWholeTextWould)
+{
+    // Random Baskets under every option, keywords with line ends, tabs and
+    // blank runs among them: where the lines are arranged, working on them
+    // gives exactly the lines the rules give for the joined text.
+    std::mt19937 random(23);
+    const char* words[] = { "a", "b", "A", "ab", "a b", "\xE0\xE1", "\xB8", " ", "ba", "\xE0", "a  b", "a\tb" };
+    const char* keywords[] = { "a", "ab", "zz", " ", "", "a\r\nb", "b\r\nb", "  x", "\xE0", "a b\tc", "b\nzz" };
+    int arranged = 0;
+    for (int round = 0; round < 400; ++round)
+    {
+        std::vector<CString> start;
+        const int count = static_cast<int>(random() % 12);
+        for (int i = 0; i < count; ++i)
+            start.emplace_back(words[random() % (sizeof words / sizeof words[0])]);
+        const CBasketText rules(random() % 2, random() % 2);
+        CStringArray lines = ToArray(start);
+        // Half the rounds start from what the rules made of the lines.
+        if (round % 2)
+            rules.AddToBasket(CBasketText::JoinLines(ToArray(start)), "", lines);
+        if (!rules.IsArranged(lines))
+            continue;
+        ++arranged;
+        const CString text = CBasketText::JoinLines(lines);
+        const char* keyword = keywords[random() % (sizeof keywords / sizeof keywords[0])];
+
+        CStringArray expected;
+        rules.AddToBasket(text, keyword, expected);
+        CStringArray fast = ToArray(ToVector(lines));
+        rules.AddToArranged(fast, keyword);
+        EXPECT_EQ(ToVector(expected), ToVector(fast)) << round << " add " << keyword;
+        EXPECT_TRUE(rules.IsArranged(fast) || CString(keyword).Find("  ") >= 0) << round;
+
+        rules.RemoveFromBasket(text, keyword, expected);
+        fast = ToArray(ToVector(lines));
+        rules.RemoveFromArranged(fast, keyword);
+        EXPECT_EQ(ToVector(expected), ToVector(fast)) << round << " remove " << keyword;
+    }
+    EXPECT_LT(100, arranged);
+}
+
+TEST(BasketText, WhatTheRulesWouldStillChangeIsNotArranged)
+{
+    const CBasketText sorted(TRUE, TRUE);
+    EXPECT_TRUE(sorted.IsArranged(ToArray(Lines({ " ", "a", "b" }))));
+    EXPECT_TRUE(sorted.IsArranged(CStringArray()));
+    EXPECT_FALSE(sorted.IsArranged(ToArray(Lines({ "b", "a" }))));
+    EXPECT_FALSE(sorted.IsArranged(ToArray(Lines({ "a", "a" }))));
+    EXPECT_TRUE(CBasketText(TRUE, FALSE).IsArranged(ToArray(Lines({ "a", "a" }))));
+    EXPECT_FALSE(CBasketText(FALSE, TRUE).IsArranged(ToArray(Lines({ "b", "a", "b" }))));
+    EXPECT_TRUE(CBasketText(FALSE, TRUE).IsArranged(ToArray(Lines({ "b", "a" }))));
+    // Lines a split would still change: empty, with a tab, a line end or two blanks.
+    for (const char* line : { "", "a\tb", "a\r", "a\nb", "a  b" })
+        EXPECT_FALSE(CBasketText(FALSE, FALSE).IsArranged(ToArray(Lines({ line })))) << line;
+    EXPECT_TRUE(CBasketText(FALSE, FALSE).IsArranged(ToArray(Lines({ " ", " a b " }))));
+}

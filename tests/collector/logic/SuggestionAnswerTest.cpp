@@ -1,4 +1,5 @@
 #include "collector/SuggestionAnswer.h"
+#include "collector/BasketText.h"
 
 #include <gtest/gtest.h>
 
@@ -183,7 +184,7 @@ TEST(SuggestionAnswer, RowsPairKeywordsWithCountsAndMarkBasketLines)
     ParseSuggestionAnswer("[[\"car\",\"5 results\",\"0\",\"Car\",\"4\",\"0\",\"car shop\",\"3\",\"0\"]]",
                           suggestions, counts);
     CSuggestionRowArray rows;
-    MakeSuggestionRows(suggestions, counts, "car shop\r\ncar", rows);
+    MakeSuggestionRows(suggestions, counts, CBasketIndex("car shop\r\ncar"), rows);
     ASSERT_EQ(3, rows.GetSize());
     EXPECT_EQ("car", rows[0].strKeyword);
     EXPECT_EQ("5", rows[0].strCount);
@@ -193,7 +194,7 @@ TEST(SuggestionAnswer, RowsPairKeywordsWithCountsAndMarkBasketLines)
 
     // Unequal lists give as many rows as the shorter one has.
     counts.RemoveAt(2);
-    MakeSuggestionRows(suggestions, counts, "", rows);
+    MakeSuggestionRows(suggestions, counts, CBasketIndex(""), rows);
     ASSERT_EQ(2, rows.GetSize());
     EXPECT_FALSE(rows[0].bInBasket);
 }

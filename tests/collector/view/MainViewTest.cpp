@@ -1,6 +1,7 @@
 // The main view in a window: layout, the request triggers and their busy
 // state, Back and selection, answers, and the Basket kept in agreement with
 // its file. Workers and message boxes are replaced by recorders.
+#include "collector/BasketText.h"
 #include "collector/CollectorMessages.h"
 #include "collector/GetSuggestionThread.h"
 #include "collector/LexifernApp.h"
@@ -32,6 +33,7 @@ public:
     BOOL startSucceeds = TRUE;
     int connectionFailures = 0;
     std::vector<CString> warnings;
+    std::vector<CString> readWarnings;
     CString basketPath;
     CString customTerms;
 
@@ -53,6 +55,7 @@ protected:
     }
     void ShowConnectionFailure() override { ++connectionFailures; }
     void ShowBasketWriteWarning(const CString& reason) override { warnings.push_back(reason); }
+    void ShowBasketReadWarning(const CString& path) override { readWarnings.push_back(path); }
 };
 
 // A keyword box that reports every text change to its parent, the view's own
@@ -180,6 +183,12 @@ protected:
         return joined;
     }
 
+    void WriteBasketFile(const std::string& bytes)
+    {
+        std::ofstream out(static_cast<LPCTSTR>(folder + "Basket.txt"), std::ios::binary);
+        out << bytes;
+    }
+
     MSG KeyDown(HWND target)
     {
         MSG msg = {};
@@ -197,26 +206,132 @@ protected:
 };
 }
 
-TEST_F(MainViewTest, LaysOutTheControlsByTheViewSize)
+namespace {
+struct Child
+{
+    HWND hwnd;
+    int id;
+    CRect rect;
+};
+
+// The view's visible children, in view client coordinates.
+std::vector<Child> VisibleChildren(CWnd* view)
+{
+    std::vector<Child> children;
+    for (HWND child = GetWindow(view->GetSafeHwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        // The test's frame is never shown: the children's own style counts.
+        if (!(GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE))
+            continue;
+        CRect rect;
+        GetWindowRect(child, &rect);
+        view->ScreenToClient(&rect);
+        children.push_back({ child, GetDlgCtrlID(child), rect });
+    }
+    return children;
+}
+
+// Whether the window's caption, in its own font, fits on one line in the
+// given width.
+bool FitsOnOneLine(HWND hwnd, int width)
+{
+    char text[256] = {};
+    GetWindowTextA(hwnd, text, sizeof text);
+    HDC dc = GetDC(hwnd);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
+    RECT one = { 0, 0, 0, 0 };
+    DrawTextA(dc, text, -1, &one, DT_SINGLELINE | DT_CALCRECT);
+    RECT wrapped = { 0, 0, width, 0 };
+    DrawTextA(dc, text, -1, &wrapped, DT_WORDBREAK | DT_CALCRECT);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd, dc);
+    return one.right - one.left <= width && wrapped.bottom - wrapped.top == one.bottom - one.top;
+}
+
+int ListColumnsWidth(CListCtrl& list)
+{
+    return list.GetColumnWidth(0) + list.GetColumnWidth(1);
+}
+} // namespace
+
+TEST_F(MainViewTest, EveryControlLiesInsideTheViewWithoutOverlapAtEverySize)
 {
     CreateView(900, 650);
-    CRect client;
-    view->GetClientRect(&client);
-    ASSERT_EQ(CSize(900, 650), client.Size());
-    EXPECT_EQ(CSize(442, 650 - 258), ControlRect(IDC_SUGGESTIONS).Size());
-    EXPECT_EQ(CSize(900 - 367, 650 - 210), ControlRect(IDC_BASKET).Size());
-    for (int id : { IDC_CHECK_CUSTOM, IDC_UNCHECK_ALL, IDC_CHECK_ALL, IDC_SETTINGS })
-        EXPECT_EQ(625, ControlRect(id).top) << id;
-    EXPECT_EQ(CPoint(900 - 257, 625), ControlRect(IDC_GET_NEW_VERSION).TopLeft());
-    EXPECT_EQ(CPoint(900 - 86, 625), ControlRect(IDC_HELP_BUTTON).TopLeft());
-    EXPECT_EQ(900 - 79, ControlRect(IDC_SAVE_BASKET).left);
-    EXPECT_EQ(900 - 143, ControlRect(IDC_COPY_BASKET).left);
+    struct Size
+    {
+        int cx, cy;
+    };
+    for (Size size : { Size{ 600, 400 }, Size{ 784, 470 }, Size{ 1024, 700 }, Size{ 1920, 1000 }, Size{ 900, 650 } }) {
+        view->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(size.cx, size.cy));
+        const std::vector<Child> children = VisibleChildren(view);
+        EXPECT_GE(children.size(), 18u);
+        const CRect client(0, 0, size.cx, size.cy);
+        for (size_t i = 0; i < children.size(); ++i) {
+            CRect inside;
+            inside.IntersectRect(&children[i].rect, &client);
+            EXPECT_EQ(children[i].rect, inside) << "control " << children[i].id << " at " << size.cx << "x" << size.cy;
+            for (size_t j = i + 1; j < children.size(); ++j) {
+                CRect both;
+                EXPECT_FALSE(both.IntersectRect(&children[i].rect, &children[j].rect))
+                    << children[i].id << " and " << children[j].id << " at " << size.cx << "x" << size.cy;
+            }
+        }
+        // The columns fill the list after each layout.
+        CRect listClient;
+        view->m_wndList.GetClientRect(&listClient);
+        EXPECT_EQ(listClient.Width(), ListColumnsWidth(view->m_wndList)) << size.cx << "x" << size.cy;
+    }
+    // Where the form's rules fit they hold: the list's width, the heights,
+    // the bottom row and the right-hand buttons.
+    view->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(1024, 700));
+    EXPECT_EQ(CSize(442, 700 - 258), ControlRect(IDC_SUGGESTIONS).Size());
+    EXPECT_EQ(700 - 210, ControlRect(IDC_BASKET).Height());
+    EXPECT_EQ(ControlRect(IDC_SAVE_BASKET).right, ControlRect(IDC_BASKET).right);
+    for (int id : { IDC_CHECK_CUSTOM, IDC_UNCHECK_ALL, IDC_CHECK_ALL, IDC_SETTINGS, IDC_HELP_BUTTON })
+        EXPECT_EQ(675, ControlRect(id).top) << id;
+    EXPECT_EQ(1024 - 86, ControlRect(IDC_HELP_BUTTON).left);
+    EXPECT_EQ(1024 - 79, ControlRect(IDC_SAVE_BASKET).left);
+}
 
-    // The 600 x 400 view of the design notes.
-    view->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(600, 400));
-    EXPECT_EQ(CSize(442, 142), ControlRect(IDC_SUGGESTIONS).Size());
-    EXPECT_EQ(CSize(233, 190), ControlRect(IDC_BASKET).Size());
-    EXPECT_EQ(375, ControlRect(IDC_CHECK_ALL).top);
+TEST_F(MainViewTest, EveryCaptionShowsWholeOnOneLine)
+{
+    CreateView(784, 470);
+    for (const Child& child : VisibleChildren(view)) {
+        char className[32] = {};
+        GetClassNameA(child.hwnd, className, sizeof className);
+        const CString kind(className);
+        if (kind.CompareNoCase("Button") == 0) {
+            // An image button draws its caption centred right of the image.
+            const bool plain = child.id == IDC_GO;
+            const int room = child.rect.Width() - (plain ? 4 : 3 + 16 + 4);
+            EXPECT_TRUE(FitsOnOneLine(child.hwnd, room)) << "button " << child.id;
+        } else if (kind.CompareNoCase("Static") == 0) {
+            EXPECT_TRUE(FitsOnOneLine(child.hwnd, child.rect.Width())) << "label " << child.id;
+        }
+    }
+    CString text;
+    view->GetDlgItem(IDC_UNCHECK_ALL)->GetWindowText(text);
+    EXPECT_EQ("Unckeck All", text);
+    view->GetDlgItem(IDC_LIST_LABEL)->GetWindowText(text);
+    EXPECT_EQ("Check keywords to add to Basket", text);
+}
+
+TEST_F(MainViewTest, ListColumnsFillTheListAlsoWhenRowsBringAScrollBar)
+{
+    CreateView(784, 470);
+    CStringArray suggestions, counts;
+    for (int i = 0; i < 200; ++i) {
+        CString keyword;
+        keyword.Format("keyword %d", i);
+        suggestions.Add(keyword);
+        counts.Add("123,456,789");
+    }
+    view->FillSuggestionList(suggestions, counts);
+    view->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(800, 480));
+    ASSERT_TRUE(view->m_wndList.GetStyle() & WS_VSCROLL);
+    CRect listClient;
+    view->m_wndList.GetClientRect(&listClient);
+    EXPECT_EQ(listClient.Width(), ListColumnsWidth(view->m_wndList));
+    EXPECT_EQ(100, view->m_wndList.GetColumnWidth(1));
 }
 
 TEST_F(MainViewTest, ListHasTwoColumnsAndCheckBoxes)
@@ -469,4 +584,109 @@ TEST_F(MainViewTest, CopyPutsTheBasketTextOnTheClipboard)
     EmptyClipboard();
     CloseClipboard();
     OleUninitialize();
+}
+
+TEST_F(MainViewTest, ABasketFileWithNulBytesLosesNoLine)
+{
+    WriteBasketFile(std::string("alpha\r\nbeta\0\0gamma\r\ndelta\r\nomega", 32));
+    CreateView();
+    // Told once, naming the file; the box shows every line.
+    ASSERT_EQ(1u, view->readWarnings.size());
+    EXPECT_EQ(view->basketPath, view->readWarnings[0]);
+    EXPECT_EQ("alpha\r\nbetagamma\r\ndelta\r\nomega", BasketBox());
+    EXPECT_EQ("alpha|betagamma|delta|omega", Keywords());
+
+    Fill({ "zeta", "delta" });
+    EXPECT_TRUE(view->m_wndList.GetCheck(1));
+    view->m_wndList.SetCheck(0, TRUE);
+    EXPECT_EQ("alpha\r\nbetagamma\r\ndelta\r\nomega\r\nzeta", ReadFile(view->basketPath));
+    view->m_wndList.SetCheck(0, FALSE);
+    EXPECT_EQ("alpha\r\nbetagamma\r\ndelta\r\nomega", ReadFile(view->basketPath));
+    EXPECT_EQ("alpha\r\nbetagamma\r\ndelta\r\nomega", BasketBox());
+    EXPECT_EQ("alpha|betagamma|delta|omega", Keywords());
+    EXPECT_EQ(1u, view->readWarnings.size());
+}
+
+TEST_F(MainViewTest, ALargeBasketIsWholeInBoxFileAndKeywordsAtEveryChange)
+{
+    // More lines than the box takes in at once: a check right at start-up
+    // and a row far down the Basket still see the whole of it.
+    CStringArray lines;
+    for (int i = 0; i < 30000; ++i) {
+        CString line;
+        line.Format(i % 2 ? "keyword %06d" : "\xEA\xEB\xFE\xF7 %06d", i);
+        lines.Add(line);
+    }
+    CBasketText::SortLines(lines);
+    const CString basket = CBasketText::JoinLines(lines);
+    WriteBasketFile(static_cast<LPCTSTR>(basket));
+    CreateView();
+    EXPECT_EQ(30000, view->m_arrKeywords.GetSize());
+
+    Fill({ "keyword 029999", "a new one", "keyword 030000" });
+    EXPECT_TRUE(view->m_wndList.GetCheck(0));
+    EXPECT_FALSE(view->m_wndList.GetCheck(1));
+    view->m_wndList.SetCheck(1, TRUE);
+    EXPECT_EQ("a new one\r\n" + basket, BasketBox());
+    EXPECT_EQ("a new one\r\n" + std::string(static_cast<LPCTSTR>(basket)), ReadFile(view->basketPath));
+    EXPECT_EQ(30001, view->m_arrKeywords.GetSize());
+
+    // Unchecking a row in the Basket takes its line out of the middle.
+    view->m_wndList.SetCheck(0, FALSE);
+    view->m_wndList.SetCheck(1, FALSE);
+    CString without = basket;
+    without.Replace("\r\nkeyword 029999", "");
+    EXPECT_EQ(without, BasketBox());
+    EXPECT_EQ(std::string(static_cast<LPCTSTR>(without)), ReadFile(view->basketPath));
+    EXPECT_EQ(29999, view->m_arrKeywords.GetSize());
+}
+
+TEST_F(MainViewTest, HandEditsCountForTheCheckMarksAndTheNextChange)
+{
+    CreateView();
+    Fill({ "alpha", "typed" });
+    view->m_wndList.SetCheck(0, TRUE);
+    EXPECT_EQ("alpha", BasketBox());
+
+    // The user types a line into the box: the next answer marks it...
+    view->m_wndBasket.SetSel(5, 5);
+    view->m_wndBasket.ReplaceSel("\r\ntyped", TRUE);
+    Fill({ "alpha", "typed", "other" });
+    EXPECT_TRUE(view->m_wndList.GetCheck(0));
+    EXPECT_TRUE(view->m_wndList.GetCheck(1));
+    EXPECT_FALSE(view->m_wndList.GetCheck(2));
+
+    // ...and the next change takes it into the file.
+    view->m_wndList.SetCheck(2, TRUE);
+    EXPECT_EQ("alpha\r\nother\r\ntyped", BasketBox());
+    EXPECT_EQ("alpha\r\nother\r\ntyped", ReadFile(view->basketPath));
+    EXPECT_EQ("alpha|other|typed", Keywords());
+
+    // Text set into the box from outside counts the same way.
+    view->m_wndBasket.SetWindowText("other");
+    Fill({ "alpha", "other" });
+    EXPECT_FALSE(view->m_wndList.GetCheck(0));
+    EXPECT_TRUE(view->m_wndList.GetCheck(1));
+}
+
+TEST_F(MainViewTest, SavingAndCopyingTakeTheWholeOfALoadingBasket)
+{
+    OleInitialize(nullptr);
+    CString basket;
+    for (int i = 0; i < 20000; ++i)
+        basket.AppendFormat(i ? "\r\nline %06d" : "line %06d", i);
+    WriteBasketFile(static_cast<LPCTSTR>(basket));
+    CreateView();
+    view->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_COPY_BASKET, BN_CLICKED), 0);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    HANDLE data = GetClipboardData(CF_TEXT);
+    ASSERT_TRUE(data);
+    EXPECT_STREQ(static_cast<LPCTSTR>(basket), static_cast<const char*>(GlobalLock(data)));
+    GlobalUnlock(data);
+    EmptyClipboard();
+    CloseClipboard();
+    OleUninitialize();
+    while (view->m_wndBasket.IsLoading())
+        Pump(20);
+    EXPECT_EQ(basket, BasketBox());
 }

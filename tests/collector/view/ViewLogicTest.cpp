@@ -1,64 +1,10 @@
-// The main view's plain rules: where the hand layout puts the controls, the
-// Back history, and the hand-over of an answer between threads.
+// The main view's plain rules: the Back history and the hand-over of an
+// answer between threads.
 #include "collector/CollectorMessages.h"
 #include "collector/GetSuggestionThread.h"
 #include "collector/KeywordHistory.h"
-#include "collector/MainViewLayout.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-// The form's places at its design size (pixels, view client coordinates).
-const CRect ListAtStart(18, 216, 460, 440);
-const CRect BasketAtStart(471, 167, 666, 440);
-const CRect ButtonAtStart(18, 450, 93, 473);
-const CRect SaveAtStart(603, 138, 666, 161);
-}
-
-TEST(MainViewLayout, ListBasketAndButtonsFollowTheViewSize)
-{
-    struct Size
-    {
-        int cx, cy;
-    };
-    for (Size size : { Size{ 600, 400 }, Size{ 800, 600 }, Size{ 1280, 960 } }) {
-        const CRect list = PlaceMainViewControl(IDC_SUGGESTIONS, ListAtStart, size.cx, size.cy);
-        EXPECT_EQ(ListAtStart.TopLeft(), list.TopLeft());
-        EXPECT_EQ(CSize(442, size.cy - 258), list.Size());
-        const CRect basket = PlaceMainViewControl(IDC_BASKET, BasketAtStart, size.cx, size.cy);
-        EXPECT_EQ(BasketAtStart.TopLeft(), basket.TopLeft());
-        EXPECT_EQ(CSize(size.cx - 367, size.cy - 210), basket.Size());
-        for (UINT id : { IDC_CHECK_CUSTOM, IDC_UNCHECK_ALL, IDC_CHECK_ALL, IDC_SETTINGS }) {
-            const CRect button = PlaceMainViewControl(id, ButtonAtStart, size.cx, size.cy);
-            EXPECT_EQ(CRect(18, size.cy - 25, 93, size.cy - 2), button) << id;
-        }
-        EXPECT_EQ(CPoint(size.cx - 257, size.cy - 25),
-                  PlaceMainViewControl(IDC_GET_NEW_VERSION, ButtonAtStart, size.cx, size.cy).TopLeft());
-        EXPECT_EQ(CPoint(size.cx - 86, size.cy - 25),
-                  PlaceMainViewControl(IDC_HELP_BUTTON, ButtonAtStart, size.cx, size.cy).TopLeft());
-        const CRect save = PlaceMainViewControl(IDC_SAVE_BASKET, SaveAtStart, size.cx, size.cy);
-        EXPECT_EQ(CRect(size.cx - 79, 138, size.cx - 16, 161), save);
-        EXPECT_EQ(CPoint(size.cx - 143, 138),
-                  PlaceMainViewControl(IDC_COPY_BASKET, SaveAtStart, size.cx, size.cy).TopLeft());
-        const CRect web = PlaceMainViewControl(IDC_WEB_PANE, CRect(16, 13, 666, 133), size.cx, size.cy);
-        EXPECT_EQ(CRect(16, 13, 16 + size.cx - 30, 133), web);
-    }
-    // The 600 x 400 view of the design notes.
-    EXPECT_EQ(CSize(442, 142), PlaceMainViewControl(IDC_SUGGESTIONS, ListAtStart, 600, 400).Size());
-    EXPECT_EQ(CSize(233, 190), PlaceMainViewControl(IDC_BASKET, BasketAtStart, 600, 400).Size());
-    EXPECT_EQ(375, PlaceMainViewControl(IDC_CHECK_ALL, ButtonAtStart, 600, 400).top);
-    // Go and the keyword box keep their places.
-    EXPECT_EQ(ListAtStart, PlaceMainViewControl(IDC_GO, ListAtStart, 600, 400));
-    EXPECT_EQ(ListAtStart, PlaceMainViewControl(IDC_KEYWORD, ListAtStart, 600, 400));
-}
-
-TEST(MainViewLayout, GrowingControlsKeepTheirPlaceMovingOnesTheirSize)
-{
-    for (UINT id : { IDC_WEB_PANE, IDC_SUGGESTIONS, IDC_BASKET })
-        EXPECT_EQ(static_cast<UINT>(SWP_NOMOVE), MainViewPlaceFlags(id) & (SWP_NOMOVE | SWP_NOSIZE)) << id;
-    for (UINT id : { IDC_KEYWORD, IDC_CHECK_ALL, IDC_HELP_BUTTON, IDC_SAVE_BASKET, IDC_COPY_BASKET })
-        EXPECT_EQ(static_cast<UINT>(SWP_NOSIZE), MainViewPlaceFlags(id) & (SWP_NOMOVE | SWP_NOSIZE)) << id;
-}
 
 TEST(KeywordHistory, BackSkipsEveryEntryEqualToTheShownKeyword)
 {

@@ -147,7 +147,7 @@ TEST_F(DynamicPropSheetTest, PagesKnowTheirSheetWhileTheyBelongToIt)
     {
         cdxCDynamicPropSheet sheet;   // the factory's layout: resizable, grip, damped redraw, copied bits
         EXPECT_EQ(static_cast<UINT>(cdxCDynamicWnd::FreedomBoth), sheet.m_nFreedom);
-        EXPECT_EQ(7u, sheet.m_nFlags);
+        EXPECT_EQ(7u, sheet.cdxCDynamicWnd::m_nFlags);
         sheet.AddPage(&first);
         sheet.AddPage(&plain);
         sheet.AddPage(&second);

@@ -230,3 +230,28 @@ TEST_F(ColorPickerButtonTest, AParentThatAnswersTheDropDownKeepsThePickerClosed)
     EXPECT_EQ(Red, button.GetColor());
     EXPECT_EQ(0u, button.GetStateFlags());
 }
+
+TEST_F(ColorPickerButtonTest, ColoursFromAPaletteAndAddedColours)
+{
+    COXColorPickerCtrl* picker = button.GetColorPickerCtrl();
+    // No palette display here: the system palette gives nothing.
+    EXPECT_EQ(0, picker->SetColorsFromPalette(0, TRUE));
+    // The screen's selected palette is the default one of 20 colours.
+    EXPECT_EQ(20, picker->SetColorsFromPalette(0, FALSE));
+    EXPECT_EQ(RGB(0, 0, 0), picker->GetButtonData()[0]);
+    EXPECT_EQ(5, picker->SetColorsFromPalette(15, FALSE));
+
+    const COLORREF extra[] = { RGB(1, 2, 3), RGB(4, 5, 6) };
+    EXPECT_EQ(0, picker->AddColors(extra, 0));
+    EXPECT_EQ(0, picker->AddColors(extra, -3));
+    EXPECT_EQ(5, picker->GetButtonData().GetSize());
+    EXPECT_EQ(2, picker->AddColors(extra, 2));
+    EXPECT_EQ(RGB(4, 5, 6), picker->GetButtonData()[6]);
+
+    // The default colour is the button's to set.
+    button.SetDefaultColor(RGB(0, 0, 128));
+    CDataExchange load(&parent, FALSE);
+    COLORREF value = OXCOLOR_DEFAULT;
+    DDX_ColorPickerButtonColor(&load, ButtonId, value);
+    EXPECT_EQ(RGB(0, 0, 128), button.GetColor());
+}

@@ -43,6 +43,31 @@ TEST(PopupBarLayout, PickerBarHasTenColumnsBetweenTheDefaultAndCustomBands)
     EXPECT_TRUE(layout.tearOffRect.IsRectEmpty());
 }
 
+TEST(PopupBarLayout, TearOffStripLeadsThePopupAndTheFloatingBarAddsItsCaption)
+{
+    PopupBarGeometry g = PickerGeometry();
+    g.hasTearOff = TRUE;
+    PopupBarLayout layout = CalcPopupBarLayout(g);
+    // A 6-pixel strip inside the side gaps, one pixel into the top margin.
+    EXPECT_EQ(CRect(6, 1, 182, 7), layout.tearOffRect);
+    // Every band below moves down by the strip's band of 7 pixels.
+    EXPECT_EQ(CRect(4, 9, 184, 30), layout.defaultRect);
+    EXPECT_EQ(CRect(4, 32, 22, 50), layout.buttonRects[0]);
+    EXPECT_EQ(CRect(4, 106, 184, 127), layout.customRect);
+    EXPECT_EQ(128 + 7, layout.windowSize.cy);
+
+    // Torn off: no strip; the window grows by the small caption and the
+    // client bands stay where the popup has them.
+    g.hasTearOff = FALSE;
+    g.tornOff = TRUE;
+    g.smallCaptionHeight = 15;
+    layout = CalcPopupBarLayout(g);
+    EXPECT_TRUE(layout.tearOffRect.IsRectEmpty());
+    EXPECT_EQ(CRect(4, 2, 184, 23), layout.defaultRect);
+    EXPECT_EQ(CRect(4, 99, 184, 120), layout.customRect);
+    EXPECT_EQ(128 + 15, layout.windowSize.cy);
+}
+
 TEST(PopupBarLayout, PlacementFlipsToTheOtherSideThenClampsOrFails)
 {
     const CSize bar(100, 50);

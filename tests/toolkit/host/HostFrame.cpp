@@ -1,0 +1,174 @@
+#include "HostFrame.h"
+
+#include "HostResource.h"
+
+#include <cstdio>
+
+namespace {
+const int HostWidth = 1000;
+const int HostHeight = 740;
+const int StateBoxWidth = 300;
+// The state box is rewritten by this timer too, so that changes made inside
+// popup loops (which dispatch other messages) reach it.
+const UINT_PTR StateTimerId = 1;
+const UINT StateTimerPeriod = 250;
+} // namespace
+
+void CHostState::Add(const char* key, const CString& value)
+{
+    CString line(key);
+    CString one = value;
+    one.Replace("\r", " ");
+    one.Replace("\n", " ");
+    line += "=" + one;
+    m_lines.push_back(line);
+}
+
+void CHostState::AddInt(const char* key, long long value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld", value);
+    Add(key, text);
+}
+
+void CHostState::AddColor(const char* key, COLORREF color)
+{
+    if (color == 0xFFFFFFFF) {
+        Add(key, "none");
+    } else if (color == 0xFF000000) {
+        Add(key, "default");
+    } else {
+        char text[8];
+        std::snprintf(text, sizeof text, "%02X%02X%02X", GetRValue(color), GetGValue(color), GetBValue(color));
+        Add(key, text);
+    }
+}
+
+void CHostState::AddRect(const char* key, const RECT& rect)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%ld,%ld,%ld,%ld", rect.left, rect.top, rect.right, rect.bottom);
+    Add(key, text);
+}
+
+CString CHostState::Text() const
+{
+    CString text;
+    for (size_t i = 0; i < m_lines.size(); ++i) {
+        if (i)
+            text += "\r\n";
+        text += m_lines[i];
+    }
+    return text;
+}
+
+CHostFrame::CHostFrame(const CString& sceneName, std::unique_ptr<CHostScene> scene)
+    : m_sceneName(sceneName), m_scene(std::move(scene)), m_hStateBox(nullptr)
+{
+}
+
+BOOL CHostFrame::CreateHost()
+{
+    HMENU menu = ::CreateMenu();
+    HMENU host = ::CreatePopupMenu();
+    ::AppendMenuA(host, MF_STRING, ID_HOST_REFRESH, "&Refresh state");
+    ::AppendMenuA(host, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuA(host, MF_STRING, ID_HOST_EXIT, "E&xit");
+    ::AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(host), "&Host");
+    HMENU scene = ::CreatePopupMenu();
+    for (const auto& command : m_scene->Commands())
+        ::AppendMenuA(scene, MF_STRING, command.first, command.second);
+    ::AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(scene), "&Scene");
+
+    LPCTSTR cls = AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW),
+                                      reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)));
+    CString caption = "Toolkit Host - " + m_sceneName;
+    if (!CreateEx(0, cls, caption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, HostWidth, HostHeight, nullptr, menu)) {
+        ::DestroyMenu(menu);
+        return FALSE;
+    }
+    CRect client;
+    GetClientRect(&client);
+    m_hStateBox = ::CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
+                                    WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+                                    client.right - StateBoxWidth, 0, StateBoxWidth, client.bottom, m_hWnd,
+                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_HOST_STATE)), AfxGetInstanceHandle(),
+                                    nullptr);
+    if (!m_hStateBox || !m_scene->Create(this))
+        return FALSE;
+    SetTimer(StateTimerId, StateTimerPeriod, nullptr);
+    ShowWindow(SW_SHOW);
+    UpdateWindow();
+    RefreshState();
+    return TRUE;
+}
+
+CString CHostFrame::StateText()
+{
+    CHostState state;
+    state.Add("scene", m_sceneName);
+    m_scene->AppendState(state);
+    for (UINT id : m_scene->NamedControls()) {
+        CRect rect;
+        if (HWND control = ::GetDlgItem(m_hWnd, static_cast<int>(id)))
+            ::GetWindowRect(control, &rect);
+        char key[32];
+        std::snprintf(key, sizeof key, "rect.%u", id);
+        state.AddRect(key, rect);
+    }
+    return state.Text();
+}
+
+void CHostFrame::RefreshState()
+{
+    if (!m_hStateBox)
+        return;
+    CString text = StateText();
+    char current[8192] = "";
+    ::GetWindowTextA(m_hStateBox, current, sizeof current);
+    if (text != current)
+        ::SetWindowTextA(m_hStateBox, text);
+}
+
+BOOL CHostFrame::IsSceneMessage(UINT message)
+{
+    // WM_COMMAND, WM_NOTIFY, the toolkit's private messages (0x8000-0xBFFF)
+    // and registered messages.
+    return message == WM_COMMAND || message == WM_NOTIFY || message >= WM_APP;
+}
+
+LRESULT CHostFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_TIMER && wParam == StateTimerId) {
+        RefreshState();
+        return 0;
+    }
+    if (message == WM_COMMAND && lParam == 0) {
+        if (LOWORD(wParam) == ID_HOST_REFRESH) {
+            RefreshState();
+            return 0;
+        }
+        if (LOWORD(wParam) == ID_HOST_EXIT) {
+            DestroyWindow();
+            return 0;
+        }
+    }
+    if (IsSceneMessage(message) && m_scene) {
+        LRESULT result = 0;
+        if (!m_scene->OnHostMessage(message, wParam, lParam, &result))
+            result = CWnd::WindowProc(message, wParam, lParam);
+        RefreshState();
+        return result;
+    }
+    if (message == WM_DESTROY) {
+        KillTimer(StateTimerId);
+        m_hStateBox = nullptr;
+        ::PostQuitMessage(0);
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+void CHostFrame::PostNcDestroy()
+{
+    delete this;
+}

@@ -1,0 +1,9 @@
+#include "ColorsScene.h"
+
+const std::vector<HostSceneEntry>& HostScenes()
+{
+    static const std::vector<HostSceneEntry> scenes = {
+        { "colors", &MakeColorsScene },
+    };
+    return scenes;
+}
