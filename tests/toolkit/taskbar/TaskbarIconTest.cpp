@@ -3,7 +3,7 @@
 #include "toolkit/foundation/OXTaskbarIcon.h"
 
 #include "afx/WinApp.h"
-#include "resources/resource.h"
+#include "tests/toolkit/taskbar/TaskbarIconIds.h"
 
 #include <gtest/gtest.h>
 
@@ -76,7 +76,7 @@ protected:
     {
         AfxWinInit(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOWNORMAL);
         ASSERT_TRUE(icon.Create(IconId));
-        icon.SetIcon(IDI_TRAY, FALSE);
+        icon.SetIcon(IDI_TEST_TRAY, FALSE);
     }
     // The shell's own answer for the icon, asked directly.
     BOOL Raw(DWORD message)
@@ -159,7 +159,8 @@ TEST_F(TaskbarIconTest, ATipChangedWhileHiddenAppearsOnShow)
     EXPECT_EQ("refreshed", icon.tips.back());
 
     // A new icon is handed over too; the previous one comes back.
-    HICON busy = LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_TRAY_BUSY));
+    HICON busy = LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_TEST_TRAY_BUSY));
+    ASSERT_NE(nullptr, busy);
     HICON previous = icon.GetIcon();
     EXPECT_EQ(previous, icon.SetIcon(busy));
     EXPECT_EQ(busy, icon.GetIcon());
