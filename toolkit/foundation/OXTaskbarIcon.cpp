@@ -6,6 +6,7 @@ IMPLEMENT_DYNAMIC(COXTaskbarIcon, CWnd)
 
 BEGIN_MESSAGE_MAP(COXTaskbarIcon, CWnd)
     ON_MESSAGE(WM_OX_TASKBARICON, &COXTaskbarIcon::OnTaskbarIcon)
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 COXTaskbarIcon::COXTaskbarIcon() : m_bShowing(FALSE), m_nIconID(0)
@@ -157,4 +158,11 @@ LRESULT COXTaskbarIcon::OnTaskbarIcon(WPARAM wParam, LPARAM lParam)
     else
         PostMessage(static_cast<UINT>(lParam), 0, 0);
     return -1;
+}
+
+void COXTaskbarIcon::OnDestroy()
+{
+    if (m_bShowing)
+        Hide();
+    CWnd::OnDestroy();
 }

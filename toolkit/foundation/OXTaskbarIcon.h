@@ -58,6 +58,8 @@ protected:
     void FillNotifyData(DWORD dwMessage, NOTIFYICONDATAA& data) const;
 
     afx_msg LRESULT OnTaskbarIcon(WPARAM wParam, LPARAM lParam);
+    // The window can go before the object (with its owner): the icon goes with it.
+    afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
     BOOL m_bShowing;

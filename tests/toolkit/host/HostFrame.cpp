@@ -110,8 +110,9 @@ CString CHostFrame::StateText()
     m_scene->AppendState(state);
     for (UINT id : m_scene->NamedControls()) {
         CRect rect;
-        if (HWND control = ::GetDlgItem(m_hWnd, static_cast<int>(id)))
-            ::GetWindowRect(control, &rect);
+        // Controls may sit inside a scene's own containers.
+        if (CWnd* control = GetDescendantWindow(static_cast<int>(id)))
+            control->GetWindowRect(&rect);
         char key[32];
         std::snprintf(key, sizeof key, "rect.%u", id);
         state.AddRect(key, rect);

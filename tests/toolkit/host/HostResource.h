@@ -10,3 +10,7 @@
 // Scene "colors": controls 1001-, commands 32800-.
 #define IDC_COLORS_FIRST     1001
 #define ID_COLORS_FIRST      32800
+
+// Scene "services2": controls 1201-, commands 32840-.
+#define IDC_SERVICES2_FIRST  1201
+#define ID_SERVICES2_FIRST   32840

@@ -192,3 +192,23 @@ TEST_F(TaskbarIconTest, MouseEventsGoToTheOwnerElseBackToTheIconWindow)
     owner.DestroyWindow();
 }
 } // namespace
+
+namespace {
+TEST_F(TaskbarIconTest, TheIconGoesWithAnOwnerDestroyedFirst)
+{
+    Owner owner;
+    LPCTSTR cls = AfxRegisterWndClass(0);
+    ASSERT_TRUE(owner.CreateEx(0, cls, "owner", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr));
+    COXTaskbarIcon owned;
+    ASSERT_TRUE(owned.Create(IconId + 2));
+    owned.SetOwner(&owner);
+    ASSERT_TRUE(owned.Show());
+    NOTIFYICONDATAA data = {};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = owned.GetSafeHwnd();
+    data.uID = IconId + 2;
+    owner.DestroyWindow();
+    EXPECT_FALSE(owned.IsShowing());
+    EXPECT_FALSE(Shell_NotifyIconA(NIM_DELETE, &data));
+}
+} // namespace
