@@ -14,6 +14,20 @@ const UINT_PTR StateTimerId = 1;
 const UINT StateTimerPeriod = 250;
 } // namespace
 
+CString HostNumber(unsigned long long value)
+{
+    char text[24];
+    std::snprintf(text, sizeof text, "%llu", value);
+    return text;
+}
+
+CString HostHex(unsigned int value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%X", value);
+    return text;
+}
+
 void CHostState::Add(const char* key, const CString& value)
 {
     CString line(key);

@@ -43,20 +43,6 @@ BYTE PatternByte(UINT index)
     return static_cast<BYTE>(index * 7 + 3);
 }
 
-CString Number(unsigned long long value)
-{
-    char text[24];
-    std::snprintf(text, sizeof text, "%llu", value);
-    return text;
-}
-
-CString Hex(UINT value)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%X", value);
-    return text;
-}
-
 class CServices2Scene : public CHostScene
 {
 public:
@@ -131,14 +117,14 @@ public:
         m_tray.GetTooltipText(tip);
         state.Add("tray.tip", tip);
         state.AddInt("tray.callbacks", m_nTrayCallbacks);
-        state.Add("tray.last", Hex(m_nTrayLast));
+        state.Add("tray.last", HostHex(m_nTrayLast));
         state.AddInt("instance.count", m_instances ? m_instances->GetInstanceCount() : 0);
         state.AddInt("instance.max", m_instances ? m_instances->GetMaxInstances() : 0);
         state.AddInt("instance.pid", ::GetCurrentProcessId());
         state.AddInt("instance.added", m_dwAdded);
         state.AddInt("instance.removed", m_dwRemoved);
         CSize size = m_layout.GetLayoutSize();
-        state.Add("layout.size", Number(size.cx) + "," + Number(size.cy));
+        state.Add("layout.size", HostNumber(size.cx) + "," + HostNumber(size.cy));
         state.AddInt("regfile.bytes", m_nRegFileBytes);
         state.Add("last", m_last);
     }
@@ -161,10 +147,10 @@ private:
     {
         switch (id) {
         case CmdTrayShow:
-            m_last = "tray show " + Number(m_tray.Show());
+            m_last = "tray show " + HostNumber(m_tray.Show());
             return TRUE;
         case CmdTrayHide:
-            m_last = "tray hide " + Number(m_tray.Hide());
+            m_last = "tray hide " + HostNumber(m_tray.Hide());
             return TRUE;
         case CmdTrayLongTip: {
             CString tip;
@@ -175,16 +161,16 @@ private:
             return TRUE;
         }
         case CmdInstancesOne:
-            m_last = "instances 1 " + Number(m_instances->SetMaxInstances(1, TRUE));
+            m_last = "instances 1 " + HostNumber(m_instances->SetMaxInstances(1, TRUE));
             return TRUE;
         case CmdInstancesThree:
-            m_last = "instances 3 " + Number(m_instances->SetMaxInstances(3, FALSE));
+            m_last = "instances 3 " + HostNumber(m_instances->SetMaxInstances(3, FALSE));
             return TRUE;
         case CmdResizeContainer: {
             const SIZE& size = ContainerSizes[m_nNextSize];
             m_nNextSize = (m_nNextSize + 1) % (sizeof(ContainerSizes) / sizeof(ContainerSizes[0]));
             m_container.SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
-            m_last = "resize " + Number(size.cx) + "," + Number(size.cy);
+            m_last = "resize " + HostNumber(size.cx) + "," + HostNumber(size.cy);
             return TRUE;
         }
         case CmdRegFileWrite:

@@ -6,6 +6,7 @@
 
 #include "afx/WinApp.h"
 #include "afx/Wnd.h"
+#include "tests/toolkit/support/ToolkitTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,8 @@
 
 namespace {
 const char ChildVariable[] = "LEXIFERN_INSTANCE_CHILD";
+// Starting a copy under Wine takes a while.
+const DWORD ChildTimeout = 30000;
 
 // A main window that keeps what the manager sends it: "+pid" and "-pid" per
 // notification, with the count; a child shows the record in its title and
@@ -117,22 +120,6 @@ protected:
         if (window.GetSafeHwnd())
             window.DestroyWindow();
     }
-    // Lets this thread's messages through until the condition holds.
-    static bool PumpUntil(const std::function<bool()>& condition, DWORD timeout = 30000)
-    {
-        DWORD stop = GetTickCount() + timeout;
-        while (!condition()) {
-            if (GetTickCount() > stop)
-                return false;
-            MSG msg;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&msg);
-                DispatchMessageA(&msg);
-            }
-            Sleep(10);
-        }
-        return true;
-    }
     // Starts a copy registering under the test's name.
     size_t Start()
     {
@@ -159,7 +146,7 @@ protected:
         return PumpUntil([&] {
             child.window = COXInstanceManager::FindInstanceMainWindow(child.process.dwProcessId);
             return child.window != nullptr;
-        });
+        }, ChildTimeout);
     }
     size_t StartShown()
     {
@@ -170,7 +157,7 @@ protected:
     bool Ended(size_t index)
     {
         HANDLE process = children[index].process.hProcess;
-        return PumpUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; });
+        return PumpUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }, ChildTimeout);
     }
     bool Running(size_t index) { return WaitForSingleObject(children[index].process.hProcess, 0) == WAIT_TIMEOUT; }
     DWORD Pid(size_t index) const { return children[index].process.dwProcessId; }
@@ -213,7 +200,7 @@ TEST_F(InstanceManagerTest, InstancesCountEachOtherAndHearOfStartsAndEnds)
     EXPECT_TRUE(manager.IsAnotherInstanceRunning());
     EXPECT_TRUE(manager.CheckMaxAllowedInstances(FALSE));
     EXPECT_EQ(std::vector<DWORD>({ GetCurrentProcessId(), Pid(a) }), List(manager));
-    ASSERT_TRUE(PumpUntil([&] { return window.events == 1; }));
+    ASSERT_TRUE(PumpUntil([&] { return window.events == 1; }, ChildTimeout));
     EXPECT_EQ(Event('+', Pid(a)), window.history);
 
     // The second copy is announced to both earlier instances.
@@ -221,11 +208,11 @@ TEST_F(InstanceManagerTest, InstancesCountEachOtherAndHearOfStartsAndEnds)
     EXPECT_EQ(0, Title(children[b].window).Find("n3 m1 c1 "));
     CString heard;
     heard.Format("events=1 last=+%lu", Pid(b));
-    ASSERT_TRUE(PumpUntil([&] { return Title(children[a].window).Find(heard) >= 0; }));
+    ASSERT_TRUE(PumpUntil([&] { return Title(children[a].window).Find(heard) >= 0; }, ChildTimeout));
 
     EXPECT_TRUE(COXInstanceManager::CloseInstance(Pid(a)));
     ASSERT_TRUE(Ended(a));
-    ASSERT_TRUE(PumpUntil([&] { return window.events == 3; }));
+    ASSERT_TRUE(PumpUntil([&] { return window.events == 3; }, ChildTimeout));
     EXPECT_EQ(Event('+', Pid(a)) + Event('+', Pid(b)) + Event('-', Pid(a)), window.history);
     EXPECT_EQ(std::vector<DWORD>({ GetCurrentProcessId(), Pid(b) }), List(manager));
     EXPECT_EQ(0, window.closes);
@@ -244,18 +231,18 @@ TEST_F(InstanceManagerTest, EnforcingAMaximumClosesTheNewestOthersFirst)
     ASSERT_TRUE(Ended(c));
     ASSERT_TRUE(Ended(b));
     EXPECT_TRUE(Running(a));
-    ASSERT_TRUE(PumpUntil([&] { return manager.GetInstanceCount() == 2; }));
+    ASSERT_TRUE(PumpUntil([&] { return manager.GetInstanceCount() == 2; }, ChildTimeout));
 
     // One among two: the other goes, this one stays.
     EXPECT_TRUE(manager.SetMaxInstances(1, TRUE));
     ASSERT_TRUE(Ended(a));
-    ASSERT_TRUE(PumpUntil([&] { return manager.GetInstanceCount() == 1; }));
+    ASSERT_TRUE(PumpUntil([&] { return manager.GetInstanceCount() == 1; }, ChildTimeout));
     EXPECT_EQ(0, window.closes);
 
     // Without enforcing, only the number changes.
     size_t d = StartShown();
     EXPECT_TRUE(manager.SetMaxInstances(1, FALSE));
-    PumpUntil([] { return false; }, 300);
+    PumpFor(300);
     EXPECT_TRUE(Running(d));
 }
 
@@ -273,7 +260,7 @@ TEST_F(InstanceManagerTest, EnforcingSkipsADisabledWindowAndClosesItselfLast)
 
     // Too few to close: this instance is asked to close itself.
     EXPECT_TRUE(manager.SetMaxInstances(1, TRUE));
-    ASSERT_TRUE(PumpUntil([&] { return window.closes == 1; }));
+    ASSERT_TRUE(PumpUntil([&] { return window.closes == 1; }, ChildTimeout));
     EXPECT_TRUE(Running(b));
     EXPECT_FALSE(COXInstanceManager::CloseInstance(Pid(b)));
     ::EnableWindow(children[b].window, TRUE);
@@ -318,7 +305,7 @@ TEST_F(InstanceManagerTest, AFullListRefusesWithoutTellingAnybody)
     EXPECT_TRUE(manager.RemoveInstance(fake + 8));
     CString expected;
     expected.Format("events=1 last=-%lu", fake + 8);
-    ASSERT_TRUE(PumpUntil([&] { return Title(children[a].window).Find(expected) >= 0; }));
+    ASSERT_TRUE(PumpUntil([&] { return Title(children[a].window).Find(expected) >= 0; }, ChildTimeout));
 
     EXPECT_FALSE(manager.RemoveInstance(fake + 8));
     for (DWORD i = 3; i < COXInstanceManager::MaxListedInstances; ++i)
