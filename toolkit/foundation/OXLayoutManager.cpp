@@ -420,13 +420,10 @@ int COXLayoutManager::Resolve(int nIndex, int nSide)
             int base = side.nBaseIndex >= 0 ? side.nBaseIndex : FindChild(side.nBaseWnd);
             int nearSide = vertical ? COXWndConstraint::Top : COXWndConstraint::Left;
             known = base >= 0;
-            if (known && side.nOffset1 != OX_LMPOS_NULL) {
+            if (known) {
                 nearPos = Resolve(base, nearSide);
-                known = nearPos != OX_LMPOS_NULL;
-            }
-            if (known && side.nOffset2 != OX_LMPOS_NULL) {
                 farPos = Resolve(base, Opposite(nearSide));
-                known = farPos != OX_LMPOS_NULL;
+                known = nearPos != OX_LMPOS_NULL && farPos != OX_LMPOS_NULL;
             }
         }
         if (known) {

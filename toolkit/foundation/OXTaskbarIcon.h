@@ -42,13 +42,13 @@ public:
     virtual BOOL Refresh();
     virtual BOOL GetTooltipText(CString& sText) const;
     virtual int GetTooltipText(LPTSTR lpszText, int nMaxCount) const;
-    // The same as GetTooltipText into a buffer.
-    virtual int GetTooltipTextBuffer(LPTSTR lpszText, int nMaxCount) const;
     using CWnd::GetIcon;
     // The small window icon.
     virtual HICON GetIcon() const;
     // Shell_NotifyIcon with NIM_ADD, NIM_MODIFY or NIM_DELETE.
     virtual BOOL Notify(DWORD dwMessage);
+    // The same as GetTooltipText into a buffer.
+    virtual int GetTooltipTextBuffer(LPTSTR lpszText, int nMaxCount) const;
 
     BOOL IsShowing() const { return m_bShowing; }
     UINT GetIconID() const { return m_nIconID; }
