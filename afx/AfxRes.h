@@ -92,6 +92,8 @@
 #define AFX_IDS_APP_TITLE_EMBEDDING 0xE003
 #define AFX_IDS_COMPANY_NAME        0xE004
 #define AFX_IDS_OBJ_TITLE_INPLACE   0xE005
+// The close item of a floating bar's frame, which only hides the bar.
+#define AFX_IDS_HIDE                0xF011
 
 #define AFX_IDS_SCSIZE              0xEF00
 #define AFX_IDS_SCMOVE              0xEF01

@@ -15,11 +15,15 @@ END_MESSAGE_MAP()
 BEGIN_MESSAGE_MAP(CListBox, CWnd)
     ON_WM_DRAWITEM_REFLECT()
     ON_WM_MEASUREITEM_REFLECT()
+    ON_WM_COMPAREITEM_REFLECT()
+    ON_WM_DELETEITEM_REFLECT()
 END_MESSAGE_MAP()
 
 BEGIN_MESSAGE_MAP(CComboBox, CWnd)
     ON_WM_DRAWITEM_REFLECT()
     ON_WM_MEASUREITEM_REFLECT()
+    ON_WM_COMPAREITEM_REFLECT()
+    ON_WM_DELETEITEM_REFLECT()
 END_MESSAGE_MAP()
 
 BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
@@ -95,6 +99,22 @@ void CListBox::MeasureItem(LPMEASUREITEMSTRUCT)
 {
 }
 
+int CListBox::CompareItem(LPCOMPAREITEMSTRUCT)
+{
+    return 0;
+}
+
+void CListBox::DeleteItem(LPDELETEITEMSTRUCT)
+{
+}
+
+UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const
+{
+    const DWORD result = static_cast<DWORD>(AfxCtrlSend(this, LB_ITEMFROMPOINT, 0, MAKELPARAM(pt.x, pt.y)));
+    bOutside = HIWORD(result) != 0;
+    return LOWORD(result);
+}
+
 BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     return AfxCreateControl(this, "COMBOBOX", dwStyle, rect, pParentWnd, nID);
@@ -116,5 +136,14 @@ void CComboBox::DrawItem(LPDRAWITEMSTRUCT)
 }
 
 void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT)
+{
+}
+
+int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT)
+{
+    return 0;
+}
+
+void CComboBox::DeleteItem(LPDELETEITEMSTRUCT)
 {
 }

@@ -108,10 +108,27 @@ public:
     int SetItemHeight(int nIndex, UINT cyItemHeight) { return static_cast<int>(AfxCtrlSend(this, LB_SETITEMHEIGHT, nIndex, MAKELONG(cyItemHeight, 0))); }
     int GetItemRect(int nIndex, LPRECT lpRect) const { return static_cast<int>(AfxCtrlSend(this, LB_GETITEMRECT, nIndex, reinterpret_cast<LPARAM>(lpRect))); }
     void SetHorizontalExtent(int cxExtent) { AfxCtrlSend(this, LB_SETHORIZONTALEXTENT, cxExtent); }
+    int GetHorizontalExtent() const { return static_cast<int>(AfxCtrlSend(this, LB_GETHORIZONTALEXTENT)); }
+    void SetColumnWidth(int cxWidth) { AfxCtrlSend(this, LB_SETCOLUMNWIDTH, cxWidth); }
+    void* GetItemDataPtr(int nIndex) const { return reinterpret_cast<void*>(AfxCtrlSend(this, LB_GETITEMDATA, nIndex)); }
+    int SetItemDataPtr(int nIndex, void* pData) { return SetItemData(nIndex, reinterpret_cast<DWORD_PTR>(pData)); }
+    // Selects the first item that starts with the text (after nStartAfter); its index or LB_ERR.
+    int SelectString(int nStartAfter, LPCTSTR lpszItem) { return static_cast<int>(AfxCtrlSend(this, LB_SELECTSTRING, nStartAfter, reinterpret_cast<LPARAM>(lpszItem))); }
+    int GetCaretIndex() const { return static_cast<int>(AfxCtrlSend(this, LB_GETCARETINDEX)); }
+    int SetCaretIndex(int nIndex, BOOL bScroll = TRUE) { return static_cast<int>(AfxCtrlSend(this, LB_SETCARETINDEX, nIndex, MAKELONG(bScroll, 0))); }
+    int GetAnchorIndex() const { return static_cast<int>(AfxCtrlSend(this, LB_GETANCHORINDEX)); }
+    // The item nearest the point (client coordinates); bOutside is TRUE when
+    // the point lies outside every item (below the last one, for instance).
+    UINT ItemFromPoint(CPoint pt, BOOL& bOutside) const;
 
     // Owner-drawn list boxes (reflected messages); the base does nothing.
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
     virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    // Sorted owner-drawn lists order their items here: -1, 0 or 1 for item 1
+    // before, equal to or after item 2. The base calls them equal.
+    virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+    // An owner-drawn item (or one with data) is going: free what it holds.
+    virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
 
 protected:
     DECLARE_MESSAGE_MAP()
@@ -146,12 +163,22 @@ public:
     void ShowDropDown(BOOL bShowIt = TRUE) { AfxCtrlSend(this, CB_SHOWDROPDOWN, bShowIt); }
     BOOL GetDroppedState() const { return static_cast<BOOL>(AfxCtrlSend(this, CB_GETDROPPEDSTATE)); }
     int SetDroppedWidth(UINT nWidth) { return static_cast<int>(AfxCtrlSend(this, CB_SETDROPPEDWIDTH, nWidth)); }
+    int GetDroppedWidth() const { return static_cast<int>(AfxCtrlSend(this, CB_GETDROPPEDWIDTH)); }
+    // The drop-down list's rectangle in screen coordinates.
+    void GetDroppedControlRect(LPRECT lprect) const { AfxCtrlSend(this, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(lprect)); }
+    UINT GetHorizontalExtent() const { return static_cast<UINT>(AfxCtrlSend(this, CB_GETHORIZONTALEXTENT)); }
+    void SetHorizontalExtent(UINT nExtent) { AfxCtrlSend(this, CB_SETHORIZONTALEXTENT, nExtent); }
+    int GetTopIndex() const { return static_cast<int>(AfxCtrlSend(this, CB_GETTOPINDEX)); }
+    int SetTopIndex(int nIndex) { return static_cast<int>(AfxCtrlSend(this, CB_SETTOPINDEX, nIndex)); }
     int GetItemHeight(int nIndex) const { return static_cast<int>(AfxCtrlSend(this, CB_GETITEMHEIGHT, nIndex)); }
     int SetItemHeight(int nIndex, UINT cyItemHeight) { return static_cast<int>(AfxCtrlSend(this, CB_SETITEMHEIGHT, nIndex, MAKELONG(cyItemHeight, 0))); }
 
     // Owner-drawn combo boxes (reflected messages); the base does nothing.
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
     virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    // As CListBox's: the order of a sorted owner-drawn list, and an item going.
+    virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+    virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
 
 protected:
     DECLARE_MESSAGE_MAP()

@@ -71,21 +71,16 @@ UINT_PTR CALLBACK AfxCommDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM 
         HWND target = IsExplorerChild(hWnd) ? ::GetParent(hWnd) : hWnd;
         if (!CWnd::FromHandlePermanent(target) && !dialog->SubclassWindow(target))
             return TRUE;
-        try {
-            return dialog->OnInitDialog();
-        } catch (CException* e) {
-            // Nothing may cross the system's dialog code.
-            TRACE("OnInitDialog of a common dialog threw\n");
-            e->Delete();
-            return TRUE;
-        }
+        // Nothing may cross the system's dialog code.
+        return AfxCallGuarded([dialog] { return static_cast<UINT_PTR>(dialog->OnInitDialog()); }, UINT_PTR(TRUE));
     }
     if (message == WM_NOTIFY && IsExplorerChild(hWnd)) {
         CWnd* dialog = CWnd::FromHandlePermanent(::GetParent(hWnd));
         if (!dialog)
             return FALSE;
         LRESULT result = 0;
-        if (!dialog->OnNotify(wParam, lParam, &result))
+        const BOOL handled = AfxCallGuarded([&] { return dialog->OnNotify(wParam, lParam, &result); }, FALSE);
+        if (!handled)
             return FALSE;
         // A dialog procedure's result travels in the window's message result.
         ::SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, result);

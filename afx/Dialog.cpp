@@ -1,5 +1,6 @@
 #include "afx/Dialog.h"
 
+#include "afx/HandleMap.h"
 #include "afx/WinApp.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -123,11 +124,11 @@ BOOL CDialog::InitModalIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd)
     return hDialogTemplate != nullptr;
 }
 
-HWND CDialog::GetModalOwner() const
+HWND AFXAPI AfxGetModalOwner(CWnd* pParentWnd)
 {
     HWND owner = nullptr;
-    if (m_pParentWnd && m_pParentWnd->m_hWnd) {
-        owner = m_pParentWnd->m_hWnd;
+    if (pParentWnd && pParentWnd->m_hWnd) {
+        owner = pParentWnd->m_hWnd;
         while ((::GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD) && ::GetParent(owner))
             owner = ::GetParent(owner);
     } else if (CWnd* mainWnd = AfxGetMainWnd()) {
@@ -135,6 +136,32 @@ HWND CDialog::GetModalOwner() const
             owner = ::GetLastActivePopup(mainWnd->m_hWnd);
     }
     return owner;
+}
+
+BOOL AFXAPI AfxPumpModalMessage(HWND hWndModal, UINT_PTR tempMark)
+{
+    MSG msg;
+    if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        AfxDeleteTempMaps(tempMark);
+    const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+        if (got == 0)
+            AfxPostQuitMessage(static_cast<int>(msg.wParam));
+        return FALSE;
+    }
+    CWinThread* thread = AfxGetThread();
+    const BOOL translated = thread ? thread->PreTranslateMessage(&msg)
+                                   : CWnd::WalkPreTranslateTree(hWndModal, &msg);
+    if (!translated) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return TRUE;
+}
+
+HWND CDialog::GetModalOwner() const
+{
+    return AfxGetModalOwner(m_pParentWnd);
 }
 
 INT_PTR CDialog::DoModal()
@@ -152,8 +179,10 @@ INT_PTR CDialog::DoModal()
 
     m_nModalResult = -1;
     m_bContinueModal = TRUE;
+    // What the dialog's creation and handlers make is the session's to free.
+    const UINT_PTR tempMark = AfxTempMapsMark();
     if (CreateFromTemplate(dialogTemplate, instance, owner) && m_bContinueModal)
-        RunModalLoop();
+        RunModalLoop(tempMark);
     m_bContinueModal = FALSE;
 
     if (m_hWnd)
@@ -169,7 +198,7 @@ INT_PTR CDialog::DoModal()
     return m_nModalResult;
 }
 
-void CDialog::RunModalLoop()
+void CDialog::RunModalLoop(UINT_PTR tempMark)
 {
     bool shown = (GetStyle() & WS_VISIBLE) != 0;
     MSG msg;
@@ -181,20 +210,10 @@ void CDialog::RunModalLoop()
             ::UpdateWindow(m_hWnd);
             shown = true;
         }
-        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            // WM_QUIT ends the dialog and goes on to the application's loop.
-            if (got == 0)
-                ::PostQuitMessage(static_cast<int>(msg.wParam));
+        // WM_QUIT ends the dialog and goes on to the application's loop.
+        if (!AfxPumpModalMessage(m_hWnd, tempMark)) {
             m_nModalResult = -1;
             break;
-        }
-        CWinThread* thread = AfxGetThread();
-        const BOOL translated = thread ? thread->PreTranslateMessage(&msg)
-                                       : CWnd::WalkPreTranslateTree(m_hWnd, &msg);
-        if (!translated) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
         }
     }
 }

@@ -56,8 +56,9 @@ public:
 protected:
     afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
 
-    // Runs until EndDialog; the message pump of DoModal.
-    void RunModalLoop();
+    // Runs until EndDialog; the message pump of DoModal. Idle time frees the
+    // temporary wrappers made after tempMark (those of the dialog's session).
+    void RunModalLoop(UINT_PTR tempMark);
     // The window a modal dialog disables while it runs: the top-level window
     // of the parent, else the main window's last active popup; nullptr for none.
     HWND GetModalOwner() const;
@@ -71,6 +72,16 @@ private:
     BOOL CreateFromTemplate(LPCDLGTEMPLATE dialogTemplate, HINSTANCE instance, HWND owner);
     LPCDLGTEMPLATE LockTemplate(HINSTANCE* instance) const;
 };
+
+// The window a modal dialog or sheet disables while it runs: the top-level
+// window of pParentWnd, else the main window's last active popup; nullptr for none.
+HWND AFXAPI AfxGetModalOwner(CWnd* pParentWnd);
+// One turn of the layer's modal loops: when the queue is empty the temporary
+// wrappers made since tempMark (AfxTempMapsMark at the start of the session)
+// are freed, so a long modal session does not grow them; then one message is
+// taken and dispatched through the thread's PreTranslateMessage. FALSE when
+// WM_QUIT came; it is posted again for the loop outside.
+BOOL AFXAPI AfxPumpModalMessage(HWND hWndModal, UINT_PTR tempMark);
 
 // The dialog procedure given to the system for every CDialog.
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -5,6 +5,7 @@
 #include "afx/DocTemplate.h"
 #include "afx/Document.h"
 #include "afx/Menu.h"
+#include "afx/MiniFrameWnd.h"
 #include "afx/WinApp.h"
 
 #include <commctrl.h>
@@ -20,6 +21,8 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_SIZE()
     ON_WM_SETFOCUS()
     ON_WM_ACTIVATE()
+    ON_WM_ENABLE()
+    ON_WM_SHOWWINDOW()
     ON_WM_INITMENUPOPUP()
     ON_WM_MENUSELECT()
     ON_WM_ENTERIDLE()
@@ -44,6 +47,7 @@ const UINT kNoPrompt = 0;
 
 CFrameWnd::CFrameWnd()
     : m_bAutoMenuEnable(TRUE), m_hMenuDefault(nullptr), m_hAccelTable(nullptr), m_nIDHelp(0), m_dwDockStyle(0),
+      m_pFloatingFrameClass(RUNTIME_CLASS(CMiniDockFrameWnd)), m_nShowDelay(-1), m_rectBorder(0, 0, 0, 0),
       m_pViewActive(nullptr), m_nIDTracking(kNoPrompt), m_nIDLastMessage(kNoPrompt), m_bInRecalcLayout(FALSE),
       m_bLayoutDue(FALSE)
 {
@@ -321,8 +325,14 @@ void CFrameWnd::PostNcDestroy()
 void CFrameWnd::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
-    if (nType != SIZE_MINIMIZED)
+    // Floating bars go and come back with their frame.
+    if (nType == SIZE_MINIMIZED) {
+        NotifyFloatingWindows(FS_HIDE);
+    } else {
+        if (::IsWindowVisible(m_hWnd))
+            NotifyFloatingWindows(FS_SHOW);
         RecalcLayout();
+    }
 }
 
 void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
@@ -336,150 +346,10 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
 void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
     CWnd::OnActivate(nState, pWndOther, bMinimized);
+    // The floating frames' captions follow the frame's.
+    NotifyFloatingWindows(nState != WA_INACTIVE ? FS_ACTIVATE : FS_DEACTIVATE);
     if (m_pViewActive)
         m_pViewActive->OnActivateFrame(nState, this);
-}
-
-void CFrameWnd::RecalcLayout(BOOL)
-{
-    if (m_bInRecalcLayout || !m_hWnd)
-        return;
-    m_bInRecalcLayout = TRUE;
-    m_bLayoutDue = FALSE;
-    CRect rest;
-    ::GetClientRect(m_hWnd, &rest);
-    const CRect client = rest;
-    HDWP defer = ::BeginDeferWindowPos(8);
-    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos;)
-    {
-        CControlBar* bar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
-        // A bar inside another bar (a toolbar in a rebar band) is placed by it.
-        if (!bar->GetSafeHwnd() || !bar->IsVisible() || ::GetParent(bar->m_hWnd) != m_hWnd)
-            continue;
-        const DWORD align = bar->GetBarStyle() & CBRS_ALIGN_ANY;
-        const BOOL horz = (align & CBRS_ORIENT_HORZ) != 0 || align == 0;
-        const CSize size = bar->CalcFixedLayout(TRUE, horz);
-        CRect place = rest;
-        if (align & CBRS_ALIGN_TOP)
-        {
-            place.bottom = place.top + size.cy;
-            rest.top = place.bottom;
-        }
-        else if (align & CBRS_ALIGN_BOTTOM)
-        {
-            place.top = place.bottom - size.cy;
-            rest.bottom = place.top;
-        }
-        else if (align & CBRS_ALIGN_LEFT)
-        {
-            place.right = place.left + size.cx;
-            rest.left = place.right;
-        }
-        else if (align & CBRS_ALIGN_RIGHT)
-        {
-            place.left = place.right - size.cx;
-            rest.right = place.left;
-        }
-        else
-            continue;   // a bar without an edge is placed by its owner
-        if (rest.bottom < rest.top)
-            rest.bottom = rest.top;
-        if (rest.right < rest.left)
-            rest.right = rest.left;
-        defer = ::DeferWindowPos(defer, bar->m_hWnd, nullptr, place.left, place.top, place.Width(),
-                                 place.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    if (HWND pane = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST))
-        defer = ::DeferWindowPos(defer, pane, nullptr, rest.left, rest.top, rest.Width(), rest.Height(),
-                                 SWP_NOZORDER | SWP_NOACTIVATE);
-    ::EndDeferWindowPos(defer);
-    (void)client;
-    m_bInRecalcLayout = FALSE;
-}
-
-void CFrameWnd::DelayRecalcLayout(BOOL)
-{
-    m_bLayoutDue = TRUE;
-}
-
-void CFrameWnd::EnableDocking(DWORD dwDockStyle)
-{
-    m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY;
-}
-
-void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT)
-{
-    // Fixed docking: the bar takes the edge asked for, else its first allowed one.
-    DWORD align = 0;
-    switch (nDockBarID)
-    {
-    case AFX_IDW_DOCKBAR_TOP: align = CBRS_ALIGN_TOP; break;
-    case AFX_IDW_DOCKBAR_BOTTOM: align = CBRS_ALIGN_BOTTOM; break;
-    case AFX_IDW_DOCKBAR_LEFT: align = CBRS_ALIGN_LEFT; break;
-    case AFX_IDW_DOCKBAR_RIGHT: align = CBRS_ALIGN_RIGHT; break;
-    default:
-    {
-        const DWORD allowed = pBar->m_dwDockStyle & m_dwDockStyle;
-        const DWORD order[] = {CBRS_ALIGN_TOP, CBRS_ALIGN_BOTTOM, CBRS_ALIGN_LEFT, CBRS_ALIGN_RIGHT};
-        for (DWORD side : order)
-            if (allowed & side)
-            {
-                align = side;
-                break;
-            }
-        if (!align)
-            align = pBar->GetBarStyle() & CBRS_ALIGN_ANY;
-    }
-    }
-    pBar->SetBarStyle((pBar->GetBarStyle() & ~CBRS_ALIGN_ANY) | align);
-    RecalcLayout();
-}
-
-void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
-{
-    ::ShowWindow(pBar->m_hWnd, bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
-    // A bar in a rebar band: the band goes with it, or an empty gap would stay.
-    HWND holder = ::GetParent(pBar->m_hWnd);
-    if (holder && holder != m_hWnd)
-    {
-        const int bands = static_cast<int>(::SendMessageA(holder, RB_GETBANDCOUNT, 0, 0));
-        for (int i = 0; i < bands; ++i)
-        {
-            REBARBANDINFOA band = {};
-            band.cbSize = sizeof band;
-            band.fMask = RBBIM_CHILD;
-            if (::SendMessageA(holder, RB_GETBANDINFOA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&band)) &&
-                band.hwndChild == pBar->m_hWnd)
-                ::SendMessageA(holder, RB_SHOWBAND, static_cast<WPARAM>(i), bShow);
-        }
-    }
-    if (bDelay)
-        DelayRecalcLayout();
-    else
-        RecalcLayout();
-}
-
-CControlBar* CFrameWnd::GetControlBar(UINT nID)
-{
-    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos;)
-    {
-        CControlBar* bar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
-        if (bar->GetSafeHwnd() && static_cast<UINT>(::GetDlgCtrlID(bar->m_hWnd)) == nID)
-            return bar;
-    }
-    return nullptr;
-}
-
-void CFrameWnd::AddControlBar(CControlBar* pBar)
-{
-    if (!m_listControlBars.Find(pBar))
-        m_listControlBars.AddTail(pBar);
-}
-
-void CFrameWnd::RemoveControlBar(CControlBar* pBar)
-{
-    if (POSITION pos = m_listControlBars.Find(pBar))
-        m_listControlBars.RemoveAt(pos);
 }
 
 void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
@@ -502,6 +372,21 @@ BOOL CFrameWnd::OnBarCheck(UINT nID)
     return TRUE;
 }
 
+BOOL CFrameWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (CWnd::OnNotify(wParam, lParam, pResult))
+        return TRUE;
+    // The frame's own tools (EnableToolTips) show their command's tip. A
+    // tool that is a child window has the child's handle for its id, past
+    // any range a map entry could name.
+    NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
+    if ((header->code == TTN_GETDISPINFOA || header->code == TTN_GETDISPINFOW) && AfxToolTipTextFromCommand(header)) {
+        *pResult = 0;
+        return TRUE;
+    }
+    return FALSE;
+}
+
 void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* pCmdUI)
 {
     int key = 0;
@@ -518,12 +403,14 @@ void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* pCmdUI)
 
 // ---- Idle updates and prompts ------------------------------------------------------------
 
-LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
+LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
 {
     if (m_bLayoutDue)
         RecalcLayout();
     // The bars are children: WM_IDLEUPDATECMDUI reaches them from the
-    // application's idle loop directly. Only the caption is the frame's own.
+    // application's idle loop directly. Floating bars are not: their frames
+    // are popups, so the update is passed on to them here.
+    UpdateFloatingFrames(static_cast<BOOL>(wParam));
     OnUpdateFrameTitle(TRUE);
     return 0;
 }

@@ -3,16 +3,21 @@
 // accelerators, icon and title from one resource id, keeps the active view,
 // routes commands view -> document -> frame -> application, shows command
 // prompts in its status bar, and updates its bars while the program is idle.
-// Bars are docked at fixed edges only.
+// With docking enabled its sides hold dock bars, and bars dock in rows,
+// float in mini frames and keep their layout in a saved state.
 #pragma once
 
+#include "afx/ControlBar.h"
 #include "afx/List.h"
 #include "afx/Rect.h"
 #include "afx/View.h"
 #include "afx/Wnd.h"
 
 class CControlBar;
+class CDockBar;
+class CDockState;
 class CDocument;
+class CMiniDockFrameWnd;
 
 // Frame styles kept in the creation style's unused bits.
 #define FWS_ADDTOTITLE  0x00008000L   // the document's title joins the caption
@@ -52,16 +57,39 @@ public:
     virtual void ActivateFrame(int nCmdShow = -1);
 
     // ---- Layout and bars ---------------------------------------------------
-    // Bars first, in the order they were added, each taking a strip of its
-    // edge; the pane AFX_IDW_PANE_FIRST fills what is left.
+    // RepositionBars: each bar (and dock bar) takes its strip, the pane
+    // AFX_IDW_PANE_FIRST is placed in the rest through its CalcWindowRect.
     virtual void RecalcLayout(BOOL bNotify = TRUE);
+    // Lays out at the next idle time.
+    void DelayRecalcLayout(BOOL bNotify = TRUE);
+    // Dock bars at the sides asked for (top, bottom, left, right), of the
+    // given class; floating frames are m_pFloatingFrameClass.
     void EnableDocking(DWORD dwDockStyle);
+    void EnableDocking(DWORD dwDockStyle, CRuntimeClass* pDockBarClass);
+    // Docks a bar into the dock bar of that id (0: the side of its alignment,
+    // else the first side both allow), at a screen rectangle or in a new row.
+    // Without dock bars the bar only takes that edge.
     void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+    void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
+    // Docks a bar back at its placeholder, else as DockControlBar.
+    void ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
+    // Floats a bar in a mini frame at a screen point (CBRS_ALIGN_TOP: a horizontal bar).
+    void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
+    virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
+    // The style of the dock bar a screen rectangle touches (0: none).
+    DWORD CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar = nullptr);
     void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
     CControlBar* GetControlBar(UINT nID);
     void AddControlBar(CControlBar* pBar);
     void RemoveControlBar(CControlBar* pBar);
-    void DelayRecalcLayout(BOOL bNotify = TRUE);
+    // Tells the floating frames of the frame's state (FS_*).
+    void NotifyFloatingWindows(DWORD dwFlags);
+
+    // ---- Saved bar layout ----------------------------------------------------
+    void SaveBarState(LPCTSTR lpszProfileName) const;
+    void LoadBarState(LPCTSTR lpszProfileName);
+    void GetDockState(CDockState& state) const;
+    void SetDockState(const CDockState& state);
 
     // ---- Title and messages ------------------------------------------------
     void SetTitle(LPCTSTR lpszTitle) { m_strTitle = lpszTitle; }
@@ -80,6 +108,7 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     void PostNcDestroy() override;
 
     BOOL m_bAutoMenuEnable;     // menu items without a handler are grayed
@@ -87,7 +116,10 @@ public:
     HACCEL m_hAccelTable;
     UINT m_nIDHelp;             // the resource id the frame was loaded from
     DWORD m_dwDockStyle;        // edges that accept bars (EnableDocking)
-    CPtrList m_listControlBars;
+    CPtrList m_listControlBars; // the bars, dock bars included, in the order made
+    CRuntimeClass* m_pFloatingFrameClass;
+    int m_nShowDelay;           // a show command waiting for the next layout (-1: none)
+    CRect m_rectBorder;         // space kept free round the pane
     CString m_strTitle;
 
 protected:
@@ -105,6 +137,11 @@ protected:
     afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
     afx_msg BOOL OnBarCheck(UINT nID);
     afx_msg void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
+    afx_msg void OnEnable(BOOL bEnable);
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
+
+    // Idle updates and pending layouts of the floating frames.
+    void UpdateFloatingFrames(BOOL bDisableIfNoHndler);
 
     CView* m_pViewActive;
     UINT m_nIDTracking;         // the menu item whose prompt is shown

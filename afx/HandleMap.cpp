@@ -49,7 +49,10 @@ struct TempEntry
 {
     CObject* object;
     void (*release)(CObject*);
+    UINT_PTR serial;
 };
+
+thread_local UINT_PTR t_tempSerial = 0;
 
 using TempKey = std::pair<const CRuntimeClass*, void*>;
 
@@ -73,14 +76,32 @@ CObject* AFXAPI AfxLookupTempHandle(const CRuntimeClass* kind, void* handle)
 void AFXAPI AfxAddTempHandle(const CRuntimeClass* kind, void* handle, CObject* object,
                              void (*release)(CObject*))
 {
-    TempMap()[TempKey(kind, handle)] = TempEntry{object, release};
+    TempMap()[TempKey(kind, handle)] = TempEntry{object, release, AfxNextTempSerial()};
 }
 
-void AFXAPI AfxDeleteTempGdiObjects()
+UINT_PTR AFXAPI AfxNextTempSerial()
 {
-    // Swap first: a release function must not see a half-cleared map.
-    std::map<TempKey, TempEntry> doomed;
-    doomed.swap(TempMap());
+    return ++t_tempSerial;
+}
+
+UINT_PTR AFXAPI AfxTempMapsMark()
+{
+    return t_tempSerial;
+}
+
+void AFXAPI AfxDeleteTempGdiObjects(UINT_PTR since)
+{
+    // Take them out first: a release function must not see a half-cleared map.
+    std::vector<TempEntry> doomed;
+    auto& map = TempMap();
+    for (auto it = map.begin(); it != map.end();) {
+        if (it->second.serial > since) {
+            doomed.push_back(it->second);
+            it = map.erase(it);
+        } else {
+            ++it;
+        }
+    }
     for (auto& entry : doomed)
-        entry.second.release(entry.second.object);
+        entry.release(entry.object);
 }

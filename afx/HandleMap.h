@@ -34,9 +34,14 @@ void AFXAPI AfxAddTempHandle(const CRuntimeClass* kind, void* handle, CObject* o
                              void (*release)(CObject*));
 
 // Frees the calling thread's temporary wrappers (GDI objects, DCs, menus, image
-// lists). The message loop calls it when idle; a pointer FromHandle returned is
-// not valid past that point.
-void AFXAPI AfxDeleteTempGdiObjects();
+// lists) made after the mark `since` (0: all). The message loop calls it when
+// idle; a pointer FromHandle returned is not valid past that point.
+void AFXAPI AfxDeleteTempGdiObjects(UINT_PTR since = 0);
+// Temporary wrappers of the thread are numbered in the order they are made:
+// the number for a new one, and the last number given (the mark a modal loop
+// keeps to free only what its session made).
+UINT_PTR AFXAPI AfxNextTempSerial();
+UINT_PTR AFXAPI AfxTempMapsMark();
 
 // FromHandle for a wrapper family: the permanent object when it is of class T,
 // else a temporary T that does not own the handle.

@@ -3,7 +3,16 @@
 IMPLEMENT_DYNAMIC(CHeaderCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 
+#ifndef LVM_CANCELEDITLABEL
+#define LVM_CANCELEDITLABEL (LVM_FIRST + 179)
+#endif
+
 // ---------------------------------------------------------------- CHeaderCtrl
+
+// A header's owner-drawn items are painted by the header's own class.
+BEGIN_MESSAGE_MAP(CHeaderCtrl, CWnd)
+    ON_WM_DRAWITEM_REFLECT()
+END_MESSAGE_MAP()
 
 BOOL CHeaderCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
@@ -21,6 +30,17 @@ CImageList* CHeaderCtrl::GetImageList() const
     return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(AfxCtrlSend(this, HDM_GETIMAGELIST)));
 }
 
+BOOL CHeaderCtrl::GetOrderArray(LPINT piArray, int iCount) const
+{
+    if (iCount < 0)
+        iCount = GetItemCount();
+    return static_cast<BOOL>(AfxCtrlSend(this, HDM_GETORDERARRAY, iCount, reinterpret_cast<LPARAM>(piArray)));
+}
+
+void CHeaderCtrl::DrawItem(LPDRAWITEMSTRUCT)
+{
+}
+
 // ---------------------------------------------------------------- CListCtrl
 
 BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
@@ -31,6 +51,31 @@ BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
 BOOL CListCtrl::CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     return AfxCreateControl(this, WC_LISTVIEW, dwStyle, rect, pParentWnd, nID, dwExStyle);
+}
+
+BOOL CListCtrl::GetSubItemRect(int iItem, int iSubItem, int nArea, CRect& ref) const
+{
+    // The message takes the sub-item in top and the part in left.
+    RECT rect = {nArea, iSubItem, 0, 0};
+    const BOOL found = static_cast<BOOL>(AfxCtrlSend(this, LVM_GETSUBITEMRECT, iItem, reinterpret_cast<LPARAM>(&rect)));
+    if (found)
+        ref = rect;
+    return found;
+}
+
+CEdit* CListCtrl::EditLabel(int nItem)
+{
+    return AfxControlFromHandle<CEdit>(reinterpret_cast<HWND>(AfxCtrlSend(this, LVM_EDITLABEL, nItem)));
+}
+
+CEdit* CListCtrl::GetEditControl() const
+{
+    return AfxControlFromHandle<CEdit>(reinterpret_cast<HWND>(AfxCtrlSend(this, LVM_GETEDITCONTROL)));
+}
+
+void CListCtrl::CancelEditLabel()
+{
+    AfxCtrlSend(this, LVM_CANCELEDITLABEL);
 }
 
 CHeaderCtrl* CListCtrl::GetHeaderCtrl() const

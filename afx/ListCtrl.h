@@ -2,6 +2,7 @@
 // view with columns, check boxes and images) and of its column header.
 #pragma once
 
+#include "afx/BasicCtrls.h"
 #include "afx/CollHelpers.h"
 #include "afx/CtrlCreate.h"
 #include "afx/ImageList.h"
@@ -25,6 +26,21 @@ public:
     BOOL GetItemRect(int nIndex, LPRECT lpRect) const { return static_cast<BOOL>(AfxCtrlSend(this, HDM_GETITEMRECT, nIndex, reinterpret_cast<LPARAM>(lpRect))); }
     CImageList* SetImageList(CImageList* pImageList);
     CImageList* GetImageList() const;
+    // The item under pHeaderHitTestInfo->pt (and the part, in flags); -1 for none.
+    int HitTest(LPHDHITTESTINFO pHeaderHitTestInfo) { return static_cast<int>(AfxCtrlSend(this, HDM_HITTEST, 0, reinterpret_cast<LPARAM>(pHeaderHitTestInfo))); }
+    // The item shown at an order position (items can be dragged into a new order).
+    int OrderToIndex(int nOrder) const { return static_cast<int>(AfxCtrlSend(this, HDM_ORDERTOINDEX, nOrder)); }
+    // iCount -1: every item.
+    BOOL GetOrderArray(LPINT piArray, int iCount = -1) const;
+    BOOL SetOrderArray(int iCount, LPINT piArray) { return static_cast<BOOL>(AfxCtrlSend(this, HDM_SETORDERARRAY, iCount, reinterpret_cast<LPARAM>(piArray))); }
+    // The header's place and size within pHeaderLayout->prc.
+    BOOL Layout(HDLAYOUT* pHeaderLayout) { return static_cast<BOOL>(AfxCtrlSend(this, HDM_LAYOUT, 0, reinterpret_cast<LPARAM>(pHeaderLayout))); }
+
+    // HDF_OWNERDRAW items paint here (reflected WM_DRAWITEM); the base draws nothing.
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+
+protected:
+    DECLARE_MESSAGE_MAP()
 };
 
 class CListCtrl : public CWnd
@@ -44,6 +60,15 @@ public:
     BOOL SetBkColor(COLORREF cr) { return static_cast<BOOL>(AfxCtrlSend(this, LVM_SETBKCOLOR, 0, cr)); }
     BOOL SetTextColor(COLORREF cr) { return static_cast<BOOL>(AfxCtrlSend(this, LVM_SETTEXTCOLOR, 0, cr)); }
     BOOL SetTextBkColor(COLORREF cr) { return static_cast<BOOL>(AfxCtrlSend(this, LVM_SETTEXTBKCOLOR, 0, cr)); }
+    COLORREF GetBkColor() const { return static_cast<COLORREF>(AfxCtrlSend(this, LVM_GETBKCOLOR)); }
+    COLORREF GetTextColor() const { return static_cast<COLORREF>(AfxCtrlSend(this, LVM_GETTEXTCOLOR)); }
+    COLORREF GetTextBkColor() const { return static_cast<COLORREF>(AfxCtrlSend(this, LVM_GETTEXTBKCOLOR)); }
+    // The width of a text in the list's font, in pixels.
+    int GetStringWidth(LPCTSTR lpsz) const { return static_cast<int>(AfxCtrlSend(this, LVM_GETSTRINGWIDTH, 0, reinterpret_cast<LPARAM>(lpsz))); }
+    // Icon views: the view's origin, an item's position and the rectangle of all items.
+    BOOL GetOrigin(LPPOINT lpPoint) const { return static_cast<BOOL>(AfxCtrlSend(this, LVM_GETORIGIN, 0, reinterpret_cast<LPARAM>(lpPoint))); }
+    BOOL GetItemPosition(int nItem, LPPOINT lpPoint) const { return static_cast<BOOL>(AfxCtrlSend(this, LVM_GETITEMPOSITION, nItem, reinterpret_cast<LPARAM>(lpPoint))); }
+    BOOL GetViewRect(LPRECT lpRect) const { return static_cast<BOOL>(AfxCtrlSend(this, LVM_GETVIEWRECT, 0, reinterpret_cast<LPARAM>(lpRect))); }
 
     // Columns.
     int InsertColumn(int nCol, const LVCOLUMN* pColumn) { return static_cast<int>(AfxCtrlSend(this, LVM_INSERTCOLUMN, nCol, reinterpret_cast<LPARAM>(pColumn))); }
@@ -78,6 +103,10 @@ public:
     BOOL GetItemRect(int nItem, LPRECT lpRect, UINT nCode) const;
     int HitTest(CPoint pt, UINT* pFlags = nullptr) const;
     int HitTest(LVHITTESTINFO* pHitTestInfo) const { return static_cast<int>(AfxCtrlSend(this, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(pHitTestInfo))); }
+    // A sub-item's rectangle; nArea is LVIR_BOUNDS, LVIR_ICON or LVIR_LABEL.
+    BOOL GetSubItemRect(int iItem, int iSubItem, int nArea, CRect& ref) const;
+    // The item and sub-item under pInfo->pt; the item or -1.
+    int SubItemHitTest(LPLVHITTESTINFO pInfo) { return static_cast<int>(AfxCtrlSend(this, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(pInfo))); }
     int FindItem(LVFINDINFO* pFindInfo, int nStart = -1) const { return static_cast<int>(AfxCtrlSend(this, LVM_FINDITEM, nStart, reinterpret_cast<LPARAM>(pFindInfo))); }
 
     // Selection and scrolling.
@@ -95,5 +124,11 @@ public:
     BOOL RedrawItems(int nFirst, int nLast) { return static_cast<BOOL>(AfxCtrlSend(this, LVM_REDRAWITEMS, nFirst, nLast)); }
     BOOL Update(int nItem) { return static_cast<BOOL>(AfxCtrlSend(this, LVM_UPDATE, nItem)); }
     // pfnCompare gets the items' data (lParam) and dwData.
+    // Label editing (LVS_EDITLABELS): the edit the list made for it, as its
+    // bound object or a temporary wrapper; nullptr when editing did not start.
+    CEdit* EditLabel(int nItem);
+    CEdit* GetEditControl() const;
+    // Ends the edit without taking its text.
+    void CancelEditLabel();
     BOOL SortItems(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData) { return static_cast<BOOL>(AfxCtrlSend(this, LVM_SORTITEMS, dwData, reinterpret_cast<LPARAM>(pfnCompare))); }
 };

@@ -1,5 +1,7 @@
 #include "afx/OleDropSource.h"
 
+#include "afx/Wnd.h"
+
 IMPLEMENT_DYNAMIC(COleDropSource, CCmdTarget)
 
 // The COM face of the drop source. Its life is the owner's, so the count is
@@ -23,9 +25,14 @@ public:
     STDMETHODIMP_(ULONG) Release() override { return 1; }
     STDMETHODIMP QueryContinueDrag(BOOL escapePressed, DWORD keyState) override
     {
-        return m_owner->QueryContinueDrag(escapePressed, keyState);
+        // What a handler throws ends the drag instead of crossing the system's loop.
+        return AfxCallGuarded([&] { return m_owner->QueryContinueDrag(escapePressed, keyState); },
+                              SCODE(DRAGDROP_S_CANCEL));
     }
-    STDMETHODIMP GiveFeedback(DWORD effect) override { return m_owner->GiveFeedback(effect); }
+    STDMETHODIMP GiveFeedback(DWORD effect) override
+    {
+        return AfxCallGuarded([&] { return m_owner->GiveFeedback(effect); }, SCODE(DRAGDROP_S_USEDEFAULTCURSORS));
+    }
 
 private:
     COleDropSource* m_owner;

@@ -1,5 +1,7 @@
 #include "afx/OleDropTarget.h"
 
+#include "afx/Wnd.h"
+
 IMPLEMENT_DYNAMIC(COleDropTarget, CCmdTarget)
 
 // The COM face of the drop target; it lives as long as its owner.
@@ -25,17 +27,22 @@ public:
     {
         data->AddRef();   // held for the length of the drag
         m_owner->m_dataObject.Attach(data, TRUE);
-        *effect &= m_owner->OnDragEnter(m_owner->m_pWnd, &m_owner->m_dataObject, keyState, ClientPoint(pt));
+        // The drag loop is the system's: nothing a handler throws may reach it.
+        *effect &= AfxCallGuarded([&] {
+            return m_owner->OnDragEnter(m_owner->m_pWnd, &m_owner->m_dataObject, keyState, ClientPoint(pt));
+        }, DROPEFFECT(DROPEFFECT_NONE));
         return S_OK;
     }
     STDMETHODIMP DragOver(DWORD keyState, POINTL pt, DWORD* effect) override
     {
-        *effect &= m_owner->OnDragOver(m_owner->m_pWnd, &m_owner->m_dataObject, keyState, ClientPoint(pt));
+        *effect &= AfxCallGuarded([&] {
+            return m_owner->OnDragOver(m_owner->m_pWnd, &m_owner->m_dataObject, keyState, ClientPoint(pt));
+        }, DROPEFFECT(DROPEFFECT_NONE));
         return S_OK;
     }
     STDMETHODIMP DragLeave() override
     {
-        m_owner->OnDragLeave(m_owner->m_pWnd);
+        AfxCallGuarded([&] { m_owner->OnDragLeave(m_owner->m_pWnd); return 0; }, 0);
         m_owner->m_dataObject.Release();
         return S_OK;
     }
@@ -47,13 +54,15 @@ public:
         object.Attach(data, TRUE);
         CPoint point = ClientPoint(pt);
         // The effect the target would take for these keys, as over a drag.
-        DROPEFFECT allowed = *effect;
-        DROPEFFECT wanted = m_owner->OnDragOver(m_owner->m_pWnd, &object, keyState, point) & allowed;
-        DROPEFFECT result = m_owner->OnDropEx(m_owner->m_pWnd, &object, wanted, allowed, point);
-        if (result == static_cast<DROPEFFECT>(-1))
-            result = (wanted != DROPEFFECT_NONE && m_owner->OnDrop(m_owner->m_pWnd, &object, wanted, point))
-                         ? wanted : DROPEFFECT_NONE;
-        *effect = result;
+        const DROPEFFECT allowed = *effect;
+        *effect = AfxCallGuarded([&] {
+            DROPEFFECT wanted = m_owner->OnDragOver(m_owner->m_pWnd, &object, keyState, point) & allowed;
+            DROPEFFECT result = m_owner->OnDropEx(m_owner->m_pWnd, &object, wanted, allowed, point);
+            if (result == static_cast<DROPEFFECT>(-1))
+                result = (wanted != DROPEFFECT_NONE && m_owner->OnDrop(m_owner->m_pWnd, &object, wanted, point))
+                             ? wanted : DROPEFFECT_NONE;
+            return result;
+        }, DROPEFFECT(DROPEFFECT_NONE));
         object.Release();
         return S_OK;
     }

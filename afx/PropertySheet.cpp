@@ -1,5 +1,6 @@
 #include "afx/PropertySheet.h"
 
+#include "afx/HandleMap.h"
 #include "afx/Thread.h"
 #include "afx/WinApp.h"
 
@@ -23,7 +24,8 @@ INT_PTR CALLBACK AfxPropPageDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM lPar
     if (!page->SubclassWindow(hWnd))
         return TRUE;
     page->m_bFirstSetActive = TRUE;
-    return page->OnInitDialog();
+    // What OnInitDialog throws must not cross the system's sheet code.
+    return AfxCallGuarded([page] { return static_cast<INT_PTR>(page->OnInitDialog()); }, INT_PTR(TRUE));
 }
 
 // ---- Page ------------------------------------------------------------------
@@ -373,17 +375,8 @@ BOOL CPropertySheet::Create(CWnd* pParentWnd)
 
 INT_PTR CPropertySheet::DoModal()
 {
-    // The owner is the top-level window of the parent, or the main window's
-    // last active popup; it stays disabled while the sheet runs.
-    HWND owner = nullptr;
-    if (m_pParentWnd && m_pParentWnd->m_hWnd) {
-        owner = m_pParentWnd->m_hWnd;
-        while ((::GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD) && ::GetParent(owner))
-            owner = ::GetParent(owner);
-    } else if (CWnd* mainWnd = AfxGetMainWnd()) {
-        if (mainWnd->m_hWnd && ::IsWindow(mainWnd->m_hWnd))
-            owner = ::GetLastActivePopup(mainWnd->m_hWnd);
-    }
+    // The owner stays disabled while the sheet runs.
+    HWND owner = AfxGetModalOwner(m_pParentWnd);
     const bool disabledOwner = owner && ::IsWindowEnabled(owner);
     if (disabledOwner)
         ::EnableWindow(owner, FALSE);
@@ -391,26 +384,16 @@ INT_PTR CPropertySheet::DoModal()
     // Run modeless under a loop of our own, so PreTranslateMessage keeps
     // working; OK and Cancel leave the sheet without a current page.
     INT_PTR result = -1;
+    const UINT_PTR tempMark = AfxTempMapsMark();
     if (CreateSheet(owner, true)) {
         if (!(GetStyle() & WS_VISIBLE))
             ShowWindow(SW_SHOWNORMAL);
-        MSG msg;
         bool quit = false;
         while (::IsWindow(m_hWnd) && SendMessage(PSM_GETCURRENTPAGEHWND) != 0) {
-            const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
-            if (got <= 0) {
-                // WM_QUIT ends the sheet and goes on to the application's loop.
-                if (got == 0)
-                    ::PostQuitMessage(static_cast<int>(msg.wParam));
+            // WM_QUIT ends the sheet and goes on to the application's loop.
+            if (!AfxPumpModalMessage(m_hWnd, tempMark)) {
                 quit = true;
                 break;
-            }
-            CWinThread* thread = AfxGetThread();
-            const BOOL translated = thread ? thread->PreTranslateMessage(&msg)
-                                           : CWnd::WalkPreTranslateTree(m_hWnd, &msg);
-            if (!translated) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageA(&msg);
             }
         }
         result = quit ? -1 : m_nModalResult;

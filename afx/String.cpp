@@ -819,3 +819,53 @@ bool operator<=(LPCSTR a, const CString& b) { return b.Compare(a) >= 0; }
 bool operator>=(const CString& a, const CString& b) { return a.Compare(b) >= 0; }
 bool operator>=(const CString& a, LPCSTR b) { return a.Compare(b) >= 0; }
 bool operator>=(LPCSTR a, const CString& b) { return b.Compare(a) <= 0; }
+
+// ---- Inserts ---------------------------------------------------------------
+
+void AFXAPI AfxFormatStrings(CString& rString, LPCTSTR lpszFormat, LPCTSTR const* rglpsz, int nString)
+{
+    CString result;
+    for (LPCTSTR p = lpszFormat ? lpszFormat : ""; *p; ++p) {
+        const int index = p[0] == '%' && p[1] >= '1' && p[1] <= '9' ? p[1] - '1' : -1;
+        if (index >= 0 && index < nString) {
+            result += rglpsz[index] ? rglpsz[index] : "";
+            ++p;
+        } else {
+            result += *p;
+        }
+    }
+    rString = result;
+}
+
+void AFXAPI AfxFormatStrings(CString& rString, UINT nIDS, LPCTSTR const* rglpsz, int nString)
+{
+    CString format;
+    if (!format.LoadString(nIDS)) {
+        TRACE("AfxFormatStrings: no string %u\n", nIDS);
+        rString.Empty();
+        return;
+    }
+    AfxFormatStrings(rString, static_cast<LPCTSTR>(format), rglpsz, nString);
+}
+
+void AFXAPI AfxFormatString1(CString& rString, UINT nIDS, LPCTSTR lpsz1)
+{
+    AfxFormatStrings(rString, nIDS, &lpsz1, 1);
+}
+
+void AFXAPI AfxFormatString1(CString& rString, LPCTSTR lpszFormat, LPCTSTR lpsz1)
+{
+    AfxFormatStrings(rString, lpszFormat, &lpsz1, 1);
+}
+
+void AFXAPI AfxFormatString2(CString& rString, UINT nIDS, LPCTSTR lpsz1, LPCTSTR lpsz2)
+{
+    const LPCTSTR inserts[2] = {lpsz1, lpsz2};
+    AfxFormatStrings(rString, nIDS, inserts, 2);
+}
+
+void AFXAPI AfxFormatString2(CString& rString, LPCTSTR lpszFormat, LPCTSTR lpsz1, LPCTSTR lpsz2)
+{
+    const LPCTSTR inserts[2] = {lpsz1, lpsz2};
+    AfxFormatStrings(rString, lpszFormat, inserts, 2);
+}

@@ -154,3 +154,13 @@ bool operator>=(const CString& a, const CString& b);
 bool operator>=(const CString& a, LPCSTR b);
 bool operator>=(LPCSTR a, const CString& b);
 
+
+// Fills "%1".."%9" of a format (a string-table id or the text itself) with
+// the given strings: "%n" past nString, and any other '%', stay as they are.
+// The id forms answer an empty string when the id has no string.
+void AFXAPI AfxFormatStrings(CString& rString, LPCTSTR lpszFormat, LPCTSTR const* rglpsz, int nString);
+void AFXAPI AfxFormatStrings(CString& rString, UINT nIDS, LPCTSTR const* rglpsz, int nString);
+void AFXAPI AfxFormatString1(CString& rString, UINT nIDS, LPCTSTR lpsz1);
+void AFXAPI AfxFormatString1(CString& rString, LPCTSTR lpszFormat, LPCTSTR lpsz1);
+void AFXAPI AfxFormatString2(CString& rString, UINT nIDS, LPCTSTR lpsz1, LPCTSTR lpsz2);
+void AFXAPI AfxFormatString2(CString& rString, LPCTSTR lpszFormat, LPCTSTR lpsz1, LPCTSTR lpsz2);

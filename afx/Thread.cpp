@@ -1,6 +1,7 @@
 #include "afx/Thread.h"
 
 #include "afx/Exception.h"
+#include "afx/Wnd.h"
 
 #include <process.h>
 
@@ -197,6 +198,9 @@ BOOL CWinThread::PumpMessage()
 
 BOOL CWinThread::OnIdle(LONG)
 {
+    // A worker's user-interface loop makes temporary wrappers too; without
+    // this they would grow for as long as the thread runs.
+    AfxDeleteTempMaps();
     return FALSE;
 }
 

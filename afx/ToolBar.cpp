@@ -5,11 +5,17 @@
 
 #include <string.h>
 
+#include <vector>
+
 IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
 
 BEGIN_MESSAGE_MAP(CToolBar, CControlBar)
     ON_NOTIFY_EX_RANGE(TTN_GETDISPINFOA, 0, 0xFFFF, &CToolBar::OnToolTipText)
     ON_NOTIFY_EX_RANGE(TTN_GETDISPINFOW, 0, 0xFFFF, &CToolBar::OnToolTipText)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_MOUSEMOVE()
+    ON_WM_MOUSELEAVE()
 END_MESSAGE_MAP()
 
 namespace {
@@ -63,7 +69,7 @@ private:
 
 CToolBar::CToolBar()
     : m_sizeButton(16 + kButtonMarginX, 15 + kButtonMarginY), m_sizeImage(16, 15), m_hbmImageWell(nullptr),
-      m_cyHeight(0)
+      m_cyHeight(0), m_bDelayedButtonLayout(TRUE), m_nFlyByID(0)
 {
 }
 
@@ -195,6 +201,7 @@ BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
     const BOOL ok = static_cast<BOOL>(SendMessage(TB_ADDBUTTONSA, static_cast<WPARAM>(nIDCount),
                                             reinterpret_cast<LPARAM>(buttons)));
     delete[] buttons;
+    m_bDelayedButtonLayout = TRUE;
     if (m_pDockSite)
         m_pDockSite->DelayRecalcLayout();
     return ok;
@@ -308,6 +315,7 @@ void CToolBar::SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage)
         info.cx = static_cast<WORD>(iImage);
     }
     SendMessage(TB_SETBUTTONINFOA, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&info));
+    m_bDelayedButtonLayout = TRUE;
     if (m_pDockSite)
         m_pDockSite->DelayRecalcLayout();
 }
@@ -354,6 +362,166 @@ CSize CToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     return CSize(cx, cy);
 }
 
+namespace {
+
+// One item as the wrapping sees it.
+struct WrapItem
+{
+    int width;
+    BOOL separator;
+    BOOL hidden;
+    BOOL wrap;
+};
+
+// Marks where rows end so that no row is wider than nWidth (a row holds
+// at least one item); a separator at a row's end ends it.
+void WrapItems(std::vector<WrapItem>& items, int nWidth)
+{
+    int x = 0;
+    int last = -1;   // the last shown item of the row
+    for (size_t i = 0; i < items.size(); ++i) {
+        WrapItem& item = items[i];
+        item.wrap = FALSE;
+        if (item.hidden)
+            continue;
+        if (last >= 0 && x + item.width > nWidth && !item.separator) {
+            items[static_cast<size_t>(last)].wrap = TRUE;
+            x = 0;
+        }
+        x += item.width;
+        last = static_cast<int>(i);
+    }
+}
+
+// The size of the wrapped items: rows of buttons, a wrapped separator
+// adding two thirds of its width between rows.
+CSize WrappedSize(const std::vector<WrapItem>& items, int buttonHeight)
+{
+    CSize size(0, 0);
+    int x = 0;
+    BOOL any = FALSE;
+    for (const WrapItem& item : items) {
+        if (item.hidden)
+            continue;
+        any = TRUE;
+        if (!(item.wrap && item.separator))
+            x += item.width;
+        if (x > size.cx)
+            size.cx = x;
+        if (item.wrap) {
+            size.cy += buttonHeight + (item.separator ? item.width * 2 / 3 : 0);
+            x = 0;
+        }
+    }
+    if (any && (items.empty() || !items.back().wrap || x > 0))
+        size.cy += buttonHeight;
+    return size;
+}
+
+} // namespace
+
+CSize CToolBar::CalcDynamicLayout(int nLength, DWORD nMode)
+{
+    // A bar outside the dock bars keeps its plain strip.
+    if (!m_pDockBar)
+        return CalcFixedLayout((nMode & LM_STRETCH) != 0, (nMode & LM_HORZ) != 0);
+    // The wrap marks change with a layout (length -1) of the bar as it
+    // stands, or when asked to keep a size (LM_COMMIT); a drag's questions
+    // about other shapes (length 0) leave the buttons alone.
+    const BOOL apply = (nMode & LM_COMMIT) != 0 ||
+                       (nLength == -1 && ((nMode & (LM_HORZDOCK | LM_VERTDOCK | LM_MRUWIDTH)) || m_bDelayedButtonLayout));
+    return CalcLayout(nMode, nLength, apply);
+}
+
+CSize CToolBar::CalcLayout(DWORD dwMode, int nLength, BOOL bApply)
+{
+    std::vector<WrapItem> items;
+    const int count = GetCount();
+    const CSize button = m_hWnd ? GetToolBarCtrl().GetButtonSize() : CSize(m_sizeButton);
+    int widest = 0;
+    int total = 0;
+    for (int i = 0; i < count; ++i) {
+        TBBUTTON data;
+        GetButton(i, data);
+        WrapItem item = {};
+        item.separator = (data.fsStyle & TBSTYLE_SEP) != 0;
+        item.hidden = (data.fsState & TBSTATE_HIDDEN) != 0;
+        CRect rect;
+        GetItemRect(i, &rect);
+        item.width = rect.Width() > 0 ? rect.Width() : (item.separator ? kSeparatorWidth : button.cx);
+        if (!item.hidden) {
+            total += item.width;
+            if (item.width > widest)
+                widest = item.width;
+        }
+        items.push_back(item);
+    }
+
+    // The bar's edges and own borders come round the buttons.
+    CRect edges(0, 0, 0, 0);
+    CalcInsideRect(edges, (dwMode & LM_HORZ) != 0);
+    const CSize extra(-edges.Width() + m_cxLeftBorder + m_cxRightBorder,
+                      -edges.Height() + m_cyTopBorder + m_cyBottomBorder);
+
+    CSize size;
+    if (dwMode & LM_HORZDOCK) {
+        WrapItems(items, 32767);
+        size = WrappedSize(items, button.cy);
+        if (dwMode & LM_STRETCH)
+            size.cx = 32767;
+    } else if (dwMode & LM_VERTDOCK) {
+        WrapItems(items, widest);
+        // One button per row: every shown item ends its row.
+        for (WrapItem& item : items)
+            if (!item.hidden)
+                item.wrap = TRUE;
+        size = WrappedSize(items, button.cy);
+        if (size.cx < widest)
+            size.cx = widest;
+        if (dwMode & LM_STRETCH)
+            size.cy = 32767;
+    } else {
+        int width = total;
+        if (dwMode & LM_MRUWIDTH)
+            width = m_nMRUWidth;
+        if (nLength > 0 && !(dwMode & LM_LENGTHY))
+            width = nLength - extra.cx;
+        if ((dwMode & LM_LENGTHY) && nLength >= 0) {
+            // The narrowest width whose rows fit the height asked for.
+            width = total;
+            for (int tryWidth = widest; tryWidth <= total; tryWidth += button.cx > 0 ? button.cx / 2 : 8) {
+                WrapItems(items, tryWidth);
+                if (WrappedSize(items, button.cy).cy + extra.cy <= nLength) {
+                    width = tryWidth;
+                    break;
+                }
+            }
+        }
+        if (width < widest)
+            width = widest;
+        WrapItems(items, width);
+        size = WrappedSize(items, button.cy);
+        if (dwMode & LM_COMMIT)
+            m_nMRUWidth = size.cx + extra.cx;
+    }
+    if (bApply && m_hWnd) {
+        for (int i = 0; i < count; ++i) {
+            TBBUTTON data;
+            if (!GetButton(i, data))
+                continue;
+            const BYTE state = items[static_cast<size_t>(i)].wrap ? (data.fsState | TBSTATE_WRAP)
+                                                                 : (data.fsState & ~TBSTATE_WRAP);
+            SetButtonState(i, data.fsStyle, state);
+        }
+        m_bDelayedButtonLayout = FALSE;
+    }
+    if (size.cx < 32767)
+        size.cx += extra.cx;
+    if (size.cy < 32767)
+        size.cy += extra.cy;
+    return size;
+}
+
 void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
 {
     CToolCmdUI state(this);
@@ -373,38 +541,67 @@ void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
     UpdateDialogControls(pTarget, bDisableIfNoHndler);
 }
 
+BOOL CToolBar::IsOnButton(CPoint point) const
+{
+    POINT pt = point;
+    const int index = static_cast<int>(SendMessage(TB_HITTEST, 0, reinterpret_cast<LPARAM>(&pt)));
+    if (index < 0 || index >= GetCount())
+        return FALSE;
+    TBBUTTON button;
+    return GetButton(index, button) && !(button.fsStyle & TBSTYLE_SEP);
+}
+
+void CToolBar::ShowFlyByPrompt(UINT nID)
+{
+    if (nID == m_nFlyByID)
+        return;
+    m_nFlyByID = nID;
+    if (CFrameWnd* frame = GetDockingFrame())
+        frame->SendMessage(WM_SETMESSAGESTRING, nID ? nID : AFX_IDS_IDLEMESSAGE);
+}
+
+void CToolBar::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (m_dwStyle & CBRS_FLYBY) {
+        POINT pt = point;
+        const int index = static_cast<int>(SendMessage(TB_HITTEST, 0, reinterpret_cast<LPARAM>(&pt)));
+        const UINT id = index >= 0 && IsOnButton(point) ? GetItemID(index) : 0;
+        ShowFlyByPrompt(id == ID_SEPARATOR ? 0 : id);
+        if (id) {
+            // Leaving the bar takes the prompt away.
+            TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, m_hWnd, 0};
+            ::TrackMouseEvent(&track);
+        }
+    }
+    CWnd::OnMouseMove(nFlags, point);
+}
+
+void CToolBar::OnMouseLeave()
+{
+    ShowFlyByPrompt(0);
+    CWnd::OnMouseLeave();
+}
+
+void CToolBar::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (IsOnButton(point))
+        CWnd::OnLButtonDown(nFlags, point);
+    else
+        CControlBar::OnLButtonDown(nFlags, point);
+}
+
+void CToolBar::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    if (IsOnButton(point))
+        CWnd::OnLButtonDblClk(nFlags, point);
+    else
+        CControlBar::OnLButtonDblClk(nFlags, point);
+}
+
 BOOL CToolBar::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
 {
-    UINT id = static_cast<UINT>(pNMHDR->idFrom);
-    const bool wide = pNMHDR->code == TTN_GETDISPINFOW;
-    const UINT flags = wide ? reinterpret_cast<NMTTDISPINFOW*>(pNMHDR)->uFlags
-                            : reinterpret_cast<NMTTDISPINFOA*>(pNMHDR)->uFlags;
-    if (flags & TTF_IDISHWND)
-        id = static_cast<UINT>(::GetDlgCtrlID(reinterpret_cast<HWND>(pNMHDR->idFrom)));
-    if (id == 0)
+    if (!AfxToolTipTextFromCommand(pNMHDR))
         return FALSE;
-    // The tip is the part of the command's prompt after the newline.
-    CString full;
-    CString tip;
-    if (full.LoadString(id)) {
-        const int newline = full.Find('\n');
-        if (newline >= 0)
-            tip = full.Mid(newline + 1);
-    }
-    if (wide) {
-        NMTTDISPINFOW* info = reinterpret_cast<NMTTDISPINFOW*>(pNMHDR);
-        const int room = static_cast<int>(sizeof info->szText / sizeof info->szText[0]);
-        if (::MultiByteToWideChar(CP_ACP, 0, tip, -1, info->szText, room) == 0)
-            info->szText[0] = 0;
-        info->szText[room - 1] = 0;
-        info->lpszText = info->szText;
-        info->hinst = nullptr;
-    } else {
-        NMTTDISPINFOA* info = reinterpret_cast<NMTTDISPINFOA*>(pNMHDR);
-        lstrcpynA(info->szText, tip, static_cast<int>(sizeof info->szText));
-        info->lpszText = info->szText;
-        info->hinst = nullptr;
-    }
     *pResult = 0;
     return TRUE;
 }

@@ -37,7 +37,7 @@ public:
     ~CToolBar() override;
 
     BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP, UINT nID = AFX_IDW_TOOLBAR);
-    BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = TBSTYLE_FLAT,
+    virtual BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = TBSTYLE_FLAT,
                   DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, CRect rcBorders = CRect(0, 0, 0, 0),
                   UINT nID = AFX_IDW_TOOLBAR);
 
@@ -73,6 +73,11 @@ public:
     }
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    // A docked or floating toolbar wraps its buttons into rows
+    // (TBSTATE_WRAP): one row docked at the top or bottom, one button per row
+    // at a side, the most recent width (LM_MRUWIDTH) or a given width or
+    // height (LM_LENGTHY) floating; LM_COMMIT keeps that width as the MRU width.
+    CSize CalcDynamicLayout(int nLength, DWORD nMode) override;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
     void SetBarStyle(DWORD dwStyle) override;
 
@@ -80,13 +85,26 @@ public:
     CSize m_sizeImage;
     HBITMAP m_hbmImageWell;   // the images, owned
     int m_cyHeight;           // fixed height from SetHeight, or 0 for the buttons' own
+    BOOL m_bDelayedButtonLayout;   // the buttons changed: the next layout wraps them again
 
 protected:
     afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
+    // A press on a button is the button's; elsewhere it is the bar's (a drag).
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    // CBRS_FLYBY: the button under the mouse shows its prompt in the frame's message bar.
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnMouseLeave();
+    void ShowFlyByPrompt(UINT nID);
+    BOOL IsOnButton(CPoint point) const;
+    UINT m_nFlyByID;   // the command whose prompt shows, 0 for none
 
     // The button at nIndex as the control holds it; FALSE past the last one.
     BOOL GetButton(int nIndex, TBBUTTON& button) const;
     void SetButtonState(int nIndex, BYTE fsStyle, BYTE fsState);
+    // Wraps the buttons for a mode and length and answers the bar's size;
+    // the wrap marks go to the control when bApply.
+    CSize CalcLayout(DWORD dwMode, int nLength, BOOL bApply);
     friend class CToolCmdUI;
 
     DECLARE_MESSAGE_MAP()

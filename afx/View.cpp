@@ -6,7 +6,7 @@
 #include "afx/FrameWnd.h"
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
-IMPLEMENT_DYNAMIC(CFormView, CView)
+IMPLEMENT_DYNAMIC(CFormView, CScrollView)
 
 BEGIN_MESSAGE_MAP(CView, CWnd)
     ON_WM_CREATE()
@@ -66,11 +66,16 @@ void CView::OnPaint()
     PAINTSTRUCT ps;
     HDC hdc = ::BeginPaint(m_hWnd, &ps);
     CDC* dc = CDC::FromHandle(hdc);
+    OnPrepareDC(dc);
     OnDraw(dc);
     ::EndPaint(m_hWnd, &ps);
 }
 
 void CView::OnDraw(CDC*)
+{
+}
+
+void CView::OnPrepareDC(CDC*, CPrintInfo*)
 {
 }
 
@@ -127,28 +132,17 @@ BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHan
 
 // ---- CFormView -------------------------------------------------------------------
 
-BEGIN_MESSAGE_MAP(CFormView, CView)
-    ON_WM_SIZE()
-    ON_WM_VSCROLL()
-    ON_WM_HSCROLL()
+BEGIN_MESSAGE_MAP(CFormView, CScrollView)
     ON_WM_SETFOCUS()
 END_MESSAGE_MAP()
 
-namespace
-{
-
-// Lines and pages of scrolling, in pixels.
-const int kScrollLine = 16;
-
-} // namespace
-
 CFormView::CFormView(UINT nIDTemplate)
-    : m_lpszTemplateName(MAKEINTRESOURCE(nIDTemplate)), m_totalSize(0, 0), m_scrollPos(0, 0), m_hWndFocus(nullptr)
+    : m_lpszTemplateName(MAKEINTRESOURCE(nIDTemplate)), m_hWndFocus(nullptr)
 {
 }
 
 CFormView::CFormView(LPCTSTR lpszTemplateName)
-    : m_lpszTemplateName(lpszTemplateName), m_totalSize(0, 0), m_scrollPos(0, 0), m_hWndFocus(nullptr)
+    : m_lpszTemplateName(lpszTemplateName), m_hWndFocus(nullptr)
 {
 }
 
@@ -161,7 +155,8 @@ BOOL CFormView::Create(LPCTSTR, LPCTSTR, DWORD dwStyle, const RECT& rect, CWnd* 
 
     RECT created;
     ::GetWindowRect(hWnd, &created);
-    m_totalSize = CSize(created.right - created.left, created.bottom - created.top);
+    // The template's size is the document; scrolled in pixels.
+    SetScrollSizes(MM_TEXT, CSize(created.right - created.left, created.bottom - created.top));
     ::SetWindowLongPtrA(hWnd, GWL_STYLE,
                         (::GetWindowLongPtrA(hWnd, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_VISIBLE)) |
                             static_cast<LONG_PTR>(dwStyle & ~WS_VISIBLE) | WS_CHILD);
@@ -177,8 +172,8 @@ BOOL CFormView::Create(LPCTSTR, LPCTSTR, DWORD dwStyle, const RECT& rect, CWnd* 
 void CFormView::OnInitialUpdate()
 {
     UpdateData(FALSE);
-    UpdateScrollBars();
-    CView::OnInitialUpdate();
+    UpdateBars();
+    CScrollView::OnInitialUpdate();
 }
 
 void CFormView::OnDraw(CDC*)
@@ -187,7 +182,7 @@ void CFormView::OnDraw(CDC*)
 
 BOOL CFormView::PreTranslateMessage(MSG* pMsg)
 {
-    if (CView::PreTranslateMessage(pMsg))
+    if (CScrollView::PreTranslateMessage(pMsg))
         return TRUE;
     if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST || !pMsg->hwnd ||
         (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd)))
@@ -210,87 +205,5 @@ void CFormView::OnSetFocus(CWnd* pOldWnd)
     if (target)
         ::SetFocus(target);
     else
-        CView::OnSetFocus(pOldWnd);
-}
-
-void CFormView::OnSize(UINT nType, int cx, int cy)
-{
-    CView::OnSize(nType, cx, cy);
-    UpdateScrollBars();
-}
-
-void CFormView::UpdateScrollBars()
-{
-    if (!m_hWnd)
-        return;
-    // The view is shown whole without bars when it is as large as the template.
-    RECT client;
-    ::GetClientRect(m_hWnd, &client);
-    // Shows one bar when the page is smaller than the total; the position it
-    // keeps is clamped so the last page still fills the view.
-    const auto updateBar = [this](int bar, LONG total, LONG page, LONG pos) {
-        const bool need = page < total;
-        int kept = 0;
-        SCROLLINFO si = {sizeof si, SIF_PAGE | SIF_RANGE | SIF_POS | SIF_DISABLENOSCROLL, 0, 0, 0, 0, 0};
-        if (need)
-        {
-            kept = std::min<int>(pos, total - page);
-            si.nMax = total - 1;
-            si.nPage = static_cast<UINT>(page);
-            si.nPos = kept;
-        }
-        ::ShowScrollBar(m_hWnd, bar, need);
-        if (need)
-            ::SetScrollInfo(m_hWnd, bar, &si, TRUE);
-        return kept;
-    };
-    const int x = updateBar(SB_HORZ, m_totalSize.cx, client.right, m_scrollPos.x);
-    const int y = updateBar(SB_VERT, m_totalSize.cy, client.bottom, m_scrollPos.y);
-    ScrollToPosition(std::max(0, x), std::max(0, y));
-}
-
-void CFormView::ScrollToPosition(int x, int y)
-{
-    const int dx = m_scrollPos.x - x;
-    const int dy = m_scrollPos.y - y;
-    if (dx == 0 && dy == 0)
-        return;
-    m_scrollPos = CPoint(x, y);
-    ::ScrollWindowEx(m_hWnd, dx, dy, nullptr, nullptr, nullptr, nullptr,
-                     SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
-}
-
-static int NewScrollPos(HWND hWnd, int bar, UINT code, int current)
-{
-    SCROLLINFO si = {sizeof si, SIF_ALL, 0, 0, 0, 0, 0};
-    ::GetScrollInfo(hWnd, bar, &si);
-    int pos = current;
-    switch (code)
-    {
-    case SB_LINEUP: pos -= kScrollLine; break;
-    case SB_LINEDOWN: pos += kScrollLine; break;
-    case SB_PAGEUP: pos -= static_cast<int>(si.nPage); break;
-    case SB_PAGEDOWN: pos += static_cast<int>(si.nPage); break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: pos = si.nTrackPos; break;
-    case SB_TOP: pos = 0; break;
-    case SB_BOTTOM: pos = si.nMax; break;
-    default: return current;
-    }
-    const int maxPos = std::max(0, si.nMax - static_cast<int>(si.nPage) + 1);
-    return std::max(0, std::min(pos, maxPos));
-}
-
-void CFormView::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
-{
-    const int y = NewScrollPos(m_hWnd, SB_VERT, nSBCode, m_scrollPos.y);
-    ::SetScrollPos(m_hWnd, SB_VERT, y, TRUE);
-    ScrollToPosition(m_scrollPos.x, y);
-}
-
-void CFormView::OnHScroll(UINT nSBCode, UINT, CScrollBar*)
-{
-    const int x = NewScrollPos(m_hWnd, SB_HORZ, nSBCode, m_scrollPos.x);
-    ::SetScrollPos(m_hWnd, SB_HORZ, x, TRUE);
-    ScrollToPosition(x, m_scrollPos.y);
+        CScrollView::OnSetFocus(pOldWnd);
 }

@@ -161,8 +161,7 @@ BOOL CWinApp::OnIdle(LONG lCount)
         }
         return TRUE;
     }
-    if (lCount == 1)
-        AfxDeleteTempMaps();
+    // The thread's idle work frees the temporary wrappers.
     CWinThread::OnIdle(lCount);
     return FALSE;
 }

@@ -19,12 +19,14 @@ const CWnd CWnd::wndTopMost(HWND_TOPMOST);
 const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
 CWnd::CWnd()
-    : m_hWnd(nullptr), m_pfnSuper(nullptr), m_nMsgDepth(0), m_bPostNcDestroyDue(FALSE), m_bTemporary(FALSE)
+    : m_hWnd(nullptr), m_pfnSuper(nullptr), m_pOwnerMap(nullptr), m_nMsgDepth(0), m_bPostNcDestroyDue(FALSE),
+      m_bTemporary(FALSE)
 {
 }
 
 CWnd::CWnd(HWND hWnd)
-    : m_hWnd(hWnd), m_pfnSuper(nullptr), m_nMsgDepth(0), m_bPostNcDestroyDue(FALSE), m_bTemporary(TRUE)
+    : m_hWnd(hWnd), m_pfnSuper(nullptr), m_pOwnerMap(nullptr), m_nMsgDepth(0), m_bPostNcDestroyDue(FALSE),
+      m_bTemporary(TRUE)
 {
 }
 
@@ -32,6 +34,14 @@ CWnd::~CWnd()
 {
     if (m_bTemporary || !m_hWnd)
         return;
+    // An object is destroyed on the thread that bound its window. Deleted on
+    // another, it cannot destroy the window there; it unbinds it, so the
+    // window's next message finds no dead object.
+    ASSERT(IsOwnerThread());
+    if (!IsOwnerThread()) {
+        ReleaseFromOtherThread();
+        return;
+    }
     // An object going away with its window still alive takes the window
     // with it, so no message can reach a dead object.
     if (::IsWindow(m_hWnd) && FromHandlePermanent(m_hWnd) == this)

@@ -23,9 +23,21 @@ class CFrameWnd;
 class CDataExchange;
 struct CCreateContext;
 
+struct AFX_WNDMAP;
+// Offers a message on its way to pWnd to the thread's tooltip when pWnd
+// has tooltips enabled (the message loop's pre-translation calls it).
+void AFXAPI AfxFilterToolTipMessage(MSG* pMsg, CWnd* pWnd);
+// The thread's tooltip window of EnableToolTips (null before first use).
+HWND AFXAPI AfxGetThreadToolTip();
+// Fills a TTN_NEEDTEXT (TTN_GETDISPINFO, either character set) with the
+// part of the command's prompt string after "\n"; FALSE for no id.
+BOOL AFXAPI AfxToolTipTextFromCommand(NMHDR* pNMHDR);
+
 // Temporary wrappers (CWnd::FromHandle of an unknown window, and those of the
-// GDI objects, DCs and menus) live until the next idle time, when this frees them.
-void AFXAPI AfxDeleteTempMaps();
+// GDI objects, DCs and menus) live until the next idle time, when this frees
+// them: all of them, or only those made after a mark of AfxTempMapsMark (a
+// modal loop frees what its session made and leaves its callers' wrappers).
+void AFXAPI AfxDeleteTempMaps(UINT_PTR since = 0);
 
 // Bits of CWnd::m_nFlags, the window object's own state beside its window.
 // They belong to the object and survive binding, subclassing and detaching.
@@ -80,7 +92,7 @@ public:
     static CWnd* PASCAL FromHandle(HWND hWnd);
     // The bound object of a window, or nullptr.
     static CWnd* PASCAL FromHandlePermanent(HWND hWnd);
-    static void PASCAL DeleteTempMap();
+    static void PASCAL DeleteTempMap(UINT_PTR since = 0);
     // Binds without changing the window procedure.
     BOOL Attach(HWND hWndNew);
     HWND Detach();
@@ -127,8 +139,23 @@ public:
     // child window there (filling pTI when given), or -1 for none. Bars and
     // controls with tools of their own override it.
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
+    // Tooltips for the window's tools (OnToolHitTest) from the thread's one
+    // tooltip window; the tool's text is asked for by TTN_NEEDTEXT.
+    BOOL EnableToolTips(BOOL bEnable = TRUE);
     // Frames answer TRUE; GetParentFrame looks for the nearest such parent.
     virtual BOOL IsFrameWnd() const;
+
+    // ---- Layout of bars and the leftover pane (WndLayout.cpp) -------------
+    enum AdjustType { adjustBorder = 0, adjustOutside = 1 };
+    // Grows a client rectangle to the window rectangle this window's styles give.
+    virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = adjustBorder);
+    enum RepositionFlags { reposDefault = 0, reposQuery = 1, reposExtra = 2, reposNoPosLeftOver = 0x8000 };
+    // Each bound child with an id in [nIDFirst, nIDLast] takes its strip of
+    // the client area (WM_SIZEPARENT); the child nIDLeftOver gets the rest.
+    // reposQuery moves nothing and answers the rest in lpRectParam;
+    // reposExtra keeps the borders in lpRectParam free around the rest.
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
+                        LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
     virtual CFrameWnd* GetParentFrame() const;
     CWnd* GetTopLevelFrame() const;
 
@@ -372,6 +399,11 @@ private:
                         LRESULT* pResult);
     BOOL DispatchPointMsg(UINT_PTR nSig, AFX_PMSG pfn, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     void BindCreated(HWND hWnd);
+    // The object belongs to the thread whose map holds it (TRUE when unbound).
+    BOOL IsOwnerThread() const;
+    void ReleaseFromOtherThread();
+
+    AFX_WNDMAP* m_pOwnerMap;     // the map of the thread that bound the window
 
     int m_nMsgDepth;             // messages of this object on the stack
     BOOL m_bPostNcDestroyDue;    // WM_NCDESTROY came while m_nMsgDepth > 0
@@ -392,6 +424,37 @@ BOOL AFXAPI AfxUnhookWindowCreate();
 
 // The message being handled on this thread (for Default and reflection).
 const MSG* AFXAPI AfxGetCurrentMessage();
+
+// ---- Window-core services --------------------------------------------------
+// The object whose window is being created on this thread (from CreateEx or a
+// dialog's creation until its window is bound and PreSubclassWindow has run),
+// else nullptr: a PreSubclassWindow that finds nullptr is subclassing an
+// existing window.
+CWnd* AFXAPI AfxGetWndInit();
+// Replaces the thread's current-message record and answers the previous one,
+// so a window-procedure hook can set the record for its handlers and put the
+// outer one back, and a handler can change wParam before calling Default().
+MSG AFXAPI AfxSetCurrentMessage(const MSG& msg);
+// PostQuitMessage for the calling thread's loop (the application's or a worker's).
+void AFXAPI AfxPostQuitMessage(int nExitCode);
+// Views are drawn with a sunken client edge rather than WS_BORDER (always TRUE).
+extern const BOOL afxNewShellLook;
+// Reports what a Windows callback of the layer caught (call inside a catch
+// block): a CException by ReportError (a CUserException silently) and deleted,
+// anything else by a message box. No exception may cross the system's code.
+void AFXAPI AfxReportCallbackException();
+// Runs fn() for a Windows callback; what it throws is reported and `failed`
+// answered instead.
+template <class Result, class Fn>
+Result AfxCallGuarded(Fn&& fn, Result failed)
+{
+    try {
+        return fn();
+    } catch (...) {
+        AfxReportCallbackException();
+        return failed;
+    }
+}
 
 // A window class of the given styles, cursor, background and icon, with
 // DefWindowProc as its procedure (bound windows are subclassed anyway); the

@@ -416,6 +416,9 @@ BOOL PASCAL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
 {
     for (HWND hWnd = pMsg->hwnd; hWnd; hWnd = ::GetParent(hWnd)) {
         CWnd* wnd = FromHandlePermanent(hWnd);
+        // A window with tooltips (EnableToolTips) sees the mouse first.
+        if (wnd)
+            AfxFilterToolTipMessage(pMsg, wnd);
         if (wnd && wnd->PreTranslateMessage(pMsg))
             return TRUE;
         if (hWnd == hWndStop)

@@ -14,13 +14,31 @@
 #include <unordered_map>
 #include <vector>
 
+// The permanent map of one UI thread. It is never freed, so an object that is
+// deleted on another thread (a mistake, but one that must not leave an entry
+// pointing at freed memory) can still take its entry out; hence the lock.
+struct AFX_WNDMAP
+{
+    explicit AFX_WNDMAP(DWORD id) : threadId(id) {}
+    const DWORD threadId;
+    std::mutex lock;
+    std::unordered_map<HWND, CWnd*> map;
+};
+
 namespace {
+
+struct TempWnd
+{
+    CWnd* wnd;
+    UINT_PTR serial;   // AfxTempMapsMark order, for freeing by a modal loop
+};
 
 struct WndThreadState
 {
-    std::unordered_map<HWND, CWnd*> permanent;
-    std::unordered_map<HWND, CWnd*> temporary;
+    AFX_WNDMAP* permanent = nullptr;   // made on first use
+    std::unordered_map<HWND, TempWnd> temporary;
     CWnd* wndInit = nullptr;      // the object whose window is being created
+    bool binding = false;         // wndInit's PreSubclassWindow is running
     std::vector<CWnd*> savedInits;  // of creations further up the stack
     HHOOK cbtHook = nullptr;
     int hookUsers = 0;
@@ -28,6 +46,14 @@ struct WndThreadState
 };
 
 thread_local WndThreadState t_state;
+
+AFX_WNDMAP& ThreadWndMap()
+{
+    WndThreadState& state = t_state;
+    if (!state.permanent)
+        state.permanent = new AFX_WNDMAP(::GetCurrentThreadId());
+    return *state.permanent;
+}
 
 // What a message answers when its handler threw: a window being created
 // fails, a paint message validates so it does not come back at once.
@@ -65,16 +91,52 @@ void EndLoopOfMainWindow(CWnd* pWnd)
 
 } // namespace
 
-void AFXAPI AfxDeleteTempMaps()
+void AFXAPI AfxReportCallbackException()
 {
-    CWnd::DeleteTempMap();
-    AfxDeleteTempGdiObjects();
+    try {
+        throw;
+    } catch (CException* e) {
+        if (!e->IsKindOf(RUNTIME_CLASS(CUserException)))
+            e->ReportError(MB_OK | MB_ICONSTOP);
+        e->Delete();
+    } catch (const CString& text) {
+        ReportText(text);
+    } catch (const std::exception& e) {
+        ReportText(e.what());
+    } catch (...) {
+        ReportText("An unexpected error occurred.");
+    }
+}
+
+void AFXAPI AfxDeleteTempMaps(UINT_PTR since)
+{
+    CWnd::DeleteTempMap(since);
+    AfxDeleteTempGdiObjects(since);
 }
 
 const MSG* AFXAPI AfxGetCurrentMessage()
 {
     return &t_state.current;
 }
+
+MSG AFXAPI AfxSetCurrentMessage(const MSG& msg)
+{
+    const MSG previous = t_state.current;
+    t_state.current = msg;
+    return previous;
+}
+
+CWnd* AFXAPI AfxGetWndInit()
+{
+    return t_state.wndInit;
+}
+
+void AFXAPI AfxPostQuitMessage(int nExitCode)
+{
+    ::PostQuitMessage(nExitCode);
+}
+
+const BOOL afxNewShellLook = TRUE;
 
 WNDPROC AFXAPI AfxGetAfxWndProc()
 {
@@ -85,10 +147,13 @@ WNDPROC AFXAPI AfxGetAfxWndProc()
 
 CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
 {
-    if (!hWnd)
+    // A thread that never bound a window has no map (and gets none by asking).
+    AFX_WNDMAP* owner = t_state.permanent;
+    if (!hWnd || !owner)
         return nullptr;
-    auto it = t_state.permanent.find(hWnd);
-    return it == t_state.permanent.end() ? nullptr : it->second;
+    std::lock_guard<std::mutex> guard(owner->lock);
+    auto it = owner->map.find(hWnd);
+    return it == owner->map.end() ? nullptr : it->second;
 }
 
 CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
@@ -99,47 +164,81 @@ CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
         return permanent;
     auto it = t_state.temporary.find(hWnd);
     if (it != t_state.temporary.end())
-        return it->second;
+        return it->second.wnd;
     CWnd* wrapper = new CWnd;
     wrapper->m_hWnd = hWnd;
     wrapper->m_bTemporary = TRUE;
-    t_state.temporary.emplace(hWnd, wrapper);
+    t_state.temporary.emplace(hWnd, TempWnd{wrapper, AfxNextTempSerial()});
     return wrapper;
 }
 
-void PASCAL CWnd::DeleteTempMap()
+void PASCAL CWnd::DeleteTempMap(UINT_PTR since)
 {
-    auto temporary = std::move(t_state.temporary);
-    t_state.temporary.clear();
-    for (auto& entry : temporary) {
-        entry.second->m_hWnd = nullptr;
-        delete entry.second;
+    std::vector<CWnd*> doomed;
+    auto& temporary = t_state.temporary;
+    for (auto it = temporary.begin(); it != temporary.end();) {
+        if (it->second.serial > since) {
+            doomed.push_back(it->second.wnd);
+            it = temporary.erase(it);
+        } else {
+            ++it;
+        }
     }
+    for (CWnd* wrapper : doomed) {
+        wrapper->m_hWnd = nullptr;
+        delete wrapper;
+    }
+}
+
+BOOL CWnd::IsOwnerThread() const
+{
+    return !m_pOwnerMap || m_pOwnerMap->threadId == ::GetCurrentThreadId();
 }
 
 BOOL CWnd::Attach(HWND hWndNew)
 {
     ASSERT(m_hWnd == nullptr);
+    ASSERT(IsOwnerThread());
     ASSERT(FromHandlePermanent(hWndNew) == nullptr);
     if (!hWndNew)
         return FALSE;
     // A temporary wrapper handed out earlier stays valid until idle time (its
     // holder may still use it); FromHandle answers with this object from now on.
-    t_state.permanent[hWndNew] = this;
+    AFX_WNDMAP& owner = ThreadWndMap();
+    {
+        std::lock_guard<std::mutex> guard(owner.lock);
+        owner.map[hWndNew] = this;
+    }
+    m_pOwnerMap = &owner;
     m_hWnd = hWndNew;
     return TRUE;
 }
 
 HWND CWnd::Detach()
 {
+    // Detaching belongs on the thread that bound the window; done elsewhere it
+    // still takes the entry out of that thread's map.
+    ASSERT(IsOwnerThread());
     HWND hWnd = m_hWnd;
-    if (hWnd) {
-        auto it = t_state.permanent.find(hWnd);
-        if (it != t_state.permanent.end() && it->second == this)
-            t_state.permanent.erase(it);
+    if (hWnd && m_pOwnerMap) {
+        std::lock_guard<std::mutex> guard(m_pOwnerMap->lock);
+        auto it = m_pOwnerMap->map.find(hWnd);
+        if (it != m_pOwnerMap->map.end() && it->second == this)
+            m_pOwnerMap->map.erase(it);
     }
+    m_pOwnerMap = nullptr;
     m_hWnd = nullptr;
     return hWnd;
+}
+
+void CWnd::ReleaseFromOtherThread()
+{
+    // The window lives on with its own procedure; its object is gone.
+    WNDPROC current = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC));
+    if (m_pfnSuper && current == &AfxWndProc)
+        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    m_pfnSuper = nullptr;
+    Detach();
 }
 
 void CWnd::PreSubclassWindow()
@@ -172,8 +271,17 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
 HWND CWnd::UnsubclassWindow()
 {
     ASSERT(m_hWnd);
-    if (m_pfnSuper)
+    if (m_pfnSuper) {
+        // Someone subclassed the window after us: putting our predecessor back
+        // would cut their procedure out of the chain, and leaving ours without
+        // an object would lose the class's own. Stay bound.
+        WNDPROC current = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC));
+        if (current != &AfxWndProc) {
+            TRACE("UnsubclassWindow: another procedure was installed over ours\n");
+            return nullptr;
+        }
         ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    }
     m_pfnSuper = nullptr;
     return Detach();
 }
@@ -194,12 +302,15 @@ LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
 {
     WndThreadState& state = t_state;
     HHOOK hook = state.cbtHook;
-    if (code == HCBT_CREATEWND && state.wndInit) {
+    if (code == HCBT_CREATEWND && state.wndInit && !state.binding) {
         // Only the first window created belongs to the object: a dialog's
-        // controls and windows its handlers create come later.
+        // controls and windows its handlers create come later. The object
+        // stays AfxGetWndInit() while its PreSubclassWindow runs.
         CWnd* wnd = state.wndInit;
+        state.binding = true;
+        AfxCallGuarded([&] { wnd->BindCreated(reinterpret_cast<HWND>(wParam)); return 0; }, 0);
+        state.binding = false;
         state.wndInit = nullptr;
-        wnd->BindCreated(reinterpret_cast<HWND>(wParam));
     }
     return ::CallNextHookEx(hook, code, wParam, lParam);
 }
@@ -326,20 +437,9 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
     // unwind it. Report it and give the message its default answer.
     try {
         result = pWnd->WindowProc(nMsg, wParam, lParam);
-    } catch (CException* e) {
-        result = ResultAfterException(hWnd, nMsg);
-        if (!e->IsKindOf(RUNTIME_CLASS(CUserException)))
-            e->ReportError(MB_OK | MB_ICONSTOP);
-        e->Delete();
-    } catch (const CString& text) {
-        result = ResultAfterException(hWnd, nMsg);
-        ReportText(text);
-    } catch (const std::exception& e) {
-        result = ResultAfterException(hWnd, nMsg);
-        ReportText(e.what());
     } catch (...) {
+        AfxReportCallbackException();
         result = ResultAfterException(hWnd, nMsg);
-        ReportText("An unexpected error occurred.");
     }
 
     if (nMsg == WM_NCDESTROY && pWnd->m_hWnd == hWnd) {

@@ -17,15 +17,16 @@ void DrawRaisedEdge(CDC* pDC, CRect& rect)
     CPen lightPen, darkPen;
     lightPen.CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_3DHIGHLIGHT));
     darkPen.CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_3DDKSHADOW));
-    CPen* pOldPen = pDC->SelectObject(&lightPen);
-    pDC->MoveTo(rect.right, rect.top);
-    pDC->LineTo(rect.left, rect.top);
-    pDC->LineTo(rect.left, rect.bottom);
-    pDC->SelectObject(&darkPen);
-    pDC->MoveTo(rect.right, rect.top);
-    pDC->LineTo(rect.right, rect.bottom);
-    pDC->LineTo(rect.left, rect.bottom);
-    pDC->SelectObject(pOldPen);
+    {
+        CSelectGuard penGuard(*pDC, lightPen);
+        pDC->MoveTo(rect.right, rect.top);
+        pDC->LineTo(rect.left, rect.top);
+        pDC->LineTo(rect.left, rect.bottom);
+        pDC->SelectObject(&darkPen);
+        pDC->MoveTo(rect.right, rect.top);
+        pDC->LineTo(rect.right, rect.bottom);
+        pDC->LineTo(rect.left, rect.bottom);
+    }
     rect.DeflateRect(1, 1);
 }
 }
@@ -133,7 +134,7 @@ BOOL CGridCellBase::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBk
             CPen lightPen, darkPen;
             lightPen.CreatePen(PS_SOLID, 0, ::GetSysColor(COLOR_BTNHIGHLIGHT));
             darkPen.CreatePen(PS_SOLID, 0, ::GetSysColor(COLOR_BTNSHADOW));
-            CPen* pOldPen = pDC->SelectObject(&lightPen);
+            CSelectGuard penGuard(*pDC, lightPen);
             if (pGrid->GetSortAscending()) {
                 pDC->MoveTo(x + 1, y + h + 1);
                 pDC->LineTo(x + h / 2 + 1, y + 1);
@@ -155,7 +156,6 @@ BOOL CGridCellBase::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBk
                 pDC->LineTo(x + h, y);
                 pDC->LineTo(x, y);
             }
-            pDC->SelectObject(pOldPen);
             if (!bVertical)
                 rect.right -= h;
         }
@@ -188,32 +188,31 @@ CSize CGridCellBase::GetTextExtent(LPCTSTR szText, CDC* pDC)
     if (!szText)
         szText = _T("");
 
-    HGDIOBJ hOldFont = nullptr;
-    if (CFont* pFont = GetFontObject())
-        hOldFont = ::SelectObject(pDC->m_hDC, (HFONT)*pFont);
     UINT nFormat = GetFormat();
     CSize size;
-    if ((nFormat & DT_WORDBREAK) && !(nFormat & DT_SINGLELINE)) {
-        CString text(szText);
-        int widest = 0, start = 0;
-        for (;;) {
-            int end = text.Find('\n', start);
-            CString line = end < 0 ? text.Mid(start) : text.Mid(start, end - start);
-            widest = std::max(widest, (int)pDC->GetTextExtent(line).cx);
-            if (end < 0)
-                break;
-            start = end + 1;
-        }
-        CRect rect(0, 0, widest + 1, 0);
-        pDC->DrawText(szText, -1, rect, nFormat | DT_CALCRECT);
-        size = CSize(rect.Width(), rect.Height());
-    } else
-        size = pDC->GetTextExtent(szText, lstrlen(szText));
-
     TEXTMETRIC tm;
-    ::GetTextMetrics(pDC->m_hDC, &tm);
-    if (hOldFont)
-        ::SelectObject(pDC->m_hDC, hOldFont);
+    {
+        // Without a font of its own the cell measures in the DC's current one.
+        CFont* pFont = GetFontObject();
+        CSelectGuard fontGuard(*pDC, pFont ? pFont->GetSafeHandle() : ::GetCurrentObject(pDC->m_hDC, OBJ_FONT));
+        if ((nFormat & DT_WORDBREAK) && !(nFormat & DT_SINGLELINE)) {
+            CString text(szText);
+            int widest = 0, start = 0;
+            for (;;) {
+                int end = text.Find('\n', start);
+                CString line = end < 0 ? text.Mid(start) : text.Mid(start, end - start);
+                widest = std::max(widest, (int)pDC->GetTextExtent(line).cx);
+                if (end < 0)
+                    break;
+                start = end + 1;
+            }
+            CRect rect(0, 0, widest + 1, 0);
+            pDC->DrawText(szText, -1, rect, nFormat | DT_CALCRECT);
+            size = CSize(rect.Width(), rect.Height());
+        } else
+            size = pDC->GetTextExtent(szText, lstrlen(szText));
+        ::GetTextMetrics(pDC->m_hDC, &tm);
+    }
     if (windowDC.m_hDC)
         ::ReleaseDC(hWnd, windowDC.Detach());
 

@@ -5,7 +5,7 @@
 #include "afx/DC.h"
 #include "afx/OleDataSource.h"
 #include "afx/OleInit.h"
-#include "grid/MemDC.h"
+#include "afx/MemDC.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -59,7 +59,7 @@ void CGridCtrl::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
     m_PrinterFont.DeleteObject();
     m_PrinterFont.CreateFont(-10, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_CHARACTER_PRECIS,
                              CLIP_CHARACTER_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, _T("Arial"));
-    CFont* pOldFont = pDC->SelectObject(&m_PrinterFont);
+    CSelectGuard fontGuard(*pDC, m_PrinterFont);
     CSize charSize = pDC->GetTextExtent(kCharSample, (int)sizeof(kCharSample) - 1);
     charSize.cx /= (int)sizeof(kCharSample) - 1;
     CSize paperSize(pDC->GetDeviceCaps(HORZRES), pDC->GetDeviceCaps(VERTRES));
@@ -67,7 +67,6 @@ void CGridCtrl::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
     int nPages = LayOutPrintPages(paperSize, charSize, printerPPI, screenPPI);
     pInfo->SetMaxPage((UINT)nPages);
     pInfo->m_nCurPage = 1;
-    pDC->SelectObject(pOldFont);
 }
 
 void CGridCtrl::OnEndPrinting(CDC*, CPrintInfo*) { m_PrinterFont.DeleteObject(); }
@@ -76,7 +75,7 @@ void CGridCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 {
     if (!pDC || !pInfo || m_nNumPages <= 0)
         return;
-    CFont* pOldFont = pDC->SelectObject(&m_PrinterFont);
+    CSelectGuard fontGuard(*pDC, m_PrinterFont);
     int savedDC = pDC->SaveDC();
     pDC->SetMapMode(MM_ANISOTROPIC);
     pDC->SetWindowExt(m_LogicalPageSize);
@@ -92,30 +91,30 @@ void CGridCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 
     CPen pen;
     pen.CreatePen(PS_SOLID, 0, m_crGridLineColour);
-    CPen* pOldPen = pDC->SelectObject(&pen);
+    {
+        CSelectGuard penGuard(*pDC, pen);
+        PrintRowButtons(pDC, pInfo);
+        PrintColumnHeadings(pDC, pInfo);
 
-    PrintRowButtons(pDC, pInfo);
-    PrintColumnHeadings(pDC, pInfo);
-
-    // The data cells, offset past the fixed columns.
-    int fixedWidth = GetFixedColumnWidth();
-    CRect rect;
-    rect.bottom = -1;
-    for (int row = m_nCurrPrintRow; row < m_nRows; row++) {
-        rect.top = rect.bottom + 1;
-        rect.bottom = rect.top + GetRowHeight(row) - 1;
-        if (rect.bottom > m_nPageHeight && row > m_nCurrPrintRow)
-            break;
-        rect.right = fixedWidth - 1;
-        for (int col = m_nCurrPrintCol; col < m_nCols; col++) {
-            rect.left = rect.right + 1;
-            rect.right = rect.left + GetColumnWidth(col) - 1;
-            if (rect.right > m_nPageWidth + fixedWidth && col > m_nCurrPrintCol)
+        // The data cells, offset past the fixed columns.
+        int fixedWidth = GetFixedColumnWidth();
+        CRect rect;
+        rect.bottom = -1;
+        for (int row = m_nCurrPrintRow; row < m_nRows; row++) {
+            rect.top = rect.bottom + 1;
+            rect.bottom = rect.top + GetRowHeight(row) - 1;
+            if (rect.bottom > m_nPageHeight && row > m_nCurrPrintRow)
                 break;
-            PrintCellWithLines(*this, pDC, row, col, rect, row == 0, col == 0);
+            rect.right = fixedWidth - 1;
+            for (int col = m_nCurrPrintCol; col < m_nCols; col++) {
+                rect.left = rect.right + 1;
+                rect.right = rect.left + GetColumnWidth(col) - 1;
+                if (rect.right > m_nPageWidth + fixedWidth && col > m_nCurrPrintCol)
+                    break;
+                PrintCellWithLines(*this, pDC, row, col, rect, row == 0, col == 0);
+            }
         }
     }
-    pDC->SelectObject(pOldPen);
 
     pDC->SetWindowOrg(-m_nLeftMargin * m_CharSize.cx, 0);
     int footerTop = m_LogicalPageSize.cy - m_nFooterHeight * m_CharSize.cy;
@@ -123,7 +122,6 @@ void CGridCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo)
     PrintFooter(pDC, pInfo);
 
     pDC->RestoreDC(savedDC);
-    pDC->SelectObject(pOldFont);
 }
 
 void CGridCtrl::PrintColumnRange(CDC* pDC, int nStartColumn, int nStopColumn, int nStartRow, int nStopRow,
@@ -225,18 +223,18 @@ void CGridCtrl::PrintHeader(CDC* pDC, CPrintInfo* pInfo)
         pDC->DrawText(strRight, &rc, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 
     CPen pen(PS_SOLID, 0, RGB(0, 0, 0));
-    CPen* pOldPen = pDC->SelectObject(&pen);
+    CSelectGuard penGuard(*pDC, pen);
     DrawHorzLine(pDC, rc.left, rc.right, rc.bottom);
-    pDC->SelectObject(pOldPen);
 }
 
 void CGridCtrl::PrintFooter(CDC* pDC, CPrintInfo* pInfo)
 {
     CRect rc(pInfo->m_rectDraw);
     CPen pen(PS_SOLID, 0, RGB(0, 0, 0));
-    CPen* pOldPen = pDC->SelectObject(&pen);
-    DrawHorzLine(pDC, rc.left, rc.right, rc.top);
-    pDC->SelectObject(pOldPen);
+    {
+        CSelectGuard penGuard(*pDC, pen);
+        DrawHorzLine(pDC, rc.left, rc.right, rc.top);
+    }
 
     CString strLeft;
     strLeft.Format(_T("Page %d of %d"), (int)pInfo->m_nCurPage, (int)pInfo->GetMaxPage());

@@ -102,9 +102,11 @@ void CInPlaceEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
     GetWindowText(str);
     str += _T("  ");
     CWindowDC dc(this);
-    CFont* pFontDC = dc.SelectObject(GetFont());
-    CSize size = dc.GetTextExtent(str);
-    dc.SelectObject(pFontDC);
+    CSize size;
+    {
+        CSelectGuard fontGuard(dc, GetFont()->GetSafeHandle());
+        size = dc.GetTextExtent(str);
+    }
     if (size.cx > m_Rect.Width()) {
         CRect parentRect;
         GetParent()->GetClientRect(&parentRect);

@@ -1,5 +1,7 @@
 #include "controls/bars/SizingControlBar.h"
 
+#include "afx/DockBar.h"
+
 #include "afx/FrameWnd.h"
 #include "afx/WinApp.h"
 
@@ -56,6 +58,8 @@ BOOL CSizingControlBar::Create(LPCTSTR lpszWindowName, CWnd* pParentWnd, CSize s
     m_bHasGripper = bHasGripper;
     // The bar's own bits stay in m_dwStyle; the window gets the rest.
     DWORD windowStyle = SplitBarStyle(dwStyle) | WS_CLIPCHILDREN;
+    // Floating, the bar is sized by its frame's border (CalcDynamicLayout).
+    m_dwStyle |= CBRS_SIZE_DYNAMIC;
     LPCTSTR cls = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
                                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     if (!CWnd::Create(cls, lpszWindowName, windowStyle, CRect(0, 0, 0, 0), pParentWnd, nID))
@@ -104,6 +108,19 @@ CSize CSizingControlBar::CalcDynamicLayout(int nLength, DWORD nMode)
                 m_szFloat.cx = std::max(static_cast<int>(m_szMinFloat.cx), nLength);
         }
         return m_szFloat;
+    }
+    if (m_pDockBar && (nMode & (LM_HORZDOCK | LM_VERTDOCK))) {
+        // Docked, the bar fills its side's length: the room the frame gives the dock bar.
+        CRect room = m_pDockBar->m_rectLayout;
+        if (room.IsRectEmpty() && m_pDockBar->GetParent())
+            m_pDockBar->GetParent()->GetClientRect(&room);
+        const BOOL horz = (nMode & LM_HORZDOCK) != 0;
+        CSize size = CalcFixedLayout(FALSE, horz);
+        if (horz)
+            size.cx = room.Width();
+        else
+            size.cy = room.Height();
+        return size;
     }
     return CControlBar::CalcDynamicLayout(nLength, nMode);
 }
@@ -200,7 +217,8 @@ CRect CSizingControlBar::EdgeRect() const
 
 CRect CSizingControlBar::CaptionRect() const
 {
-    if (!m_bHasGripper)
+    // Floating, the mini frame's caption carries the bar.
+    if (!m_bHasGripper || IsFloating())
         return CRect(0, 0, 0, 0);
     CRect rc;
     GetWindowRect(&rc);
@@ -238,7 +256,7 @@ void CSizingControlBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
     case HTLEFT: rc.left += m_cxEdge; break;
     default: break;
     }
-    if (m_bHasGripper) {
+    if (m_bHasGripper && !IsFloating()) {
         if (IsHorzDocked())
             rc.left += CaptionSize;
         else

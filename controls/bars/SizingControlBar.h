@@ -3,8 +3,10 @@
 // itself out again. Its caption carries a close button. The docked and
 // floating sizes are kept in the profile ("<prefix>-SCBar-<id>").
 //
-// Docking is the frame's edge docking: the bar's side is the edge it was
-// docked to (GetDockBarID), and the frame places it by CalcFixedLayout.
+// The bar's side follows the dock bar it sits in (GetDockBarID): top and
+// bottom are horizontal, left and right vertical, any other floating. Docked
+// it fills its side's length; floating in a mini frame it keeps its own
+// floating size, which the frame's border changes (CalcDynamicLayout).
 #pragma once
 
 #include "afx/ControlBar.h"

@@ -2,7 +2,7 @@
 #include "controls/menu/BCMenu.h"
 
 #include "afx/DC.h"
-#include "controls/menu/BCMenuMemDC.h"
+#include "afx/MemDC.h"
 
 #include <algorithm>
 
@@ -245,13 +245,13 @@ void BCMenu::DrawItemXp(LPDRAWITEMSTRUCT lpDIS)
     int space = xpImageSet ? 7 : 4;
     int columnWidth = iconWidth + space;
 
-    std::unique_ptr<BCMenuMemDC> memDC;
+    std::unique_ptr<CMemDC> memDC;
     HFONT font = nullptr;
     HGDIOBJ previousFont = nullptr;
     CDC* pDC = &target;
     if ((state & ODS_GRAYED) && !selectDisabledXp) {
         state &= ~ODS_SELECTED;
-        memDC.reset(new BCMenuMemDC(&target, rect));
+        memDC.reset(new CMemDC(&target, &rect, CMemDC::startBlank));
         pDC = memDC.get();
         font = CreateMenuFont();
         previousFont = ::SelectObject(pDC->m_hDC, font);

@@ -1,7 +1,6 @@
 #include "controls/progress/Progress.h"
 
-#include "controls/progress/ProgressMemDC.h"
-#include "controls/progress/SelectGuards.h"
+#include "afx/MemDC.h"
 
 #include <stdlib.h>
 
@@ -219,7 +218,7 @@ void CProgress::Draw(CDC* pDC, CRect rect, BOOL bDirect)
         pDC->SelectClipRgn(&m_rgnClip);
     {
         const BOOL copyFirst = m_pbrBk == nullptr && m_crBk == kNoColour;
-        CProgressMemDC memDC(pDC, &rect, copyFirst, bDirect);
+        CMemDC memDC(pDC, &rect, copyFirst ? CMemDC::startCopied : CMemDC::startBlank, bDirect);
         if (m_pbrBk)
             memDC.FillRect(&rect, m_pbrBk);
         else if (m_crBk != kNoColour)

@@ -60,25 +60,6 @@ BEGIN_MESSAGE_MAP(CRecordingTab, CTabCtrl)
     ON_NOTIFY_REFLECT(TCN_SELCHANGE, &CRecordingTab::OnSelChange)
 END_MESSAGE_MAP()
 
-class ControlTest : public ::testing::Test
-{
-protected:
-    ControlTest() : m_parent(m_log) {}
-    void SetUp() override
-    {
-        InitTestControls();
-        ASSERT_TRUE(m_parent.CreateHidden());
-    }
-    void TearDown() override
-    {
-        m_parent.DestroyWindow();
-        CWnd::DeleteTempMap();
-    }
-
-    std::vector<std::string> m_log;
-    CRecordingParent m_parent;
-};
-
 } // namespace
 
 TEST_F(ControlTest, CreateBindsTheControlToItsObject)

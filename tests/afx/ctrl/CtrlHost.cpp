@@ -31,6 +31,7 @@ void CRecordingParent::OnCheckChange()
 
 void InitTestControls()
 {
-    INITCOMMONCONTROLSEX init = {sizeof init, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES};
+    INITCOMMONCONTROLSEX init = {sizeof init, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES |
+                                                   ICC_INTERNET_CLASSES | ICC_USEREX_CLASSES};
     ::InitCommonControlsEx(&init);
 }

@@ -2,6 +2,8 @@
 // notifications that reach its map, next to what the controls record.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -35,3 +37,23 @@ protected:
 
 // Registers the common control classes once.
 void InitTestControls();
+
+// A test with a hidden recording parent for its controls.
+class ControlTest : public ::testing::Test
+{
+protected:
+    ControlTest() : m_parent(m_log) {}
+    void SetUp() override
+    {
+        InitTestControls();
+        ASSERT_TRUE(m_parent.CreateHidden());
+    }
+    void TearDown() override
+    {
+        m_parent.DestroyWindow();
+        CWnd::DeleteTempMap();
+    }
+
+    std::vector<std::string> m_log;
+    CRecordingParent m_parent;
+};

@@ -295,15 +295,25 @@ TEST_F(FrameTest, DockingMovesABarToTheEdgeAskedFor)
     frame->DockControlBar(&bar, AFX_IDW_DOCKBAR_LEFT);
     EXPECT_EQ(static_cast<DWORD>(CBRS_ALIGN_LEFT), bar.GetBarStyle() & CBRS_ALIGN_ANY);
 
+    // The bar lives in the left dock bar now. The status bar was made before
+    // the dock bars: it keeps the whole bottom edge, the left side takes the
+    // height above it, and the view the rest.
+    CControlBar* left = frame->GetControlBar(AFX_IDW_DOCKBAR_LEFT);
+    ASSERT_NE(nullptr, left);
+    EXPECT_EQ(left->m_hWnd, ::GetParent(bar.m_hWnd));
+    EXPECT_FALSE(bar.IsFloating());
     CRect client;
     frame->GetClientRect(&client);
-    const int width = bar.CalcFixedLayout(TRUE, FALSE).cx;
     const int statusHeight = frame->m_wndStatusBar.CalcFixedLayout(TRUE, TRUE).cy;
-    // The toolbar came first: it takes the whole left edge, the status bar the rest of the bottom.
-    EXPECT_EQ(CRect(0, 0, width, client.bottom), ChildRect(frame, bar.m_hWnd));
-    EXPECT_EQ(CRect(width, client.bottom - statusHeight, client.right, client.bottom),
+    const CRect side = ChildRect(frame, left->m_hWnd);
+    const CRect inSide = ChildRect(frame, bar.m_hWnd);
+    EXPECT_EQ(CRect(0, 0, side.right, client.bottom - statusHeight), side);
+    EXPECT_GT(side.right, 16);
+    EXPECT_EQ(0, inSide.left);
+    EXPECT_EQ(0, inSide.top);
+    EXPECT_EQ(CRect(0, client.bottom - statusHeight, client.right, client.bottom),
               ChildRect(frame, frame->m_wndStatusBar.m_hWnd));
-    EXPECT_EQ(CRect(width, 0, client.right, client.bottom - statusHeight),
+    EXPECT_EQ(CRect(side.right, 0, client.right, client.bottom - statusHeight),
               ChildRect(frame, frame->GetActiveView()->m_hWnd));
 
     // Without an edge asked for, the first edge both allow.

@@ -212,3 +212,38 @@ TEST(PropSheet, PagesAddedAndRemovedWhileOpen)
 }
 
 } // namespace
+
+namespace {
+
+// Its OnInitDialog fails by throwing, as a page that cannot load its data might.
+class ThrowingPage : public CountingPage
+{
+public:
+    using CountingPage::CountingPage;
+    BOOL OnInitDialog() override
+    {
+        CountingPage::OnInitDialog();
+        AfxThrowUserException();
+    }
+};
+
+} // namespace
+
+TEST(PropSheet, ExceptionFromAPagesInitDialogStopsAtTheDialogProcedure)
+{
+    // Were it to cross the system's sheet code, the sheet would be left
+    // half made or the program ended; the page is created and works.
+    TestDialogTemplate t1 = MakePage(), t2 = MakePage();
+    ThrowingPage first(t1.Get(), "First");
+    CountingPage second(t2.Get(), "Second");
+    CPropertySheet sheet("Sheet");
+    sheet.AddPage(&first);
+    sheet.AddPage(&second);
+    ASSERT_TRUE(sheet.Create());
+    EXPECT_EQ(1, first.inits);
+    EXPECT_EQ(&first, CWnd::FromHandlePermanent(first.m_hWnd));
+    EXPECT_TRUE(sheet.SetActivePage(&second));
+    EXPECT_EQ(1, second.inits);
+    sheet.DestroyWindow();
+    Pump();
+}

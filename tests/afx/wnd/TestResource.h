@@ -10,3 +10,5 @@
 #define IDC_LIST 208
 #define IDC_UNSIGNED 209
 #define IDC_RATIO 210
+// A string with inserts for the format tests.
+#define IDS_TEST_INSERTS 220

@@ -519,3 +519,50 @@ TEST_F(MainFrameTest, ErrorReaderShowsTheLastReportOrNoFile)
     EXPECT_EQ("Exception report\r\nline two\r\n", shown);
     DeleteFileA(path);
 }
+
+namespace {
+// Where a child lies in the frame's client area.
+CRect ChildPlace(CFrameWnd* frame, CWnd* child)
+{
+    CRect rect;
+    if (!child || !child->GetSafeHwnd() || !child->IsWindowVisible())
+        return rect;
+    child->GetWindowRect(&rect);
+    frame->ScreenToClient(&rect);
+    return rect;
+}
+
+std::string Places(CMainFrame* frame)
+{
+    CString text;
+    CWnd* view = frame->GetDlgItem(AFX_IDW_PANE_FIRST);
+    CWnd* parts[] = {&frame->m_wndReBar, &frame->GetExportCopyBar(), &frame->m_wndStatusBar, view};
+    for (CWnd* part : parts) {
+        const CRect r = ChildPlace(frame, part);
+        CString one;
+        one.Format("(%d,%d,%d,%d)", r.left, r.top, r.right, r.bottom);
+        text += one;
+    }
+    return static_cast<LPCTSTR>(text);
+}
+} // namespace
+
+// The frame's own layout (rebar, Export/Copy bar, status bar, view) must not
+// move when the layer's bar layout changes underneath it: the rectangles are
+// those of the frame as it was built before docking existed.
+TEST_F(MainFrameTest, BarsAndViewKeepTheirPlaces)
+{
+    frame->SetWindowPos(nullptr, 0, 0, 800, 600, SWP_NOZORDER | SWP_NOMOVE);
+    frame->RecalcLayout();
+    EXPECT_EQ("(0,0,792,0)(0,0,792,24)(0,533,792,554)(0,24,792,533)", Places(frame));
+    frame->SetWindowPos(nullptr, 0, 0, 640, 420, SWP_NOZORDER | SWP_NOMOVE);
+    frame->RecalcLayout();
+    EXPECT_EQ("(0,0,632,0)(0,0,632,24)(0,353,632,374)(0,24,632,353)", Places(frame));
+    frame->ShowControlBar(&frame->m_wndStatusBar, FALSE, FALSE);
+    EXPECT_EQ("(0,0,632,0)(0,0,632,24)(0,0,0,0)(0,24,632,374)", Places(frame));
+    frame->ShowControlBar(&frame->m_wndStatusBar, TRUE, FALSE);
+    frame->EnterFullScreen();
+    EXPECT_EQ("(0,0,1026,0)(0,0,1026,24)(0,0,0,0)(0,24,1026,751)", Places(frame));
+    frame->LeaveFullScreen();
+    EXPECT_EQ("(0,0,1024,0)(0,0,1024,24)(0,709,1024,730)(0,24,1024,709)", Places(frame));
+}

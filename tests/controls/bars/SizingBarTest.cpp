@@ -5,6 +5,7 @@
 #include "controls/bars/DynamicBar.h"
 #include "controls/bars/SizingControlBar.h"
 
+#include "afx/DockContext.h"
 #include "afx/FrameWnd.h"
 #include "afx/WinApp.h"
 
@@ -181,6 +182,47 @@ TEST_F(SizingBarFrame, DynamicBarTakesItsDialogsSizeAsMinimumAndSizesIt)
     bar.GetWindowRect(&screen);
     Drag(bar, CPoint(screen.right - 2, screen.top + 20), -500, 0);
     EXPECT_EQ(bar.m_szMinVert.cx, ParentRect(bar).Width());
+}
+
+TEST_F(SizingBarFrame, ABarFloatsInItsOwnSizeAndDocksBack)
+{
+    CSizingControlBar bar;
+    Dock(bar, AFX_IDW_DOCKBAR_LEFT);
+    ASSERT_TRUE(bar.IsVertDocked());
+    m_frame->FloatControlBar(&bar, CPoint(200, 150));
+    ASSERT_TRUE(bar.IsFloating());
+    EXPECT_EQ(static_cast<UINT>(AFX_IDW_DOCKBAR_FLOAT), bar.GetDockBarID());
+    EXPECT_FALSE(bar.IsHorzDocked());
+    EXPECT_FALSE(bar.IsVertDocked());
+    // No splitter edge and no caption of its own: the frame's caption carries it.
+    EXPECT_EQ(static_cast<UINT>(HTNOWHERE), bar.GetEdgeHitTest());
+    CFrameWnd* floating = bar.GetParentFrame();
+    ASSERT_NE(m_frame, floating);
+    CRect client;
+    floating->GetClientRect(&client);
+    EXPECT_EQ(CSize(120, 80), client.Size());
+    CRect inside;
+    bar.GetClientRect(&inside);
+    EXPECT_EQ(CSize(120, 80), inside.Size());
+
+    // The frame's border asks for a width, then a height; the height keeps the minimum.
+    EXPECT_EQ(CSize(250, 80), bar.CalcDynamicLayout(250, LM_HORZ));
+    EXPECT_EQ(CSize(250, 32), bar.CalcDynamicLayout(10, LM_HORZ | LM_LENGTHY));
+    floating->RecalcLayout();
+    floating->GetClientRect(&client);
+    EXPECT_EQ(CSize(250, 32), client.Size());
+
+    // The floating size is what the profile keeps.
+    bar.SaveState("Bars");
+    CString section;
+    section.Format("Bars-SCBar-%d", kBarId);
+    EXPECT_EQ(250u, AfxGetApp()->GetProfileInt(section, "sizeFloatCX", 0));
+    EXPECT_EQ(32u, AfxGetApp()->GetProfileInt(section, "sizeFloatCY", 0));
+
+    bar.m_pDockContext->ToggleDocking();
+    EXPECT_FALSE(bar.IsFloating());
+    EXPECT_TRUE(bar.IsVertDocked());
+    EXPECT_EQ(static_cast<UINT>(HTRIGHT), bar.GetEdgeHitTest());
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "afx/DC.h"
 #include "afx/GdiObject.h"
-#include "grid/MemDC.h"
+#include "afx/MemDC.h"
 
 #include <gtest/gtest.h>
 

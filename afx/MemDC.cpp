@@ -1,6 +1,6 @@
-#include "controls/progress/ProgressMemDC.h"
+#include "afx/MemDC.h"
 
-CProgressMemDC::CProgressMemDC(CDC* pDC, const CRect* pRect, BOOL bCopyFirst, BOOL bDirect)
+CMemDC::CMemDC(CDC* pDC, const CRect* pRect, Start start, BOOL bDirect)
     : m_bitmap(), m_hOldBitmap(nullptr), m_pDC(pDC), m_rect(), m_bMemDC(FALSE)
 {
     ASSERT(pDC != nullptr);
@@ -13,8 +13,10 @@ CProgressMemDC::CProgressMemDC(CDC* pDC, const CRect* pRect, BOOL bCopyFirst, BO
         m_bitmap.CreateCompatibleBitmap(pDC, m_rect.Width(), m_rect.Height())) {
         m_hOldBitmap = ::SelectObject(m_hDC, m_bitmap.GetSafeHandle());
         SetWindowOrg(m_rect.left, m_rect.top);
-        if (bCopyFirst)
+        if (start == startCopied)
             BitBlt(m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), pDC, m_rect.left, m_rect.top, SRCCOPY);
+        else if (start == startFilled)
+            FillSolidRect(m_rect, pDC->GetBkColor());
         return;
     }
     // No bitmap to draw into: draw on the target itself.
@@ -26,7 +28,7 @@ CProgressMemDC::CProgressMemDC(CDC* pDC, const CRect* pRect, BOOL bCopyFirst, BO
     m_hAttribDC = pDC->m_hAttribDC;
 }
 
-CProgressMemDC::~CProgressMemDC()
+CMemDC::~CMemDC()
 {
     if (m_bMemDC) {
         m_pDC->BitBlt(m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), this, m_rect.left, m_rect.top,
@@ -34,7 +36,7 @@ CProgressMemDC::~CProgressMemDC()
         ::SelectObject(m_hDC, m_hOldBitmap);
         DeleteDC();
     } else {
-        // The handles belong to the target.
+        // The handles belong to the target: the base must not delete them.
         m_hDC = m_hAttribDC = nullptr;
     }
 }
