@@ -95,8 +95,10 @@ protected:
     BOOL m_bErase;        // the frame drawn last is being erased
     BOOL m_bFinalErase;   // ... for good: tracking ends
 
-private:
+    // Tracks by the given handle (a hit code) from point, as Track does.
     BOOL TrackHandle(int nHandle, CWnd* pWnd, CPoint point, CWnd* pWndClipTo);
+
+private:
     // Calls fn(hit code, rectangle) for each handle shown (none without a resize style).
     template <class Fn>
     void ForEachHandle(Fn&& fn) const;
