@@ -3,7 +3,9 @@
 #include "HostResource.h"
 #include "afx/Archive.h"
 #include "toolkit/foundation/OXInstanceManager.h"
+#include "afx/DC.h"
 #include "toolkit/foundation/OXLayoutManager.h"
+#include "toolkit/foundation/OXRectTracker.h"
 #include "toolkit/foundation/OXRegistryValFile.h"
 #include "toolkit/foundation/OXTaskbarIcon.h"
 
@@ -16,6 +18,7 @@ enum ControlId : UINT
     IdStretched,                         // 1202 stretches from its left to its right side
     IdRightTied,                         // 1203 keeps its distance to the right side
     IdCentred,                           // 1204 its left side halfway across
+    IdTrackerArea,                       // 1205 a left drag runs a tracker bounded to it
 };
 
 enum CommandId : UINT
@@ -26,6 +29,7 @@ enum CommandId : UINT
     CmdInstancesOne,
     CmdInstancesThree,
     CmdResizeContainer = ID_SERVICES2_FIRST + 8,   // 32848
+    CmdTrackerStyle = ID_SERVICES2_FIRST + 10,     // 32850
     CmdRegFileWrite = ID_SERVICES2_FIRST + 11,     // 32851
     CmdRegFileRead,
 };
@@ -37,6 +41,43 @@ const char RegFileValue[] = "RegFile";
 const UINT RegFileBytes = 3000;
 // The sizes the container takes in turn.
 const SIZE ContainerSizes[] = { { 400, 160 }, { 240, 100 }, { 300, 120 } };
+// The tracker's locks in turn: none, horizontal only, vertical only.
+const UINT TrackerLocks[] = { 0, OXRT_HORIZONTAL_ONLY, OXRT_VERTICAL_ONLY };
+
+// The area of the tracker: a left drag on the rectangle moves it, elsewhere
+// it draws a new one; both stay inside the area.
+class CTrackerArea : public CWnd
+{
+public:
+    CTrackerArea() : m_tracker(CRect(20, 20, 120, 80), CRectTracker::solidLine) {}
+
+    COXRectTracker m_tracker;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_LBUTTONDOWN) {
+            CPoint point(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+            GetClientRect(&m_tracker.m_rectBound);
+            if (m_tracker.HitTest(point) != CRectTracker::hitNothing)
+                m_tracker.Track(this, point);
+            else
+                m_tracker.TrackRubberBand(this, point, FALSE);
+            Invalidate();
+            return 0;
+        }
+        if (message == WM_PAINT) {
+            PAINTSTRUCT paint;
+            CDC dc;
+            dc.Attach(::BeginPaint(m_hWnd, &paint));
+            m_tracker.Draw(&dc);
+            dc.Detach();
+            ::EndPaint(m_hWnd, &paint);
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
 
 BYTE PatternByte(UINT index)
 {
@@ -71,6 +112,11 @@ public:
         m_tray.SetIcon(IDI_HOST_GO, FALSE);
         m_tray.SetTooltipText("Toolkit host", FALSE);
 
+        if (!m_trackerArea.CreateEx(WS_EX_CLIENTEDGE, cls, "", WS_CHILD | WS_VISIBLE, 20, 200, 400, 200,
+                                    pHost->GetSafeHwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdTrackerArea))))
+            return FALSE;
+        m_trackerArea.GetClientRect(&m_trackerArea.m_tracker.m_rectBound);
+
         m_instances.reset(new COXInstanceManager(InstanceName));
         return TRUE;
     }
@@ -84,6 +130,7 @@ public:
             { CmdInstancesOne, "Instances: at most &one, enforced" },
             { CmdInstancesThree, "Instances: at most &three" },
             { CmdResizeContainer, "&Resize the container" },
+            { CmdTrackerStyle, "Tracker &lock: none, horizontal, vertical" },
             { CmdRegFileWrite, "&Write 3000 bytes to the registry value file" },
             { CmdRegFileRead, "Read the registry value file &back" },
         };
@@ -125,13 +172,17 @@ public:
         state.AddInt("instance.removed", m_dwRemoved);
         CSize size = m_layout.GetLayoutSize();
         state.Add("layout.size", HostNumber(size.cx) + "," + HostNumber(size.cy));
+        const COXRectTracker& tracker = m_trackerArea.m_tracker;
+        state.AddRect("tracker.rect", tracker.m_rect);
+        state.AddRect("tracker.bound", tracker.m_rectBound);
+        state.Add("tracker.style", HostHex(tracker.m_nStyle & (OXRT_HORIZONTAL_ONLY | OXRT_VERTICAL_ONLY)));
         state.AddInt("regfile.bytes", m_nRegFileBytes);
         state.Add("last", m_last);
     }
 
     std::vector<UINT> NamedControls() const override
     {
-        return { IdContainer, IdStretched, IdRightTied, IdCentred };
+        return { IdContainer, IdStretched, IdRightTied, IdCentred, IdTrackerArea };
     }
 
 private:
@@ -171,6 +222,13 @@ private:
             m_nNextSize = (m_nNextSize + 1) % (sizeof(ContainerSizes) / sizeof(ContainerSizes[0]));
             m_container.SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
             m_last = "resize " + HostNumber(size.cx) + "," + HostNumber(size.cy);
+            return TRUE;
+        }
+        case CmdTrackerStyle: {
+            m_nNextLock = (m_nNextLock + 1) % (sizeof(TrackerLocks) / sizeof(TrackerLocks[0]));
+            UINT& style = m_trackerArea.m_tracker.m_nStyle;
+            style = (style & ~(OXRT_HORIZONTAL_ONLY | OXRT_VERTICAL_ONLY)) | TrackerLocks[m_nNextLock];
+            m_last = "tracker style " + HostHex(TrackerLocks[m_nNextLock]);
             return TRUE;
         }
         case CmdRegFileWrite:
@@ -228,6 +286,8 @@ private:
     CWnd m_container;
     COXLayoutManager m_layout;
     COXTaskbarIcon m_tray;
+    CTrackerArea m_trackerArea;
+    size_t m_nNextLock = 0;
     std::unique_ptr<COXInstanceManager> m_instances;
     int m_nTrayCallbacks = 0;
     UINT m_nTrayLast = 0;

@@ -163,3 +163,36 @@ TEST_F(Services2SceneTest, RegistryValueFileKeepsThreeThousandBytes)
     EXPECT_EQ("3000", host.Value("regfile.bytes"));
     ::RegDeleteKeyA(HKEY_CURRENT_USER, key);
 }
+
+TEST_F(Services2SceneTest, TrackerStaysInItsAreaAndKeepsItsLock)
+{
+    EXPECT_EQ("20,20,120,80", host.Value("tracker.rect"));
+    EXPECT_EQ("0x0", host.Value("tracker.style"));
+    RECT bound = ParseRect(host.Value("tracker.bound"));
+    HWND area = host.Control(1205);
+    ASSERT_NE(nullptr, area);
+    auto drag = [&](int fromX, int fromY, int toX, int toY) {
+        ::PostMessageA(area, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(fromX, fromY));
+        ::PostMessageA(area, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(toX, toY));
+        ::PostMessageA(area, WM_LBUTTONUP, 0, MAKELPARAM(toX, toY));
+    };
+    auto text = [](long l, long t, long r, long b) {
+        return std::to_string(l) + "," + std::to_string(t) + "," + std::to_string(r) + "," + std::to_string(b);
+    };
+    // Far down: the top stops 10 pixels above the area's bottom, the size stays.
+    const long top = bound.bottom - 10;
+    drag(50, 50, 60, 1000);
+    ASSERT_TRUE(host.WaitFor("tracker.rect", text(30, top, 130, top + 60))) << host.Value("tracker.rect");
+
+    // Locked to horizontal moves: the mouse going up moves it sideways only.
+    host.Command(32850);
+    ASSERT_TRUE(host.WaitFor("tracker.style", "0x100"));
+    drag(50, top + 5, 100, 20);
+    ASSERT_TRUE(host.WaitFor("tracker.rect", text(80, top, 180, top + 60))) << host.Value("tracker.rect");
+
+    // Locked to vertical moves.
+    host.Command(32850);
+    ASSERT_TRUE(host.WaitFor("tracker.style", "0x200"));
+    drag(100, top + 5, 10, 15);
+    ASSERT_TRUE(host.WaitFor("tracker.rect", text(80, 10, 180, 70))) << host.Value("tracker.rect");
+}
