@@ -402,30 +402,29 @@ void COXConvertedFile::SetLength(ULONGLONG dwNewLen)
         CFileException::ThrowOsError(static_cast<LONG>(::GetLastError()), m_strFileName);
 }
 
-void COXConvertedFile::WholeBlocks(ULONGLONG& dwPos, ULONGLONG& dwCount) const
+void COXConvertedFile::LockBlocks(ULONGLONG dwPos, ULONGLONG dwCount, BOOL bLock)
 {
     ULONGLONG start = dwPos - dwPos % m_nBlockSize;
     ULONGLONG stop = (dwPos + dwCount + m_nBlockSize - 1) / m_nBlockSize * m_nBlockSize;
-    dwPos = start;
-    dwCount = stop - start;
+    CFile* file = m_pEmbeddedFile;
+    if (file && bLock)
+        file->LockRange(start, stop - start);
+    else if (file)
+        file->UnlockRange(start, stop - start);
+    else if (bLock)
+        CFile::LockRange(start, stop - start);
+    else
+        CFile::UnlockRange(start, stop - start);
 }
 
 void COXConvertedFile::LockRange(ULONGLONG dwPos, ULONGLONG dwCount)
 {
-    WholeBlocks(dwPos, dwCount);
-    if (m_pEmbeddedFile)
-        m_pEmbeddedFile->LockRange(dwPos, dwCount);
-    else
-        CFile::LockRange(dwPos, dwCount);
+    LockBlocks(dwPos, dwCount, TRUE);
 }
 
 void COXConvertedFile::UnlockRange(ULONGLONG dwPos, ULONGLONG dwCount)
 {
-    WholeBlocks(dwPos, dwCount);
-    if (m_pEmbeddedFile)
-        m_pEmbeddedFile->UnlockRange(dwPos, dwCount);
-    else
-        CFile::UnlockRange(dwPos, dwCount);
+    LockBlocks(dwPos, dwCount, FALSE);
 }
 
 BOOL COXConvertedFile::SetConversion(BOOL bConversion)

@@ -112,8 +112,8 @@ protected:
     // Writes the current block and moves to the start of the next.
     void NextBlock();
     void ResetState();
-    // Widens a range to whole blocks.
-    void WholeBlocks(ULONGLONG& dwPos, ULONGLONG& dwCount) const;
+    // Locks or unlocks the range widened to whole blocks.
+    void LockBlocks(ULONGLONG dwPos, ULONGLONG dwCount, BOOL bLock);
 
     BOOL m_bConversion;
     UINT m_nBlockSize;

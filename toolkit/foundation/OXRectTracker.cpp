@@ -1,7 +1,5 @@
 #include "toolkit/foundation/OXRectTracker.h"
 
-#include "afx/DC.h"
-#include "afx/Wnd.h"
 
 namespace {
 // The moving frame's thickness.
@@ -48,21 +46,7 @@ BOOL COXRectTracker::TrackHandle(int nHandle, CWnd* pWnd, CPoint point, CWnd* pW
 
 void COXRectTracker::DrawTrackerRect(LPCRECT lpRect, CWnd* pWndClipTo, CDC* pDC, CWnd* pWnd)
 {
-    CRect rect(lpRect);
-    rect.NormalizeRect();
-    if (pWndClipTo && pWnd) {
-        pWnd->ClientToScreen(&rect);
-        pWndClipTo->ScreenToClient(&rect);
-    }
-    if (m_bErase && !m_bFinalErase) {
-        m_rectLast = rect;
-        m_sizeLast = CSize(FrameBorder, FrameBorder);
-        return;
-    }
-    const CSize size = m_bFinalErase ? CSize(0, 0) : CSize(FrameBorder, FrameBorder);
-    pDC->DrawDragRect(rect, size, m_rectLast, m_sizeLast);
-    m_rectLast = rect;
-    m_sizeLast = size;
+    DrawTrackerFrame(lpRect, pWndClipTo, pDC, pWnd, FrameBorder);
 }
 
 void COXRectTracker::AdjustRect(int nHandle, LPRECT lpRect)

@@ -168,6 +168,30 @@ TEST_F(ConvertedFileTest, LengthIsRaisedToWholeBlocks)
     EXPECT_EQ(0u, file.GetLength());
 }
 
+TEST_F(ConvertedFileTest, LockedRangesCoverWholeBlocks)
+{
+    PutRaw(Scramble(Counting(48)));
+    XorFile file;
+    ASSERT_TRUE(file.Open(path, CFile::modeReadWrite | CFile::shareDenyNone));
+    file.LockRange(20, 2);
+    // Another handle cannot lock the block's other bytes, but the next block.
+    HANDLE other = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, other);
+    auto lockable = [&](DWORD at) {
+        if (!LockFile(other, at, 0, 1, 0))
+            return false;
+        UnlockFile(other, at, 0, 1, 0);
+        return true;
+    };
+    EXPECT_TRUE(lockable(15));
+    EXPECT_FALSE(lockable(16));
+    EXPECT_FALSE(lockable(31));
+    EXPECT_TRUE(lockable(32));
+    file.UnlockRange(20, 2);
+    EXPECT_TRUE(lockable(16));
+    CloseHandle(other);
+}
+
 TEST_F(ConvertedFileTest, TextLinesEndInCarriageReturnLineFeed)
 {
     {
