@@ -215,6 +215,11 @@ void CRectTracker::Draw(CDC* pDC) const
 
 void CRectTracker::DrawTrackerRect(LPCRECT lpRect, CWnd* pWndClipTo, CDC* pDC, CWnd* pWnd)
 {
+    DrawTrackerFrame(lpRect, pWndClipTo, pDC, pWnd, kTrackerBorder);
+}
+
+void CRectTracker::DrawTrackerFrame(LPCRECT lpRect, CWnd* pWndClipTo, CDC* pDC, CWnd* pWnd, int nBorder)
+{
     CRect rect(lpRect);
     rect.NormalizeRect();
     if (pWndClipTo && pWnd) {
@@ -224,10 +229,10 @@ void CRectTracker::DrawTrackerRect(LPCRECT lpRect, CWnd* pWndClipTo, CDC* pDC, C
     // While an erase is pending the frame stays: the next draw moves it.
     if (m_bErase && !m_bFinalErase) {
         m_rectLast = rect;
-        m_sizeLast = CSize(kTrackerBorder, kTrackerBorder);
+        m_sizeLast = CSize(nBorder, nBorder);
         return;
     }
-    const CSize size = m_bFinalErase ? CSize(0, 0) : CSize(kTrackerBorder, kTrackerBorder);
+    const CSize size = m_bFinalErase ? CSize(0, 0) : CSize(nBorder, nBorder);
     pDC->DrawDragRect(rect, size, m_rectLast, m_sizeLast);
     m_rectLast = rect;
     m_sizeLast = size;

@@ -95,8 +95,12 @@ protected:
     BOOL m_bErase;        // the frame drawn last is being erased
     BOOL m_bFinalErase;   // ... for good: tracking ends
 
-private:
+    // What DrawTrackerRect does, with a frame nBorder pixels thick.
+    void DrawTrackerFrame(LPCRECT lpRect, CWnd* pWndClipTo, CDC* pDC, CWnd* pWnd, int nBorder);
+    // Tracks by the given handle (a hit code) from point, as Track does.
     BOOL TrackHandle(int nHandle, CWnd* pWnd, CPoint point, CWnd* pWndClipTo);
+
+private:
     // Calls fn(hit code, rectangle) for each handle shown (none without a resize style).
     template <class Fn>
     void ForEachHandle(Fn&& fn) const;

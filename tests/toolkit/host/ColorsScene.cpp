@@ -29,13 +29,6 @@ enum CommandId : UINT
     CmdDefaultColor,
 };
 
-CString Hex(UINT value)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%X", value);
-    return text;
-}
-
 class CColorsScene : public CHostScene
 {
 public:
@@ -91,7 +84,7 @@ public:
         if (message == WM_NOTIFY) {
             const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
             if (header->code == OXBBN_DROPDOWN || header->code == OXBBN_TOGGLE) {
-                m_last = Hex(header->code) + " " + Number(header->idFrom);
+                m_last = HostHex(header->code) + " " + HostNumber(header->idFrom);
                 if (header->idFrom == IdDropDown && header->code == OXBBN_DROPDOWN) {
                     ++m_nDropDowns;
                     *pResult = m_bAnswerDropDown ? 1 : 0;
@@ -102,7 +95,7 @@ public:
         }
         if (message == WM_POPUPBAR_PICKED) {
             HWND from = reinterpret_cast<HWND>(lParam);
-            m_last = Hex(WM_POPUPBAR_PICKED) + " " + Number(::GetDlgCtrlID(from));
+            m_last = HostHex(WM_POPUPBAR_PICKED) + " " + HostNumber(::GetDlgCtrlID(from));
             return TRUE;
         }
         if (message != WM_COMMAND)
@@ -110,7 +103,7 @@ public:
         if (lParam != 0) {
             // Recorded, then left to the host, which offers it to the button first.
             if (HIWORD(wParam) == BN_CLICKED) {
-                m_last = "BN_CLICKED " + Number(LOWORD(wParam));
+                m_last = "BN_CLICKED " + HostNumber(LOWORD(wParam));
                 if (LOWORD(wParam) == IdOverride)
                     ++m_nOverrideClicks;
             }
@@ -142,7 +135,7 @@ public:
         default:
             return FALSE;
         }
-        m_last = "command " + Number(LOWORD(wParam));
+        m_last = "command " + HostNumber(LOWORD(wParam));
         return TRUE;
     }
 
@@ -195,13 +188,6 @@ public:
     }
 
 private:
-    static CString Number(UINT_PTR value)
-    {
-        char text[24];
-        std::snprintf(text, sizeof text, "%u", static_cast<unsigned>(value));
-        return text;
-    }
-
     COXBitmapButton m_go;
     COXBitmapButton m_toggle;
     COXBitmapButton m_dropDown;

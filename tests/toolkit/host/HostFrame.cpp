@@ -14,6 +14,20 @@ const UINT_PTR StateTimerId = 1;
 const UINT StateTimerPeriod = 250;
 } // namespace
 
+CString HostNumber(unsigned long long value)
+{
+    char text[24];
+    std::snprintf(text, sizeof text, "%llu", value);
+    return text;
+}
+
+CString HostHex(unsigned int value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%X", value);
+    return text;
+}
+
 void CHostState::Add(const char* key, const CString& value)
 {
     CString line(key);
@@ -110,8 +124,9 @@ CString CHostFrame::StateText()
     m_scene->AppendState(state);
     for (UINT id : m_scene->NamedControls()) {
         CRect rect;
-        if (HWND control = ::GetDlgItem(m_hWnd, static_cast<int>(id)))
-            ::GetWindowRect(control, &rect);
+        // Controls may sit inside a scene's own containers.
+        if (CWnd* control = GetDescendantWindow(static_cast<int>(id)))
+            control->GetWindowRect(&rect);
         char key[32];
         std::snprintf(key, sizeof key, "rect.%u", id);
         state.AddRect(key, rect);

@@ -19,3 +19,6 @@
 #define ID_MDI_FIRST         33000
 #define IDR_MDI_TEXT         2101
 #define IDR_MDI_SPLIT        2102
+// Scene "services2": controls 1201-, commands 32840-.
+#define IDC_SERVICES2_FIRST  1201
+#define ID_SERVICES2_FIRST   32840

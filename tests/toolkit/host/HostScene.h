@@ -28,6 +28,10 @@ private:
     std::vector<CString> m_lines;
 };
 
+// Texts for state values and "last" lines: a decimal number, "0x" and hex.
+CString HostNumber(unsigned long long value);
+CString HostHex(unsigned int value);
+
 class CHostScene
 {
 public:

@@ -1,6 +1,7 @@
 #include "ColorsScene.h"
 #include "Services1Scene.h"
 #include "MdiScene.h"
+#include "Services2Scene.h"
 
 const std::vector<HostSceneEntry>& HostScenes()
 {
@@ -8,6 +9,7 @@ const std::vector<HostSceneEntry>& HostScenes()
         { "colors", &MakeColorsScene },
         { "services1", &MakeServices1Scene },
         { "mdi", nullptr, &MakeMdiSceneMainWindow },
+        { "services2", &MakeServices2Scene },
     };
     return scenes;
 }
