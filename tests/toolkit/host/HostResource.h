@@ -4,9 +4,16 @@
 
 #define IDI_HOST_GO          101
 #define IDC_HOST_STATE       100
+#define IDC_HOST_STATE_BAR   99
 #define ID_HOST_REFRESH      32790
 #define ID_HOST_EXIT         32791
 
 // Scene "colors": controls 1001-, commands 32800-.
 #define IDC_COLORS_FIRST     1001
 #define ID_COLORS_FIRST      32800
+
+// Scene "docking": controls 1901-, commands 32980-.
+#define IDC_DOCKING_FIRST    1901
+#define ID_DOCKING_FIRST     32980
+// The toolbars' buttons: six of "Standard", then four of "Second".
+#define ID_DOCKING_BUTTON    32988

@@ -43,6 +43,13 @@ public:
     virtual void AppendState(CHostState& state) = 0;
     // The ids of the controls whose screen rectangles the state box lists.
     virtual std::vector<UINT> NamedControls() const = 0;
+    // The window of a named control: by default the host's direct child of that id.
+    virtual HWND ControlWindow(CWnd* pHost, UINT id) const
+    {
+        return ::GetDlgItem(pHost->m_hWnd, static_cast<int>(id));
+    }
+    // The host is closing, its windows still all there.
+    virtual void OnHostClose() {}
 };
 
 typedef std::function<std::unique_ptr<CHostScene>()> HostSceneFactory;
