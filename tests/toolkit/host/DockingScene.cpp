@@ -75,6 +75,21 @@ int Row(CControlBar& bar)
     return -1;
 }
 
+// The scene's buttons act on nothing but the state box, so the frame's idle
+// update leaves them enabled although no handler of its own takes them.
+class CSceneToolBar : public CToolBar
+{
+public:
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL) override { CToolBar::OnUpdateCmdUI(pTarget, FALSE); }
+};
+
+CString CommandText(UINT id)
+{
+    char text[24];
+    std::snprintf(text, sizeof text, "command %u", id);
+    return text;
+}
+
 class CDockingScene : public CHostScene
 {
 public:
@@ -129,10 +144,17 @@ public:
     BOOL OnHostMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
     {
         *pResult = 0;
-        if (message != WM_COMMAND || lParam != 0)
+        if (message != WM_COMMAND)
+            return FALSE;
+        const UINT id = LOWORD(wParam);
+        if (id >= ID_DOCKING_BUTTON && id < ID_DOCKING_BUTTON + StandardButtons + SecondButtons) {
+            m_last = CommandText(id);
+            return TRUE;
+        }
+        if (lParam != 0)
             return FALSE;
         CFrameWnd* frame = m_pFrame;
-        switch (LOWORD(wParam)) {
+        switch (id) {
         case CmdFloatStandard:
             frame->FloatControlBar(&m_standard, CPoint(200, 200));
             break;
@@ -161,6 +183,7 @@ public:
         default:
             return FALSE;
         }
+        m_last = CommandText(id);
         return TRUE;
     }
 
@@ -171,6 +194,7 @@ public:
         AddBar(state, "sizing", m_sizing);
         AddBar(state, "status", m_status);
         state.AddInt("floatframes", FloatingFrames());
+        state.Add("last", m_last);
     }
 
     std::vector<UINT> NamedControls() const override
@@ -242,10 +266,11 @@ private:
 
     CFrameWnd* m_pFrame = nullptr;
     CWnd m_view;
-    CToolBar m_standard;
-    CToolBar m_second;
+    CSceneToolBar m_standard;
+    CSceneToolBar m_second;
     CStatusBar m_status;
     CSizingControlBar m_sizing;
+    CString m_last;
 };
 } // namespace
 

@@ -128,6 +128,23 @@ TEST_F(DockingSceneTest, StartsWithBothToolbarsInOneRowAndTheOtherBarsAtTheirEdg
     EXPECT_GT(view.bottom - view.top, 100);
 }
 
+TEST_F(DockingSceneTest, ToolbarButtonsAreEnabledAndReachTheScene)
+{
+    EXPECT_EQ("", host.Value("last"));
+    ASSERT_TRUE(Run(ShowSecond, "last", "command 32983"));
+    ASSERT_TRUE(Run(ShowSecond, "second.visible", "1"));
+    // A click in the middle of Standard's last button (23 x 22 pixels, at the bar's far end).
+    HWND standard = host.Control(Standard);
+    ASSERT_NE(nullptr, standard);
+    RECT client;
+    ::GetClientRect(standard, &client);
+    const LPARAM at = MAKELPARAM(client.right - 11, client.bottom / 2);
+    ::PostMessageA(standard, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::PostMessageA(standard, WM_LBUTTONUP, 0, at);
+    EXPECT_TRUE(host.WaitFor("last", "command 32993"));
+    EXPECT_EQ("top", host.Value("std.side"));
+}
+
 TEST_F(DockingSceneTest, StandardFloatsDocksLeftAndComesBackToTheTop)
 {
     ASSERT_TRUE(Run(FloatStandard, "std.side", "float"));
