@@ -76,9 +76,42 @@ CString CHostState::Text() const
     return text;
 }
 
+BOOL CHostStateBar::Create(CFrameWnd* pFrame, int width)
+{
+    m_width = width;
+    m_dwStyle = CBRS_ALIGN_RIGHT;
+    LPCTSTR cls = AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW),
+                                      reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)));
+    if (!CWnd::Create(cls, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, 0, 0), pFrame, IDC_HOST_STATE_BAR))
+        return FALSE;
+    AttachToFrame(pFrame);
+    m_hStateBox = ::CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
+                                    WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+                                    0, 0, 0, 0, m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_HOST_STATE)),
+                                    AfxGetInstanceHandle(), nullptr);
+    return m_hStateBox != nullptr;
+}
+
+CSize CHostStateBar::CalcFixedLayout(BOOL, BOOL)
+{
+    // The whole height of what is left, the box's width across.
+    return CSize(m_width, 32767);
+}
+
+LRESULT CHostStateBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SIZE && m_hStateBox)
+        ::MoveWindow(m_hStateBox, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+    if (message == WM_DESTROY)
+        m_hStateBox = nullptr;
+    return CControlBar::WindowProc(message, wParam, lParam);
+}
+
 CHostFrame::CHostFrame(const CString& sceneName, std::unique_ptr<CHostScene> scene)
     : m_sceneName(sceneName), m_scene(std::move(scene)), m_hStateBox(nullptr)
 {
+    // The menus' commands are the scene's and the host's, not the frame's handlers.
+    m_bAutoMenuEnable = FALSE;
 }
 
 BOOL CHostFrame::CreateHost()
@@ -94,22 +127,21 @@ BOOL CHostFrame::CreateHost()
         ::AppendMenuA(scene, MF_STRING, command.first, command.second);
     ::AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(scene), "&Scene");
 
-    LPCTSTR cls = AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW),
+    LPCTSTR cls = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
                                       reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)));
     CString caption = "Toolkit Host - " + m_sceneName;
+    SetTitle(caption);
     if (!CreateEx(0, cls, caption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, HostWidth, HostHeight, nullptr, menu)) {
         ::DestroyMenu(menu);
         return FALSE;
     }
-    CRect client;
-    GetClientRect(&client);
-    m_hStateBox = ::CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
-                                    WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-                                    client.right - StateBoxWidth, 0, StateBoxWidth, client.bottom, m_hWnd,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_HOST_STATE)), AfxGetInstanceHandle(),
-                                    nullptr);
-    if (!m_hStateBox || !m_scene->Create(this))
+    // The state bar comes first, so it keeps the whole right edge.
+    if (!m_stateBar.Create(this, StateBoxWidth))
         return FALSE;
+    m_hStateBox = m_stateBar.StateBox();
+    if (!m_scene->Create(this))
+        return FALSE;
+    RecalcLayout();
     SetTimer(StateTimerId, StateTimerPeriod, nullptr);
     ShowWindow(SW_SHOW);
     UpdateWindow();
@@ -124,9 +156,8 @@ CString CHostFrame::StateText()
     m_scene->AppendState(state);
     for (UINT id : m_scene->NamedControls()) {
         CRect rect;
-        // Controls may sit inside a scene's own containers.
-        if (CWnd* control = GetDescendantWindow(static_cast<int>(id)))
-            control->GetWindowRect(&rect);
+        if (HWND control = m_scene->ControlWindow(this, id))
+            ::GetWindowRect(control, &rect);
         char key[32];
         std::snprintf(key, sizeof key, "rect.%u", id);
         state.AddRect(key, rect);
@@ -171,19 +202,16 @@ LRESULT CHostFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (IsSceneMessage(message) && m_scene) {
         LRESULT result = 0;
         if (!m_scene->OnHostMessage(message, wParam, lParam, &result))
-            result = CWnd::WindowProc(message, wParam, lParam);
+            result = CFrameWnd::WindowProc(message, wParam, lParam);
         RefreshState();
         return result;
     }
+    if (message == WM_CLOSE && m_scene)
+        m_scene->OnHostClose();
     if (message == WM_DESTROY) {
         KillTimer(StateTimerId);
         m_hStateBox = nullptr;
         ::PostQuitMessage(0);
     }
-    return CWnd::WindowProc(message, wParam, lParam);
-}
-
-void CHostFrame::PostNcDestroy()
-{
-    delete this;
+    return CFrameWnd::WindowProc(message, wParam, lParam);
 }

@@ -4,6 +4,7 @@
 
 #define IDI_HOST_GO          101
 #define IDC_HOST_STATE       100
+#define IDC_HOST_STATE_BAR   99
 #define ID_HOST_REFRESH      32790
 #define ID_HOST_EXIT         32791
 
@@ -22,3 +23,8 @@
 // Scene "services2": controls 1201-, commands 32840-.
 #define IDC_SERVICES2_FIRST  1201
 #define ID_SERVICES2_FIRST   32840
+// Scene "docking": controls 1901-, commands 32980-.
+#define IDC_DOCKING_FIRST    1901
+#define ID_DOCKING_FIRST     32980
+// The toolbars' buttons: six of "Standard", then four of "Second".
+#define ID_DOCKING_BUTTON    32988

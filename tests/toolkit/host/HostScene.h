@@ -47,6 +47,15 @@ public:
     virtual void AppendState(CHostState& state) = 0;
     // The ids of the controls whose screen rectangles the state box lists.
     virtual std::vector<UINT> NamedControls() const = 0;
+    // The window of a named control: by default the host's descendant of that id.
+    virtual HWND ControlWindow(CWnd* pHost, UINT id) const
+    {
+        // Controls may sit inside a scene's own containers.
+        CWnd* control = pHost->GetDescendantWindow(static_cast<int>(id));
+        return control ? control->m_hWnd : nullptr;
+    }
+    // The host is closing, its windows still all there.
+    virtual void OnHostClose() {}
 };
 
 typedef std::function<std::unique_ptr<CHostScene>()> HostSceneFactory;

@@ -2,6 +2,7 @@
 #include "Services1Scene.h"
 #include "MdiScene.h"
 #include "Services2Scene.h"
+#include "DockingScene.h"
 
 const std::vector<HostSceneEntry>& HostScenes()
 {
@@ -10,6 +11,7 @@ const std::vector<HostSceneEntry>& HostScenes()
         { "services1", &MakeServices1Scene },
         { "mdi", nullptr, &MakeMdiSceneMainWindow },
         { "services2", &MakeServices2Scene },
+        { "docking", &MakeDockingScene },
     };
     return scenes;
 }

@@ -24,6 +24,21 @@ BOOL CALLBACK FindProcessWindow(HWND hWnd, LPARAM lParam)
     }
     return TRUE;
 }
+
+struct ChildSearch
+{
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK FindChildById(HWND hWnd, LPARAM lParam)
+{
+    ChildSearch* find = reinterpret_cast<ChildSearch*>(lParam);
+    if (::GetDlgCtrlID(hWnd) != find->id)
+        return TRUE;
+    find->found = hWnd;
+    return FALSE;
+}
 } // namespace
 
 std::string HostProgramPath()
@@ -76,6 +91,16 @@ HWND CHostProcess::FindWindowOf(const std::function<bool(HWND)>& test) const
 {
     WindowSearch find = { m_process.dwProcessId, &test, nullptr };
     ::EnumWindows(&FindProcessWindow, reinterpret_cast<LPARAM>(&find));
+    return find.found;
+}
+
+HWND CHostProcess::Control(UINT id) const
+{
+    if (HWND child = ::GetDlgItem(m_hMain, static_cast<int>(id)))
+        return child;
+    ChildSearch find = { static_cast<int>(id), nullptr };
+    if (m_hMain)
+        ::EnumChildWindows(m_hMain, &FindChildById, reinterpret_cast<LPARAM>(&find));
     return find.found;
 }
 

@@ -24,7 +24,8 @@ public:
     HWND MainWindow() const { return m_hMain; }
     // A visible top-level window of the host that passes the test; NULL for none.
     HWND FindWindowOf(const std::function<bool(HWND)>& test) const;
-    HWND Control(UINT id) const { return ::GetDlgItem(m_hMain, static_cast<int>(id)); }
+    // The main window's descendant of that id (the state box lies in a bar).
+    HWND Control(UINT id) const;
     // The state box as key -> value.
     std::map<std::string, std::string> State() const;
     std::string Value(const std::string& key) const;
