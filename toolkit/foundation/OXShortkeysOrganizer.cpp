@@ -37,9 +37,11 @@ void CollectByKey(const CArray<OXACCELTABLE, OXACCELTABLE&>& tables, BYTE fVirt,
 {
     for (INT_PTR t = 0; t < tables.GetSize(); ++t) {
         const CArray<ACCEL, ACCEL&>& accels = tables[t].m_accelerators;
-        for (INT_PTR i = 0; i < accels.GetSize(); ++i)
-            if (SameKey(accels[i], fVirt, key))
-                found.Add(const_cast<ACCEL&>(accels[i]));
+        for (INT_PTR i = 0; i < accels.GetSize(); ++i) {
+            ACCEL accel = accels[i];
+            if (SameKey(accel, fVirt, key))
+                found.Add(accel);
+        }
     }
 }
 } // namespace
@@ -125,9 +127,11 @@ void COXShortkeysOrganizer::FindAccelsByCommand(WORD cmd, CDocTemplate* pDocTemp
                                                 CArray<ACCEL, ACCEL&>& found) const
 {
     if (const OXACCELTABLE* table = FindTable(pDocTemplate)) {
-        for (INT_PTR i = 0; i < table->m_accelerators.GetSize(); ++i)
-            if (table->m_accelerators[i].cmd == cmd)
-                found.Add(const_cast<ACCEL&>(table->m_accelerators[i]));
+        for (INT_PTR i = 0; i < table->m_accelerators.GetSize(); ++i) {
+            ACCEL accel = table->m_accelerators[i];
+            if (accel.cmd == cmd)
+                found.Add(accel);
+        }
     }
 }
 

@@ -37,8 +37,9 @@ public:
     // short or corrupt stream throws and leaves the live tables as they were.
     void Serialize(CArchive& ar) override;
     // FALSE when already attached (or no frame). With bLoadState the tables
-    // are copied: the frame's own first, then, when the frame is the thread's
-    // main window and an MDI frame, one per document template that has keys.
+    // are copied: the frame's own first (when it has one), then, when the
+    // frame is the thread's main window and an MDI frame, one per document
+    // template that has keys.
     virtual BOOL Attach(CFrameWnd* pFrameWnd, BOOL bLoadState = TRUE);
     // Forgets the frame, the tables and the removed entries.
     virtual BOOL Detach();
