@@ -23,6 +23,8 @@
 // Scene "services2": controls 1201-, commands 32840-.
 #define IDC_SERVICES2_FIRST  1201
 #define ID_SERVICES2_FIRST   32840
+// Its main window's keys (Ctrl+J gives 32849).
+#define IDR_SERVICES2_KEYS   1200
 // Scene "docking": controls 1901-, commands 32980-.
 #define IDC_DOCKING_FIRST    1901
 #define ID_DOCKING_FIRST     32980

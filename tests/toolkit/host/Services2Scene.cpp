@@ -4,9 +4,11 @@
 #include "afx/Archive.h"
 #include "toolkit/foundation/OXInstanceManager.h"
 #include "afx/DC.h"
+#include "afx/FrameWnd.h"
 #include "toolkit/foundation/OXLayoutManager.h"
 #include "toolkit/foundation/OXRectTracker.h"
 #include "toolkit/foundation/OXRegistryValFile.h"
+#include "toolkit/foundation/OXShortkeysOrganizer.h"
 #include "toolkit/foundation/OXTaskbarIcon.h"
 
 #include <cstdio>
@@ -28,7 +30,11 @@ enum CommandId : UINT
     CmdTrayLongTip,
     CmdInstancesOne,
     CmdInstancesThree,
-    CmdResizeContainer = ID_SERVICES2_FIRST + 8,   // 32848
+    CmdShortcutBind,                    // 32845 Ctrl+Shift+K to the target, applied
+    CmdShortcutSave,
+    CmdShortcutLoad,
+    CmdResizeContainer,                 // 32848
+    CmdShortcutTarget,                  // 32849 counts its hits
     CmdTrackerStyle = ID_SERVICES2_FIRST + 10,     // 32850
     CmdRegFileWrite = ID_SERVICES2_FIRST + 11,     // 32851
     CmdRegFileRead,
@@ -39,6 +45,8 @@ const char InstanceName[] = "ToolkitHostServices2";
 const char RegFileKey[] = "Software\\Tarnwick\\ToolkitHost\\Services2";
 const char RegFileValue[] = "RegFile";
 const UINT RegFileBytes = 3000;
+// The profile key (below the host's) of the saved shortcut keys.
+const char ShortcutSection[] = "Services2Keys";
 // The sizes the container takes in turn.
 const SIZE ContainerSizes[] = { { 400, 160 }, { 240, 100 }, { 300, 120 } };
 // The tracker's locks in turn: none, horizontal only, vertical only.
@@ -118,7 +126,14 @@ public:
         m_trackerArea.GetClientRect(&m_trackerArea.m_tracker.m_rectBound);
 
         m_instances.reset(new COXInstanceManager(InstanceName));
-        return TRUE;
+
+        // The main window's keys come from the host's resources; the
+        // organizer edits them.
+        CFrameWnd* frame = DYNAMIC_DOWNCAST(CFrameWnd, pHost);
+        if (!frame)
+            return FALSE;
+        frame->m_hAccelTable = ::LoadAcceleratorsA(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_SERVICES2_KEYS));
+        return m_shortkeys.Attach(frame, TRUE);
     }
 
     std::vector<std::pair<UINT, CString>> Commands() const override
@@ -129,6 +144,10 @@ public:
             { CmdTrayLongTip, "Tray tip of 100 &characters" },
             { CmdInstancesOne, "Instances: at most &one, enforced" },
             { CmdInstancesThree, "Instances: at most &three" },
+            { CmdShortcutBind, "&Bind Ctrl+Shift+K to the shortcut target" },
+            { CmdShortcutSave, "Sa&ve the shortcut keys" },
+            { CmdShortcutLoad, "L&oad the shortcut keys" },
+            { CmdShortcutTarget, "Shortcut &target" },
             { CmdResizeContainer, "&Resize the container" },
             { CmdTrackerStyle, "Tracker &lock: none, horizontal, vertical" },
             { CmdRegFileWrite, "&Write 3000 bytes to the registry value file" },
@@ -170,6 +189,8 @@ public:
         state.AddInt("instance.pid", ::GetCurrentProcessId());
         state.AddInt("instance.added", m_dwAdded);
         state.AddInt("instance.removed", m_dwRemoved);
+        state.Add("accel.32849", ShortcutTexts());
+        state.AddInt("shortcut.hits", m_nShortcutHits);
         CSize size = m_layout.GetLayoutSize();
         state.Add("layout.size", HostNumber(size.cx) + "," + HostNumber(size.cy));
         const COXRectTracker& tracker = m_trackerArea.m_tracker;
@@ -194,9 +215,38 @@ private:
                                  nullptr) != nullptr;
     }
 
+    // The keys of the shortcut target, as "Ctrl+J, Shift+Ctrl+K".
+    CString ShortcutTexts() const
+    {
+        CArray<ACCEL, ACCEL&> found;
+        m_shortkeys.FindAccelsByCommand(CmdShortcutTarget, nullptr, found);
+        CString texts;
+        for (INT_PTR i = 0; i < found.GetSize(); ++i) {
+            if (i)
+                texts += ", ";
+            texts += COXShortkeysOrganizer::GetAccelKeyText(found[i]);
+        }
+        return texts;
+    }
+
     BOOL OnCommand(UINT id)
     {
         switch (id) {
+        case CmdShortcutBind: {
+            BOOL added =
+                m_shortkeys.AddAccelerator(FVIRTKEY | FCONTROL | FSHIFT, 'K', CmdShortcutTarget, nullptr, TRUE);
+            m_last = "shortcut bind " + HostNumber(added && m_shortkeys.ApplyAccelTables());
+            return TRUE;
+        }
+        case CmdShortcutSave:
+            m_last = "shortcut save " + HostNumber(m_shortkeys.SaveState(ShortcutSection));
+            return TRUE;
+        case CmdShortcutLoad:
+            m_last = "shortcut load " + HostNumber(m_shortkeys.LoadState(ShortcutSection, TRUE));
+            return TRUE;
+        case CmdShortcutTarget:
+            ++m_nShortcutHits;
+            return TRUE;
         case CmdTrayShow:
             m_last = "tray show " + HostNumber(m_tray.Show());
             return TRUE;
@@ -287,6 +337,8 @@ private:
     COXLayoutManager m_layout;
     COXTaskbarIcon m_tray;
     CTrackerArea m_trackerArea;
+    COXShortkeysOrganizer m_shortkeys;
+    int m_nShortcutHits = 0;
     size_t m_nNextLock = 0;
     std::unique_ptr<COXInstanceManager> m_instances;
     int m_nTrayCallbacks = 0;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 enum : UINT
@@ -19,6 +20,10 @@ enum : UINT
     TrayLongTip = 32842,
     InstancesOne = 32843,
     InstancesThree = 32844,
+    ShortcutBind = 32845,
+    ShortcutSave = 32846,
+    ShortcutLoad = 32847,
+    ShortcutTarget = 32849,
     ResizeContainer = 32848,
     RegFileWrite = 32851,
     RegFileRead = 32852,
@@ -52,6 +57,31 @@ HWND TrayWindow(const CHostProcess& host)
         reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
+
+// Presses the keys together as the user would (the last one is the key, the
+// others modifiers), in the host's foreground window.
+void PressKeys(HWND window, std::initializer_list<WORD> keys)
+{
+    ::SetForegroundWindow(window);
+    PumpUntil([&] { return ::GetForegroundWindow() == window; }, 2000);
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto it = keys.end(); it != keys.begin();) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *--it;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+const char ShortcutKey[] = "Software\\Tarnwick\\ToolkitHost\\Services2Keys";
 
 class Services2SceneTest : public testing::Test
 {
@@ -195,4 +225,38 @@ TEST_F(Services2SceneTest, TrackerStaysInItsAreaAndKeepsItsLock)
     ASSERT_TRUE(host.WaitFor("tracker.style", "0x200"));
     drag(100, top + 5, 10, 15);
     ASSERT_TRUE(host.WaitFor("tracker.rect", text(80, 10, 180, 70))) << host.Value("tracker.rect");
+}
+
+TEST_F(Services2SceneTest, ShortcutKeysAreBoundSavedAndLoaded)
+{
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, ShortcutKey);
+    EXPECT_EQ("Ctrl+J", host.Value("accel.32849"));
+    EXPECT_EQ("0", host.Value("shortcut.hits"));
+    host.Command(ShortcutTarget);
+    ASSERT_TRUE(host.WaitFor("shortcut.hits", "1"));
+    PressKeys(host.MainWindow(), { VK_CONTROL, 'J' });
+    ASSERT_TRUE(host.WaitFor("shortcut.hits", "2"));
+
+    // Ctrl+Shift+K is bound only after the command.
+    PressKeys(host.MainWindow(), { VK_CONTROL, VK_SHIFT, 'K' });
+    PumpFor(300);
+    EXPECT_EQ("2", host.Value("shortcut.hits"));
+    host.Command(ShortcutBind);
+    ASSERT_TRUE(host.WaitFor("last", "shortcut bind 1"));
+    EXPECT_EQ("Ctrl+J, Shift+Ctrl+K", host.Value("accel.32849"));
+    PressKeys(host.MainWindow(), { VK_CONTROL, VK_SHIFT, 'K' });
+    ASSERT_TRUE(host.WaitFor("shortcut.hits", "3"));
+    host.Command(ShortcutSave);
+    ASSERT_TRUE(host.WaitFor("last", "shortcut save 1"));
+    EXPECT_EQ(0u, host.Close());
+
+    // A new host starts with its resource's keys and loads the saved ones.
+    ASSERT_TRUE(host.Start("services2"));
+    EXPECT_EQ("Ctrl+J", host.Value("accel.32849"));
+    host.Command(ShortcutLoad);
+    ASSERT_TRUE(host.WaitFor("last", "shortcut load 1"));
+    EXPECT_EQ("Ctrl+J, Shift+Ctrl+K", host.Value("accel.32849"));
+    PressKeys(host.MainWindow(), { VK_CONTROL, VK_SHIFT, 'K' });
+    ASSERT_TRUE(host.WaitFor("shortcut.hits", "1"));
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, ShortcutKey);
 }
