@@ -114,14 +114,19 @@ CHostFrame::CHostFrame(const CString& sceneName, std::unique_ptr<CHostScene> sce
     m_bAutoMenuEnable = FALSE;
 }
 
-BOOL CHostFrame::CreateHost()
+void AppendHostPopup(HMENU menuBar)
 {
-    HMENU menu = ::CreateMenu();
     HMENU host = ::CreatePopupMenu();
     ::AppendMenuA(host, MF_STRING, ID_HOST_REFRESH, "&Refresh state");
     ::AppendMenuA(host, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuA(host, MF_STRING, ID_HOST_EXIT, "E&xit");
-    ::AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(host), "&Host");
+    ::AppendMenuA(menuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(host), "&Host");
+}
+
+BOOL CHostFrame::CreateHost()
+{
+    HMENU menu = ::CreateMenu();
+    AppendHostPopup(menu);
     HMENU scene = ::CreatePopupMenu();
     for (const auto& command : m_scene->Commands())
         ::AppendMenuA(scene, MF_STRING, command.first, command.second);
