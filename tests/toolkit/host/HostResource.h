@@ -14,3 +14,7 @@
 // Scene "services1": controls 1101-, commands 32820-.
 #define IDC_SERVICES1_FIRST  1101
 #define ID_SERVICES1_FIRST   32820
+
+// Scene "edits": controls 1301-, commands 32860-.
+#define IDC_EDITS_FIRST      1301
+#define ID_EDITS_FIRST       32860
