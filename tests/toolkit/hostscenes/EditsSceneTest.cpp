@@ -86,6 +86,8 @@ TEST_F(EditsSceneTest, PasteUnitsAndTheButtonSide)
 
 TEST_F(EditsSceneTest, ListPopupOpensByTheButtonAndTakesKeys)
 {
+    // The pointer over the list would choose its line itself.
+    SetCursorAt(CPoint(1000, 10));
     ClickDropButton(ListEdit);
     ASSERT_TRUE(host.WaitFor("listedit.popup", "1"));
     Key(VK_DOWN);

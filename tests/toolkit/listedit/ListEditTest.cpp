@@ -21,6 +21,8 @@ protected:
     {
         AfxWinInit(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOWNORMAL);
         ASSERT_TRUE(frame.CreateFrame(CRect(100, 100, 500, 300)));
+        // The pointer over the list would choose its line itself.
+        SetCursorAt(CPoint(1000, 10));
     }
     void TearDown() override
     {
