@@ -1,5 +1,7 @@
 #include "toolkit/foundation/OXPopupLoop.h"
 
+#include "toolkit/foundation/OXToolTipCtrl.h"
+
 BOOL OXGetPopupMessage(MSG& msg)
 {
     const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
@@ -16,11 +18,6 @@ void OXFitPopupRect(CRect& rect, int nAboveBottom)
     info.cbSize = sizeof(info);
     if (!::GetMonitorInfoA(::MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info))
         return;
-    const CRect work(info.rcWork);
-    if (rect.right > work.right)
-        rect.OffsetRect(work.right - rect.right, 0);
-    if (rect.left < work.left)
-        rect.OffsetRect(work.left - rect.left, 0);
-    if (rect.bottom > work.bottom)
-        rect.OffsetRect(0, nAboveBottom - rect.bottom);
+    // Placed the way a tip is placed beside its tool.
+    rect = COXToolTipCtrl::PlaceTip(rect, CRect(info.rcWork), nAboveBottom);
 }
