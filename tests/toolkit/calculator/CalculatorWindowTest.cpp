@@ -184,3 +184,16 @@ TEST_F(CalculatorWindowTest, CalculatorEditTakesTheResult)
     edit.OnDropButton();
     EXPECT_DOUBLE_EQ(52.0, edit.GetValue());
 }
+
+TEST_F(CalculatorWindowTest, QuitEndsThePopupAndIsPostedAgain)
+{
+    COXCalculatorPopup popup;
+    ASSERT_TRUE(popup.Create(&frame));
+    ::PostMessageA(popup.GetCalculator().GetSafeHwnd(), WM_KEYDOWN, '9', 1);
+    ::PostQuitMessage(4);
+    EXPECT_FALSE(popup.Pick(1.0, 7, CRect(200, 150, 300, 170), 0, 0));
+    EXPECT_FALSE(popup.IsWindowVisible());
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(4u, msg.wParam);
+}

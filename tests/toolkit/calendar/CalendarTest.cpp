@@ -293,3 +293,15 @@ TEST(CalendarLocale, SystemNamesStartOnMondayAndJanuary)
     EXPECT_EQ(0, today.GetHour());
     EXPECT_GE(today.GetYear(), 2024);
 }
+
+TEST_F(CalendarTest, QuitEndsThePickAndIsPostedAgain)
+{
+    COleDateTime date = Date(2024, 4, 10);
+    ::PostQuitMessage(3);
+    EXPECT_FALSE(calendar.GetPopup().Pick(date, CRect(100, 100, 300, 120), minDate, maxDate));
+    EXPECT_EQ(Date(2024, 4, 10), date);
+    EXPECT_FALSE(calendar.GetPopup().IsWindowVisible());
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(3u, msg.wParam);
+}
