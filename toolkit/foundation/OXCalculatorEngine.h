@@ -74,6 +74,12 @@ public:
     double GetResult() const { return m_dResult; }
     double GetEntry() const { return m_dOperand; }
     BOOL IsEntering() const { return m_bEntering; }
+    // Whether an operation waits for its operand or was carried out last.
+    BOOL HasOperation() const { return m_nPendingOp != OpNone || m_nLastOp != OpNone; }
+    // Forgets the pending and the last operation.
+    void ClearOperations() { m_nPendingOp = m_nLastOp = OpNone; }
+    // Carries out the pending operation (none: the entry becomes the result).
+    void CarryOutPending() { CarryOut(); }
 
     int GetBase() const { return m_nBase; }
     void SetBase(int nBase);

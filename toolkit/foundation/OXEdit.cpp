@@ -10,7 +10,7 @@ COXEdit::COXEdit()
     : m_clrText(::GetSysColor(COLOR_WINDOWTEXT)), m_clrBack(::GetSysColor(COLOR_WINDOW)),
       m_bInsertMode(TRUE), m_nSetTextLock(0), m_bNotifyChange(TRUE), m_bKeepCaretOnFocus(FALSE),
       m_bFontLock(FALSE), m_bInitialized(FALSE), m_clrReadOnlyBack(::GetSysColor(COLOR_BTNFACE)),
-      m_clrReadOnlyText(::GetSysColor(COLOR_GRAYTEXT)), m_hBackBrush(nullptr), m_bCreating(FALSE), m_nNotifyLock(0)
+      m_clrReadOnlyText(::GetSysColor(COLOR_GRAYTEXT)), m_hBackBrush(nullptr), m_nNotifyLock(0)
 {
     SetMask("#");
 }
@@ -23,10 +23,7 @@ COXEdit::~COXEdit()
 
 BOOL COXEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    m_bCreating = TRUE;
-    const BOOL created = CEdit::Create(dwStyle, rect, pParentWnd, nID);
-    m_bCreating = FALSE;
-    if (!created)
+    if (!CEdit::Create(dwStyle, rect, pParentWnd, nID))
         return FALSE;
     return InitializeControl();
 }
@@ -352,7 +349,8 @@ void COXEdit::CopyFont()
 void COXEdit::PreSubclassWindow()
 {
     CEdit::PreSubclassWindow();
-    if (!m_bCreating && !m_bInitialized)
+    // A window being created is initialised by Create once it is complete.
+    if (!AfxGetWndInit() && !m_bInitialized)
         InitializeControl();
 }
 
@@ -650,14 +648,14 @@ LRESULT COXEdit::OnPaste(WPARAM wParam, LPARAM lParam)
     CEdit::WindowProc(WM_PASTE, wParam, lParam);
     CString text;
     GetWindowText(text);
+    // The window text still carries the literals around the input, however
+    // the paste was made; they must not become input themselves.
     std::string pasted = static_cast<LPCTSTR>(text);
-    if (start != end) {
-        if (!m_arrPrefix.empty() && pasted.compare(0, m_arrPrefix.size(), m_arrPrefix) == 0)
-            pasted.erase(0, m_arrPrefix.size());
-        if (!m_arrSuffix.empty() && pasted.size() >= m_arrSuffix.size() &&
-            pasted.compare(pasted.size() - m_arrSuffix.size(), m_arrSuffix.size(), m_arrSuffix) == 0)
-            pasted.erase(pasted.size() - m_arrSuffix.size());
-    }
+    if (!m_arrPrefix.empty() && pasted.compare(0, m_arrPrefix.size(), m_arrPrefix) == 0)
+        pasted.erase(0, m_arrPrefix.size());
+    if (!m_arrSuffix.empty() && pasted.size() >= m_arrSuffix.size() &&
+        pasted.compare(pasted.size() - m_arrSuffix.size(), m_arrSuffix.size(), m_arrSuffix) == 0)
+        pasted.erase(pasted.size() - m_arrSuffix.size());
     EmptyData(TRUE);
     SetInputData(pasted.c_str(), 0);
     const int pos = GetNextInputPosition(start);

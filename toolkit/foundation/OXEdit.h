@@ -103,6 +103,5 @@ private:
     // The input as it was after the last change that fitted the edit's limit.
     std::string m_sLastValidInput;
     HBRUSH m_hBackBrush;
-    BOOL m_bCreating;
     int m_nNotifyLock;  // inside NotifyParent
 };

@@ -14,7 +14,7 @@ char LocaleChar(LCTYPE type, char fallback)
 } // namespace
 
 COXMaskedEdit::COXMaskedEdit(LPCTSTR lpszMask)
-    : m_buffer(), m_bInsertMode(TRUE), m_bAutoTab(FALSE), m_nSetTextLock(0), m_bCreating(FALSE)
+    : m_buffer(), m_bInsertMode(TRUE), m_bAutoTab(FALSE), m_nSetTextLock(0)
 {
     m_buffer.SetSeparators(LocaleChar(LOCALE_SDECIMAL, '.'), LocaleChar(LOCALE_STHOUSAND, ','),
                            LocaleChar(LOCALE_STIME, ':'), LocaleChar(LOCALE_SDATE, '/'));
@@ -27,23 +27,16 @@ BOOL COXMaskedEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UI
 {
     if (!CEdit::Create(dwStyle, rect, pParentWnd, nID))
         return FALSE;
-    m_bCreating = FALSE;
     if (m_buffer.HasMask())
         UpdateText(-1);
     return TRUE;
-}
-
-BOOL COXMaskedEdit::PreCreateWindow(CREATESTRUCT& cs)
-{
-    m_bCreating = TRUE;
-    return CEdit::PreCreateWindow(cs);
 }
 
 void COXMaskedEdit::PreSubclassWindow()
 {
     CEdit::PreSubclassWindow();
     // A window being created is refreshed by Create once it is complete.
-    if (!m_bCreating && m_buffer.HasMask())
+    if (!AfxGetWndInit() && m_buffer.HasMask())
         UpdateText(-1);
 }
 

@@ -65,7 +65,6 @@ public:
     void SetCaretToPrevInput(int pos);
 
     void PreSubclassWindow() override;
-    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
@@ -86,5 +85,4 @@ protected:
     // Nesting count of the control's own text updates, which WM_SETTEXT
     // must pass through unchanged.
     int m_nSetTextLock;
-    BOOL m_bCreating;
 };

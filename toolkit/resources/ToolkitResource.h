@@ -26,3 +26,12 @@
 #define IDC_OX_IM_UP_STOP           28017
 #define IDC_OX_IM_DOWN_STOP         28018
 #define IDB_OX_IM_ORIGIN            28019
+
+// The calculator: dialog and accelerators share IDD_OXCALCULATOR (26450); the
+// four names of the base selector follow from IDS_OX_CALC_BASE_FIRST.
+#define IDS_OX_CALC_BASE_FIRST      26492
+// Buttons of the calculator and calendar popups.
+#define IDS_OX_POPUP_OK             27282
+#define IDS_OX_POPUP_CANCEL         27283
+#define IDS_OX_CALENDAR_TODAY       26854
+#define IDS_OX_CALENDAR_NONE        26855

@@ -146,3 +146,30 @@ TEST_F(EditWindowTest, TypingIntoANumberReformatsIt)
     edit.SendMessage(WM_CHAR, 'q', 1);  // refused
     EXPECT_STREQ("-1,234.00", WindowText(edit));
 }
+
+// A paste hands the edit's whole text back as input; the literals around the
+// input must be taken off it whether or not something was selected.
+TEST_F(EditWindowTest, PasteKeepsTheLiteralsOutOfTheInput)
+{
+    COXEdit edit;
+    ASSERT_TRUE(edit.SetMask("[#]"));
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 200, 34), &parent, EditId));
+    auto paste = [&edit](const char* text, int start, int end) {
+        ASSERT_TRUE(::OpenClipboard(nullptr));
+        ::EmptyClipboard();
+        const size_t size = strlen(text) + 1;
+        HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, size);
+        memcpy(::GlobalLock(block), text, size);
+        ::GlobalUnlock(block);
+        ::SetClipboardData(CF_TEXT, block);
+        ::CloseClipboard();
+        edit.SetSel(start, end);
+        edit.SendMessage(WM_PASTE);
+    };
+    paste("abc", 1, 1);  // bare caret
+    EXPECT_STREQ("[abc]", WindowText(edit));
+    EXPECT_STREQ("abc", edit.GetInputData());
+    paste("XY", 2, 3);  // over the "b"
+    EXPECT_STREQ("[aXYc]", WindowText(edit));
+    EXPECT_STREQ("aXYc", edit.GetInputData());
+}

@@ -30,3 +30,7 @@
 #define ID_DOCKING_FIRST     32980
 // The toolbars' buttons: six of "Standard", then four of "Second".
 #define ID_DOCKING_BUTTON    32988
+
+// Scene "edits": controls 1301-, commands 32860-.
+#define IDC_EDITS_FIRST      1301
+#define ID_EDITS_FIRST       32860

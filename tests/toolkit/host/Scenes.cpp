@@ -1,4 +1,5 @@
 #include "ColorsScene.h"
+#include "EditsScene.h"
 #include "Services1Scene.h"
 #include "MdiScene.h"
 #include "Services2Scene.h"
@@ -12,6 +13,7 @@ const std::vector<HostSceneEntry>& HostScenes()
         { "mdi", nullptr, &MakeMdiSceneMainWindow },
         { "services2", &MakeServices2Scene },
         { "docking", &MakeDockingScene },
+        { "edits", &MakeEditsScene },
     };
     return scenes;
 }
