@@ -7,7 +7,7 @@
 
 #include "afx/GdiObject.h"
 #include "afx/WinApp.h"
-#include "tests/toolkit/skins/SkinTestSupport.h"
+#include "tests/toolkit/support/PixelDC.h"
 #include "tests/toolkit/support/ToolkitTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 #include "toolkit/bars/skins/OXSkin.h"
 
 #include "toolkit/bars/skins/OXFrameSkin.h"
+#include "toolkit/bars/statusbar/OXStatusbarSkin.h"
 
 #include <new>
 
@@ -35,5 +36,6 @@ CString COXSkin::GetProperty(LPCTSTR lpszName) const
 COXSkinClassic::COXSkinClassic()
 {
     m_strName = _T("Classic");
+    m_pStatusbarSkin = new (std::nothrow) COXStatusbarSkinClassic;
     m_pFrameSkin = new (std::nothrow) COXFrameSkinClassic;
 }

@@ -1,6 +1,7 @@
 #include "toolkit/bars/skins/OXSkin2003.h"
 
 #include "toolkit/bars/skins/OXFrameSkin.h"
+#include "toolkit/bars/statusbar/OXStatusbarSkin.h"
 
 #include <new>
 
@@ -26,6 +27,7 @@ COXSkin2003::COXSkin2003(LPCTSTR lpszThemeLibrary, LPCTSTR lpszGradientLibrary)
 {
     m_strName = _T("Office 2003");
     // The XP part made its own painters; this look has its own.
+    SetStatusbarSkin(new (std::nothrow) COXStatusbarSkin2003(this));
     SetFrameSkin(new (std::nothrow) COXFrameSkin2003(this));
     m_hMsimg32 = ::LoadLibrary(lpszGradientLibrary);
     if (m_hMsimg32 != nullptr)

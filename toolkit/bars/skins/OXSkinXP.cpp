@@ -4,6 +4,7 @@
 #include "afx/GdiObject.h"
 #include "afx/Wnd.h"
 #include "toolkit/bars/skins/OXFrameSkin.h"
+#include "toolkit/bars/statusbar/OXStatusbarSkin.h"
 
 #include <new>
 
@@ -22,6 +23,7 @@ COLORREF Sys(int index)
 COXSkinXP::COXSkinXP()
 {
     m_strName = _T("Office XP");
+    m_pStatusbarSkin = new (std::nothrow) COXStatusbarSkinXP(this);
     m_pFrameSkin = new (std::nothrow) COXFrameSkinXP(this);
 }
 

@@ -1,4 +1,4 @@
-#include "tests/toolkit/skins/SkinTestSupport.h"
+#include "tests/toolkit/support/PixelDC.h"
 
 CPixelDC::CPixelDC(int cx, int cy, COLORREF fill) : m_bits(nullptr), m_cx(cx), m_cy(cy)
 {

@@ -1,4 +1,4 @@
-// A 32-bit memory DC whose pixels the skin tests read back.
+// A 32-bit memory DC whose pixels the painting tests read back.
 #pragma once
 
 #include "afx/DC.h"
