@@ -1,5 +1,6 @@
 #include "HostFrame.h"
 
+#include "HostLook.h"
 #include "HostResource.h"
 
 #include <cstdio>
@@ -122,6 +123,7 @@ BOOL CHostFrame::CreateHost()
     ::AppendMenuA(host, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuA(host, MF_STRING, ID_HOST_EXIT, "E&xit");
     ::AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(host), "&Host");
+    AppendLookMenu(menu);
     HMENU scene = ::CreatePopupMenu();
     for (const auto& command : m_scene->Commands())
         ::AppendMenuA(scene, MF_STRING, command.first, command.second);
@@ -153,6 +155,7 @@ CString CHostFrame::StateText()
 {
     CHostState state;
     state.Add("scene", m_sceneName);
+    state.Add("look", CurrentLookName());
     m_scene->AppendState(state);
     for (UINT id : m_scene->NamedControls()) {
         CRect rect;
@@ -191,6 +194,10 @@ LRESULT CHostFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (message == WM_COMMAND && lParam == 0) {
         if (LOWORD(wParam) == ID_HOST_REFRESH) {
+            RefreshState();
+            return 0;
+        }
+        if (DoLookCommand(LOWORD(wParam))) {
             RefreshState();
             return 0;
         }

@@ -1,5 +1,6 @@
 #include "MdiScene.h"
 
+#include "HostLook.h"
 #include "HostResource.h"
 #include "afx/ControlBar.h"
 #include "afx/DC.h"
@@ -199,6 +200,10 @@ public:
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override
     {
+        if (nCode == CN_COMMAND && DoLookCommand(nID)) {
+            RefreshState();
+            return TRUE;
+        }
         const BOOL handled = CMDIFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
         if (nCode == CN_COMMAND && handled)
             RefreshState();
@@ -215,6 +220,7 @@ protected:
         ::AppendMenuA(host, MF_SEPARATOR, 0, nullptr);
         ::AppendMenuA(host, MF_STRING, ID_HOST_EXIT, "E&xit");
         ::AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(host), "&Host");
+        AppendLookMenu(menu);
         HMENU scene = ::CreatePopupMenu();
         const std::pair<UINT, const char*> commands[] = {
             { CmdNewText, "New &Text document" },
@@ -270,6 +276,7 @@ protected:
         GetWindowText(caption);
         state.Add("caption", caption);
         state.Add("menu", MenuTexts(::GetMenu(m_hWnd)));
+        state.Add("look", CurrentLookName());
         CString rows = "none";
         if (CMdiSplitChild* split = DYNAMIC_DOWNCAST(CMdiSplitChild, active)) {
             int h0 = 0;
