@@ -118,12 +118,7 @@ CHostFrame::CHostFrame(const CString& sceneName, std::unique_ptr<CHostScene> sce
 BOOL CHostFrame::CreateHost()
 {
     HMENU menu = ::CreateMenu();
-    HMENU host = ::CreatePopupMenu();
-    ::AppendMenuA(host, MF_STRING, ID_HOST_REFRESH, "&Refresh state");
-    ::AppendMenuA(host, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuA(host, MF_STRING, ID_HOST_EXIT, "E&xit");
-    ::AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(host), "&Host");
-    AppendLookMenu(menu);
+    AppendHostMenus(menu);
     HMENU scene = ::CreatePopupMenu();
     for (const auto& command : m_scene->Commands())
         ::AppendMenuA(scene, MF_STRING, command.first, command.second);

@@ -12,8 +12,13 @@ COXSkinnedApp* SkinnedApp()
 }
 } // namespace
 
-void AppendLookMenu(HMENU menuBar)
+void AppendHostMenus(HMENU menuBar)
 {
+    HMENU host = ::CreatePopupMenu();
+    ::AppendMenuA(host, MF_STRING, ID_HOST_REFRESH, "&Refresh state");
+    ::AppendMenuA(host, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuA(host, MF_STRING, ID_HOST_EXIT, "E&xit");
+    ::AppendMenuA(menuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(host), "&Host");
     HMENU look = ::CreatePopupMenu();
     ::AppendMenuA(look, MF_STRING, ID_HOST_LOOK_CLASSIC, "&Classic");
     ::AppendMenuA(look, MF_STRING, ID_HOST_LOOK_XP, "Office &XP");

@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-// Appends the "&Look" popup to a menu bar.
-void AppendLookMenu(HMENU menuBar);
+// Appends the "&Host" and "&Look" popups to a menu bar.
+void AppendHostMenus(HMENU menuBar);
 // Carries out a "Look" command; FALSE for any other id.
 BOOL DoLookCommand(UINT nID);
 // The current skin's name, "none" without one.

@@ -215,12 +215,7 @@ protected:
     static HMENU BuildMenu(BOOL withText)
     {
         HMENU menu = ::CreateMenu();
-        HMENU host = ::CreatePopupMenu();
-        ::AppendMenuA(host, MF_STRING, ID_HOST_REFRESH, "&Refresh state");
-        ::AppendMenuA(host, MF_SEPARATOR, 0, nullptr);
-        ::AppendMenuA(host, MF_STRING, ID_HOST_EXIT, "E&xit");
-        ::AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(host), "&Host");
-        AppendLookMenu(menu);
+        AppendHostMenus(menu);
         HMENU scene = ::CreatePopupMenu();
         const std::pair<UINT, const char*> commands[] = {
             { CmdNewText, "New &Text document" },

@@ -8,6 +8,7 @@
 #include "afx/FrameWnd.h"
 #include "afx/WinApp.h"
 #include "tests/toolkit/support/PixelDC.h"
+#include "tests/toolkit/support/ToolkitTestSupport.h"
 #include "toolkit/bars/skins/OXSkin2003.h"
 #include "toolkit/bars/statusbar/OXStatusbarSkin.h"
 
@@ -174,6 +175,21 @@ TEST_F(StatusBarTest, ToolHitTestGivesThePaneTip)
     EXPECT_STREQ(info.lpszText, "Caps Lock");
     free(info.lpszText);
     EXPECT_EQ(bar.OnToolHitTest(CPoint(-5, -5), nullptr), -1);
+
+    // No tip while the left button is held down.
+    CRect screen(item);
+    bar.ClientToScreen(&screen);
+    SetCursorAt(screen.CenterPoint());
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    ::SendInput(1, &input, sizeof input);
+    PumpUntil([] { return ::GetAsyncKeyState(VK_LBUTTON) < 0; }, 1000);
+    EXPECT_EQ(bar.OnToolHitTest(item.CenterPoint(), nullptr), -1);
+    input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(1, &input, sizeof input);
+    PumpFor(100);
+    ::GetAsyncKeyState(VK_LBUTTON);
 }
 
 TEST_F(StatusBarTest, BitmapModesPlaceAndCropABitmapLargerThanItsPane)

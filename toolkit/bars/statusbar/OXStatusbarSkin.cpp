@@ -142,14 +142,23 @@ BOOL COXStatusbarSkinXP::HasGripper(COXStatusBar* pBar)
     return (style & WS_THICKFRAME) && !(style & WS_MAXIMIZE);
 }
 
-void COXStatusbarSkinXP::DrawGripper(CDC* pDC, COXStatusBar* pBar)
+BOOL COXStatusbarSkinXP::GripperSquare(COXStatusBar* pBar, CRect& square)
 {
     if (!HasGripper(pBar))
-        return;
+        return FALSE;
     CRect client;
     pBar->GetClientRect(&client);
     int s = client.Height() & ~1;
-    CRect square(client.right - s, client.top, client.right, client.bottom);
+    square.SetRect(client.right - s, client.top, client.right, client.bottom);
+    return TRUE;
+}
+
+void COXStatusbarSkinXP::DrawGripper(CDC* pDC, COXStatusBar* pBar)
+{
+    CRect square;
+    if (!GripperSquare(pBar, square))
+        return;
+    const int s = square.Width();
     pDC->FillSolidRect(&square, ::GetSysColor(COLOR_BTNFACE));
     CPen shadow(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW));
     CSelectGuard restore(*pDC, shadow);
@@ -199,12 +208,9 @@ void COXStatusbarSkin2003::DrawPaneBorders(CDC* pDC, COXStatusBar* pBar)
 
 void COXStatusbarSkin2003::DrawGripper(CDC* pDC, COXStatusBar* pBar)
 {
-    if (!HasGripper(pBar))
+    CRect square;
+    if (!GripperSquare(pBar, square))
         return;
-    CRect client;
-    pBar->GetClientRect(&client);
-    int s = client.Height() & ~1;
-    CRect square(client.right - s, client.top, client.right, client.bottom);
     CRect band(square.left + 3, square.top, square.right, square.bottom);
     FillBackground(pDC, band);
     COLORREF window = ::GetSysColor(COLOR_WINDOW);

@@ -33,6 +33,9 @@ protected:
     static CRect PaneRect(COXStatusBar* pBar, int nIndex);
     // FALSE when the parent frame has no sizing border or is maximized.
     static BOOL HasGripper(COXStatusBar* pBar);
+    // The square at the bar's right end, side = the client height rounded
+    // down to even; FALSE when the bar shows no gripper.
+    static BOOL GripperSquare(COXStatusBar* pBar, CRect& square);
     virtual void FillBackground(CDC* pDC, const CRect& rect);
     void DrawIndicatorPane(CDC* pDC, const CRect& rect, COXStatusBar* pBar, int nIndex, BOOL bOn);
 
