@@ -5,6 +5,8 @@
 #include "toolkit/bars/skins/OXFrameSkin.h"
 #include "toolkit/bars/skins/OXSkin2003.h"
 
+#include "afx/Wnd.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -166,5 +168,51 @@ TEST(SkinColors, Office2003WithoutAThemeTakesTheUnthemedColumn)
               COXSkinXP::MixColors(Sys(COLOR_WINDOW), Sys(COLOR_BTNFACE), 0, .5f, .5f, 0));
     EXPECT_EQ(skin.GetCaptionHighlightColor(), skin.GetToolbarBackgroundColor());
     EXPECT_EQ(skin.GetSeparatorHighlightColor(), COXSkinXP::ShiftColor(Sys(COLOR_BTNSHADOW), 38));
+}
+}
+
+namespace {
+// Counts the messages a skin change sends to a window.
+class CCountingWnd : public CWnd
+{
+public:
+    int sizes = 0;
+    int frameChanges = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_SIZE)
+            ++sizes;
+        if (message == WM_NCCALCSIZE && wParam)
+            ++frameChanges;
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+TEST(SkinnedApp, ChangingTheSkinReframesTheMainWindowAndItsChildren)
+{
+    COXSkinnedApp app;
+    AfxWinInit(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOWNORMAL);
+    CCountingWnd main;
+    ASSERT_TRUE(main.CreateEx(0, AfxRegisterWndClass(0), "skins main", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                              CRect(10, 10, 300, 200), nullptr, 0));
+    CCountingWnd child;
+    ASSERT_TRUE(child.Create(AfxRegisterWndClass(0), "child", WS_CHILD | WS_VISIBLE, CRect(5, 5, 50, 50), &main, 7));
+    app.m_pMainWnd = &main;
+    main.sizes = main.frameChanges = child.sizes = child.frameChanges = 0;
+
+    EXPECT_TRUE(app.SetCurrentSkin("Classic"));
+    EXPECT_EQ(main.sizes, 1);
+    EXPECT_EQ(main.frameChanges, 1);
+    EXPECT_EQ(child.sizes, 1);
+    EXPECT_EQ(child.frameChanges, 1);
+
+    // An unknown name changes no window.
+    EXPECT_FALSE(app.SetCurrentSkin("nope"));
+    EXPECT_EQ(main.sizes, 1);
+    app.m_pMainWnd = nullptr;
+    child.DestroyWindow();
+    main.DestroyWindow();
 }
 }
