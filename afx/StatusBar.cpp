@@ -11,6 +11,7 @@ BEGIN_MESSAGE_MAP(CStatusBar, CControlBar)
     ON_MESSAGE(WM_SETTEXT, &CStatusBar::OnSetText)
     ON_MESSAGE(WM_GETTEXT, &CStatusBar::OnGetText)
     ON_MESSAGE(WM_GETTEXTLENGTH, &CStatusBar::OnGetTextLength)
+    ON_MESSAGE(WM_REFLECT_BASE + WM_DRAWITEM, &CStatusBar::OnReflectDrawItem)
 END_MESSAGE_MAP()
 
 namespace {
@@ -116,6 +117,7 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
         pane.nID = lpIDArray ? lpIDArray[i] : ID_SEPARATOR;
         pane.nStyle = SBPS_NORMAL;
         pane.cxText = 0;
+        pane.nFlags = 0;
         if (pane.nID == ID_SEPARATOR) {
             // The first gap is the message pane: it takes what the others leave.
             if (i == 0)
@@ -262,6 +264,16 @@ void CStatusBar::SetPaneStyle(int nIndex, UINT nStyle)
         UpdateAllPanes(TRUE, TRUE);
     else if (m_hWnd)
         SendPaneText(nIndex);
+}
+
+void CStatusBar::DrawItem(LPDRAWITEMSTRUCT /*lpDrawItemStruct*/)
+{
+}
+
+LRESULT CStatusBar::OnReflectDrawItem(WPARAM /*wParam*/, LPARAM lParam)
+{
+    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+    return TRUE;
 }
 
 CSize CStatusBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)

@@ -17,6 +17,9 @@
 #define SBPS_DISABLED   0x04000000
 #define SBPS_STRETCH    0x08000000
 
+// Pane state flags.
+#define SBPF_UPDATE     0x0001   // the pane's text must be handed to the control again
+
 class CStatusBar : public CControlBar
 {
     DECLARE_DYNAMIC(CStatusBar)
@@ -48,6 +51,8 @@ public:
     }
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    // An SBPS_OWNERDRAW pane, reached from the parent's WM_DRAWITEM. Nothing here.
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
     struct Pane
@@ -55,13 +60,21 @@ public:
         UINT nID;
         UINT nStyle;
         int cxText;      // width of the text, borders not counted
+        UINT nFlags;     // SBPF_ state flags
         CString strText;
     };
 
 protected:
-    // Hands the pane widths and texts to the control.
-    void UpdateAllPanes(BOOL bUpdateRects, BOOL bUpdateText);
+    // Hands the pane widths and texts to the control; a derived bar may lay
+    // its panes out in its own way.
+    virtual void UpdateAllPanes(BOOL bUpdateRects, BOOL bUpdateText);
     void SendPaneText(int nIndex);
+    // The pane record of a valid index, else null.
+    Pane* GetPanePtr(int nIndex) const
+    {
+        return nIndex >= 0 && nIndex < m_nCount ? &m_pPanes[nIndex] : nullptr;
+    }
+    afx_msg LRESULT OnReflectDrawItem(WPARAM wParam, LPARAM lParam);
     int TextWidth(const CString& text) const;
     friend class CStatusCmdUI;
 

@@ -4,6 +4,10 @@
 #include "HostFrame.h"
 
 #include "afx/WinApp.h"
+#include "toolkit/bars/skins/OXSkinnedApp.h"
+
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 const int ExitUnknownScene = 2;
@@ -17,10 +21,16 @@ void WriteOut(const CString& text)
 }
 } // namespace
 
-class CToolkitHostApp : public CWinApp
+// A skinned application, so every scene can change its look.
+class CToolkitHostApp : public COXSkinnedApp
 {
 public:
-    CToolkitHostApp() : CWinApp("ToolkitHost"), m_bUnknownScene(FALSE) {}
+    CToolkitHostApp() : m_bUnknownScene(FALSE)
+    {
+        // The profile lies under the host's own name.
+        free(const_cast<LPTSTR>(m_pszAppName));
+        m_pszAppName = _strdup("ToolkitHost");
+    }
 
     BOOL InitInstance() override
     {
@@ -59,7 +69,7 @@ public:
 
     int ExitInstance() override
     {
-        int code = CWinApp::ExitInstance();
+        int code = COXSkinnedApp::ExitInstance();
         return m_bUnknownScene ? ExitUnknownScene : code;
     }
 

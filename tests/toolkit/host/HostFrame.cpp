@@ -1,5 +1,6 @@
 #include "HostFrame.h"
 
+#include "HostLook.h"
 #include "HostResource.h"
 
 #include <cstdio>
@@ -114,19 +115,10 @@ CHostFrame::CHostFrame(const CString& sceneName, std::unique_ptr<CHostScene> sce
     m_bAutoMenuEnable = FALSE;
 }
 
-void AppendHostPopup(HMENU menuBar)
-{
-    HMENU host = ::CreatePopupMenu();
-    ::AppendMenuA(host, MF_STRING, ID_HOST_REFRESH, "&Refresh state");
-    ::AppendMenuA(host, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuA(host, MF_STRING, ID_HOST_EXIT, "E&xit");
-    ::AppendMenuA(menuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(host), "&Host");
-}
-
 BOOL CHostFrame::CreateHost()
 {
     HMENU menu = ::CreateMenu();
-    AppendHostPopup(menu);
+    AppendHostMenus(menu);
     HMENU scene = ::CreatePopupMenu();
     for (const auto& command : m_scene->Commands())
         ::AppendMenuA(scene, MF_STRING, command.first, command.second);
@@ -158,6 +150,7 @@ CString CHostFrame::StateText()
 {
     CHostState state;
     state.Add("scene", m_sceneName);
+    state.Add("look", CurrentLookName());
     m_scene->AppendState(state);
     for (UINT id : m_scene->NamedControls()) {
         CRect rect;
@@ -196,6 +189,10 @@ LRESULT CHostFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (message == WM_COMMAND && lParam == 0) {
         if (LOWORD(wParam) == ID_HOST_REFRESH) {
+            RefreshState();
+            return 0;
+        }
+        if (DoLookCommand(LOWORD(wParam))) {
             RefreshState();
             return 0;
         }

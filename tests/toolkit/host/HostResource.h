@@ -6,7 +6,12 @@
 #define IDC_HOST_STATE       100
 #define IDC_HOST_STATE_BAR   99
 #define ID_HOST_REFRESH      32790
-#define ID_HOST_EXIT         32791
+#define ID_HOST_EXIT         32789
+// The "Look" menu: the application's skins by name, and no skin.
+#define ID_HOST_LOOK_CLASSIC 32791
+#define ID_HOST_LOOK_XP      32792
+#define ID_HOST_LOOK_2003    32793
+#define ID_HOST_LOOK_NONE    32794
 
 // Scene "colors": controls 1001-, commands 32800-.
 #define IDC_COLORS_FIRST     1001
@@ -34,3 +39,7 @@
 // Scene "edits": controls 1301-, commands 32860-.
 #define IDC_EDITS_FIRST      1301
 #define ID_EDITS_FIRST       32860
+// Scene "skins": controls 2101-, commands 33020-33039, the bitmap of its pane.
+#define IDC_SKINS_FIRST      2101
+#define ID_SKINS_FIRST       33020
+#define IDB_SKINS_PANE       2110

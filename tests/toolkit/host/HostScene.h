@@ -58,10 +58,6 @@ public:
     virtual void OnHostClose() {}
 };
 
-// Appends the host's own popup (Refresh state, Exit) to a menu bar; a scene
-// that makes its own main window builds its menu bar with it too.
-void AppendHostPopup(HMENU menuBar);
-
 typedef std::function<std::unique_ptr<CHostScene>()> HostSceneFactory;
 // A scene whose main window is of its own kind (an MDI frame) makes it
 // itself: shown, captioned "Toolkit Host - <name>", with the state box (id

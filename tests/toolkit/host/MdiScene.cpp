@@ -1,5 +1,6 @@
 #include "MdiScene.h"
 
+#include "HostLook.h"
 #include "HostResource.h"
 #include "afx/ControlBar.h"
 #include "afx/DC.h"
@@ -199,6 +200,10 @@ public:
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override
     {
+        if (nCode == CN_COMMAND && DoLookCommand(nID)) {
+            RefreshState();
+            return TRUE;
+        }
         const BOOL handled = CMDIFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
         if (nCode == CN_COMMAND && handled)
             RefreshState();
@@ -210,7 +215,7 @@ protected:
     static HMENU BuildMenu(BOOL withText)
     {
         HMENU menu = ::CreateMenu();
-        AppendHostPopup(menu);
+        AppendHostMenus(menu);
         HMENU scene = ::CreatePopupMenu();
         const std::pair<UINT, const char*> commands[] = {
             { CmdNewText, "New &Text document" },
@@ -266,6 +271,7 @@ protected:
         GetWindowText(caption);
         state.Add("caption", caption);
         state.Add("menu", MenuTexts(::GetMenu(m_hWnd)));
+        state.Add("look", CurrentLookName());
         CString rows = "none";
         if (CMdiSplitChild* split = DYNAMIC_DOWNCAST(CMdiSplitChild, active)) {
             int h0 = 0;

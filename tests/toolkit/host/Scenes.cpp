@@ -4,6 +4,7 @@
 #include "MdiScene.h"
 #include "Services2Scene.h"
 #include "DockingScene.h"
+#include "SkinsScene.h"
 
 const std::vector<HostSceneEntry>& HostScenes()
 {
@@ -14,6 +15,7 @@ const std::vector<HostSceneEntry>& HostScenes()
         { "services2", &MakeServices2Scene },
         { "docking", &MakeDockingScene },
         { "edits", &MakeEditsScene },
+        { "skins", &MakeSkinsScene },
     };
     return scenes;
 }

@@ -44,7 +44,7 @@ TEST_F(MdiSceneTest, StartsEmptyWithTheFramesOwnMenu)
     EXPECT_EQ("mdi", state["scene"]);
     EXPECT_EQ("0", state["children"]);
     EXPECT_EQ("", state["active"]);
-    EXPECT_EQ("&Host,&Scene,&Window", state["menu"]);
+    EXPECT_EQ("&Host,&Look,&Scene,&Window", state["menu"]);
     EXPECT_EQ("Toolkit Host - mdi", state["caption"]);
     EXPECT_EQ("none", state["handled"]);
     // The state box is the bar at the frame's right.
@@ -63,10 +63,10 @@ TEST_F(MdiSceneTest, TemplatesSwitchTheMenuAndCommandsReachTheActiveView)
 {
     ASSERT_TRUE(CommandThen(NewText, "active", "Text1"));
     EXPECT_EQ("1", host.Value("children"));
-    EXPECT_EQ("&Host,&Scene,&Text,&Window", host.Value("menu"));
+    EXPECT_EQ("&Host,&Look,&Scene,&Text,&Window", host.Value("menu"));
     ASSERT_TRUE(CommandThen(NewSplit, "active", "Split1"));
     EXPECT_EQ("2", host.Value("children"));
-    EXPECT_EQ("&Host,&Scene,&Window", host.Value("menu"));
+    EXPECT_EQ("&Host,&Look,&Scene,&Window", host.Value("menu"));
     const std::string rows = host.Value("split.rows");
     EXPECT_EQ(0u, rows.find("100,")) << rows;
     ASSERT_TRUE(CommandThen(SplitRow60, "split.rows", "60," + std::to_string(std::stoi(rows.substr(4)) + 40)));
@@ -74,9 +74,9 @@ TEST_F(MdiSceneTest, TemplatesSwitchTheMenuAndCommandsReachTheActiveView)
 
     ASSERT_TRUE(CommandThen(CloseChild, "children", "1"));
     EXPECT_EQ("Text1", host.Value("active"));
-    EXPECT_EQ("&Host,&Scene,&Text,&Window", host.Value("menu"));
+    EXPECT_EQ("&Host,&Look,&Scene,&Text,&Window", host.Value("menu"));
     ASSERT_TRUE(CommandThen(CloseChild, "children", "0"));
-    EXPECT_EQ("&Host,&Scene,&Window", host.Value("menu"));
+    EXPECT_EQ("&Host,&Look,&Scene,&Window", host.Value("menu"));
     EXPECT_TRUE(CommandThen(WhoHandles, "handled", "frame"));
 }
 
