@@ -26,3 +26,6 @@
 #define IDC_OX_IM_UP_STOP           28017
 #define IDC_OX_IM_DOWN_STOP         28018
 #define IDB_OX_IM_ORIGIN            28019
+
+// Font list box: the 16-pixel pictures of a font's kind (0 other, 1 TrueType).
+#define IDB_OX_LB_FONTTYPE          26360
