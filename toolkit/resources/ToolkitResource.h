@@ -29,3 +29,8 @@
 
 // Font list box: the 16-pixel pictures of a font's kind (0 other, 1 TrueType).
 #define IDB_OX_LB_FONTTYPE          26360
+
+// Option tree: check box cleared and checked, radio button cleared and
+// selected, for light and for dark backgrounds.
+#define IDB_OX_OPTIONTREE_LIGHT     27262
+#define IDB_OX_OPTIONTREE_DARK      27263

@@ -4,6 +4,7 @@
 #include "toolkit/lists/listboxes/OXItemTip.h"
 
 #include "afx/WinApp.h"
+#include "tests/toolkit/listboxes/SpyHook.h"
 #include "tests/toolkit/support/ToolkitTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -13,21 +14,6 @@
 
 namespace {
 const UINT ListId = 1301;
-
-// A hook that lets a test see (and answer) a window's messages first.
-class CSpyHook : public COXHookWnd
-{
-public:
-    // Returns true when the message is answered (with *pResult).
-    std::function<bool(UINT, WPARAM, LPARAM, LRESULT*)> onMessage;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        LRESULT result = 0;
-        if (onMessage && onMessage(message, wParam, lParam, &result))
-            return result;
-        return COXHookWnd::WindowProc(message, wParam, lParam);
-    }
-};
 
 class ItemTipTest : public testing::Test
 {
