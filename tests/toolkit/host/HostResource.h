@@ -14,3 +14,7 @@
 // Scene "services1": controls 1101-, commands 32820-.
 #define IDC_SERVICES1_FIRST  1101
 #define ID_SERVICES1_FIRST   32820
+
+// Scene "lists": controls 1701-, commands 32940-.
+#define IDC_LISTS_FIRST      1701
+#define ID_LISTS_FIRST       32940
