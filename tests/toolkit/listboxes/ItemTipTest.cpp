@@ -62,6 +62,9 @@ protected:
         CPoint screen = client;
         list.ClientToScreen(&screen);
         SetCursorAt(screen);
+        // A tip shown on the way (a wide one may lie over the target) goes,
+        // so the query is made afresh at the target.
+        tip.GetTipWnd().Hide();
         list.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
         PumpFor(60);
         return tip.GetLastInfo();
@@ -238,6 +241,7 @@ TEST_F(ItemTipTest, ListBoxVariantTipsCutItems)
         box.ClientToScreen(&screen);
         boxTip.GetTipWnd().Hide();
         SetCursorAt(screen);
+        boxTip.GetTipWnd().Hide();
         box.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
         PumpFor(60);
         return boxTip.GetLastInfo();

@@ -271,43 +271,35 @@ BOOL COXListBoxEx::SetItemHighlightBkColor(int nIndex, COLORREF clr)
 
 CFont* COXListBoxEx::GetItemFont(int nIndex) const
 {
-    const OXLISTBOXITEM* p = FindRecord(nIndex);
-    return p ? p->pFont : nullptr;
+    return RecordField(nIndex, &OXLISTBOXITEM::pFont, static_cast<CFont*>(nullptr));
 }
 COLORREF COXListBoxEx::GetItemTextColor(int nIndex) const
 {
-    const OXLISTBOXITEM* p = FindRecord(nIndex);
-    return p ? p->clrText : 0;
+    return RecordField(nIndex, &OXLISTBOXITEM::clrText, COLORREF(0));
 }
 COLORREF COXListBoxEx::GetItemHighlightTextColor(int nIndex) const
 {
-    const OXLISTBOXITEM* p = FindRecord(nIndex);
-    return p ? p->clrHighlightText : 0;
+    return RecordField(nIndex, &OXLISTBOXITEM::clrHighlightText, COLORREF(0));
 }
 COLORREF COXListBoxEx::GetItemBkColor(int nIndex) const
 {
-    const OXLISTBOXITEM* p = FindRecord(nIndex);
-    return p ? p->clrBackground : 0;
+    return RecordField(nIndex, &OXLISTBOXITEM::clrBackground, COLORREF(0));
 }
 COLORREF COXListBoxEx::GetItemHighlightBkColor(int nIndex) const
 {
-    const OXLISTBOXITEM* p = FindRecord(nIndex);
-    return p ? p->clrHighlightBackground : 0;
+    return RecordField(nIndex, &OXLISTBOXITEM::clrHighlightBackground, COLORREF(0));
 }
 int COXListBoxEx::GetItemImageIndex(int nIndex) const
 {
-    const OXLISTBOXITEM* p = FindRecord(nIndex);
-    return p ? p->nImageIndex : 0;
+    return RecordField(nIndex, &OXLISTBOXITEM::nImageIndex, 0);
 }
 int COXListBoxEx::GetItemIndent(int nIndex) const
 {
-    const OXLISTBOXITEM* p = FindRecord(nIndex);
-    return p ? p->nIndent : 0;
+    return RecordField(nIndex, &OXLISTBOXITEM::nIndent, 0);
 }
 CString COXListBoxEx::GetItemToolTipText(int nIndex) const
 {
-    const OXLISTBOXITEM* p = FindRecord(nIndex);
-    return p ? p->sTipText : CString();
+    return RecordField(nIndex, &OXLISTBOXITEM::sTipText, CString());
 }
 
 void COXListBoxEx::SetImageList(CImageList* pImageList)

@@ -141,6 +141,13 @@ protected:
     void MeasureListItem(int nIndex);
     void UpdateToolTips();
     OXLISTBOXITEM* FindRecord(int nIndex) const;
+    // One field of the item's record, or the empty value without one.
+    template <class T>
+    T RecordField(int nIndex, T OXLISTBOXITEM::*pField, T empty) const
+    {
+        const OXLISTBOXITEM* pItem = FindRecord(nIndex);
+        return pItem ? pItem->*pField : empty;
+    }
     // Moves the record keys at or after nFrom by nDelta.
     void ShiftKeys(int nFrom, int nDelta);
     // The bookkeeping when an item goes: its record, later keys, the section.
