@@ -256,3 +256,47 @@ TEST_F(ItemTipTest, ListBoxVariantTipsCutItems)
     EXPECT_EQ(OXITEMTIP_NO_CELL, hover(CPoint(10, 70)).nResult);
     boxTip.Detach();
 }
+
+TEST_F(ItemTipTest, ComboBoxVariantTipsOnlyACutSelectionOfADropDownList)
+{
+    CComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(100, 210, 180, 300), &parent,
+                             ListId + 2));
+    combo.AddString("a selection far wider than the combo box");
+    combo.AddString("ok");
+    COXComboBoxTip comboTip;
+    ASSERT_TRUE(comboTip.Attach(&combo));
+    auto hover = [&](CPoint client) {
+        CPoint screen = client;
+        combo.ClientToScreen(&screen);
+        SetCursorAt(screen);
+        comboTip.GetTipWnd().Hide();
+        combo.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
+        PumpFor(60);
+        return comboTip.GetLastInfo();
+    };
+    combo.SetCurSel(0);
+    EXPECT_EQ(OXITEMTIP_SHOW, hover(CPoint(10, 8)).nResult);
+    EXPECT_STREQ("a selection far wider than the combo box", comboTip.GetLastInfo().szText);
+    EXPECT_EQ(::GetSysColor(COLOR_WINDOWTEXT), comboTip.GetLastInfo().clrText);
+    // Over the drop button there is no cell.
+    CRect client;
+    combo.GetClientRect(&client);
+    EXPECT_EQ(OXITEMTIP_NO_CELL, hover(CPoint(client.right - 3, 8)).nResult);
+    combo.SetCurSel(1);
+    EXPECT_EQ(OXITEMTIP_FITS, hover(CPoint(10, 8)).nResult);
+    comboTip.Detach();
+
+    CComboBox editable;
+    ASSERT_TRUE(editable.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(200, 210, 280, 300), &parent,
+                                ListId + 3));
+    COXComboBoxTip editTip;
+    ASSERT_TRUE(editTip.Attach(&editable));
+    CPoint screen(5, 5);
+    editable.ClientToScreen(&screen);
+    SetCursorAt(screen);
+    editable.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    PumpFor(60);
+    EXPECT_EQ(OXITEMTIP_UNSUPPORTED, editTip.GetLastInfo().nResult);
+    editTip.Detach();
+}

@@ -235,3 +235,24 @@ TEST_F(ListBoxExTest, LastMRUItemIsTallerWithItsLine)
     EXPECT_EQ(RGB(0, 200, 0), ::GetPixel(hdc, 100, row.bottom - 1));
     ::ReleaseDC(list.GetSafeHwnd(), hdc);
 }
+
+TEST_F(ListBoxExTest, VisibleItemsWithTipsGetTools)
+{
+    COXListBoxEx list;
+    Create(list, 0, 80);
+    Fill(list, 20);
+    ASSERT_TRUE(list.GetToolTipCtrl());
+    // Only the client tool while no item has a tip.
+    EXPECT_EQ(1, list.GetToolTipCtrl()->SendMessage(TTM_GETTOOLCOUNT));
+    list.SetItemToolTipText(0, "first");
+    list.SetItemToolTipText(1, "second");
+    list.SetItemToolTipText(19, "last, not visible");
+    EXPECT_EQ(3, list.GetToolTipCtrl()->SendMessage(TTM_GETTOOLCOUNT));
+    // Scrolled to the end, the last item's tool is there and the first two are gone.
+    list.SetTopIndex(19);
+    MSG msg = {};
+    msg.hwnd = list.GetSafeHwnd();
+    msg.message = WM_MOUSEMOVE;
+    list.PreTranslateMessage(&msg);
+    EXPECT_EQ(2, list.GetToolTipCtrl()->SendMessage(TTM_GETTOOLCOUNT));
+}
