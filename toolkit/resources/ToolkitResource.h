@@ -35,3 +35,11 @@
 #define IDS_OX_POPUP_CANCEL         27283
 #define IDS_OX_CALENDAR_TODAY       26854
 #define IDS_OX_CALENDAR_NONE        26855
+
+// Font list box: the 16-pixel pictures of a font's kind (0 other, 1 TrueType).
+#define IDB_OX_LB_FONTTYPE          26360
+
+// Option tree: check box cleared and checked, radio button cleared and
+// selected, for light and for dark backgrounds.
+#define IDB_OX_OPTIONTREE_LIGHT     27262
+#define IDB_OX_OPTIONTREE_DARK      27263

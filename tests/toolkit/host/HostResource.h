@@ -43,3 +43,8 @@
 #define IDC_SKINS_FIRST      2101
 #define ID_SKINS_FIRST       33020
 #define IDB_SKINS_PANE       2110
+
+
+// Scene "lists": controls 1701-, commands 32940-.
+#define IDC_LISTS_FIRST      1701
+#define ID_LISTS_FIRST       32940

@@ -1,5 +1,6 @@
 #include "ColorsScene.h"
 #include "EditsScene.h"
+#include "ListsScene.h"
 #include "Services1Scene.h"
 #include "MdiScene.h"
 #include "Services2Scene.h"
@@ -16,6 +17,7 @@ const std::vector<HostSceneEntry>& HostScenes()
         { "docking", &MakeDockingScene },
         { "edits", &MakeEditsScene },
         { "skins", &MakeSkinsScene },
+        { "lists", &MakeListsScene },
     };
     return scenes;
 }
