@@ -21,15 +21,14 @@ HWND BuddyOf(HWND hSpin)
 {
     return reinterpret_cast<HWND>(::SendMessage(hSpin, UDM_GETBUDDY, 0, 0));
 }
+} // namespace
 
-// The raised ring an arrow or a flat thumb gets.
-void DrawFlatButton(CDC* pDC, CRect rect)
+void OXCoolDrawFlatButton(CDC* pDC, CRect rect)
 {
     pDC->Draw3dRect(&rect, ::GetSysColor(COLOR_BTNHIGHLIGHT), ::GetSysColor(COLOR_BTNSHADOW));
     rect.DeflateRect(1, 1);
     pDC->Draw3dRect(&rect, ::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNFACE));
 }
-} // namespace
 
 BOOL IsEditWindowClass(HWND hWnd)
 {
@@ -452,8 +451,8 @@ void COXCoolCtrl<T>::DrawFlatScrollBar(CDC* pDC, CRect rect, BOOL bHorz)
         first.bottom = first.top + size;
         second.top = second.bottom - size;
     }
-    DrawFlatButton(pDC, first);
-    DrawFlatButton(pDC, second);
+    OXCoolDrawFlatButton(pDC, first);
+    OXCoolDrawFlatButton(pDC, second);
 
     SCROLLINFO info = {};
     info.cbSize = sizeof info;
@@ -476,7 +475,7 @@ void COXCoolCtrl<T>::DrawFlatScrollBar(CDC* pDC, CRect rect, BOOL bHorz)
         thumbRect.top = thumb.nStart;
         thumbRect.bottom = thumb.nStart + thumb.nLength;
     }
-    DrawFlatButton(pDC, thumbRect);
+    OXCoolDrawFlatButton(pDC, thumbRect);
 }
 
 template class COXCoolCtrl<CEdit>;

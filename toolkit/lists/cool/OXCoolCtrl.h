@@ -41,6 +41,10 @@ struct COXCoolThumb
 };
 BOOL OXCoolCalcThumb(const SCROLLINFO& info, int nTrackStart, int nTrackLength, COXCoolThumb& thumb);
 
+// The flat look of an arrow or a thumb: a raised edge with a face-coloured
+// ring inside it.
+void OXCoolDrawFlatButton(CDC* pDC, CRect rect);
+
 template <class T>
 class COXCoolCtrl : public T
 {
