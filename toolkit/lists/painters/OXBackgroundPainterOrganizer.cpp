@@ -1,0 +1,344 @@
+#include "toolkit/lists/painters/OXBackgroundPainterOrganizer.h"
+
+#include "afx/ControlBar.h"
+#include "afx/MDIFrameWnd.h"
+#include "afx/Sync.h"
+#include "afx/TabCtrl.h"
+#include "afx/ToolBar.h"
+
+HHOOK COXBackgroundPainterOrganizer::s_hFirstCBTHook = nullptr;
+HHOOK COXBackgroundPainterOrganizer::s_hFirstGetMessageHook = nullptr;
+
+namespace {
+CMap<DWORD, DWORD, COXBackgroundPainterOrganizer*, COXBackgroundPainterOrganizer*>& ThreadOrganizers()
+{
+    static CMap<DWORD, DWORD, COXBackgroundPainterOrganizer*, COXBackgroundPainterOrganizer*> map;
+    return map;
+}
+
+CCriticalSection& ThreadOrganizersLock()
+{
+    static CCriticalSection lock;
+    return lock;
+}
+} // namespace
+
+COXBackgroundPainterOrganizer::COXBackgroundPainterOrganizer()
+    : m_nPaintTypeDefault(Tile), m_clrBkDefault(OXBACKGROUND_DEFAULT_COLOR), m_pOriginWndDefault(nullptr),
+      m_pFrameWnd(nullptr), m_dwThreadID(0), m_hCBTHook(nullptr), m_hGetMessageHook(nullptr)
+{
+    m_mapPainters.InitHashTable(17);
+}
+
+COXBackgroundPainterOrganizer::~COXBackgroundPainterOrganizer()
+{
+    if (IsAttached())
+        DetachOrganizer(TRUE);
+    else
+        Detach(nullptr, TRUE);
+    for (INT_PTR i = 0; i < m_arrPool.GetSize(); ++i)
+        delete m_arrPool[i];
+    m_arrPool.RemoveAll();
+}
+
+BOOL COXBackgroundPainterOrganizer::IsQualified(CWnd* pWnd)
+{
+    if (!pWnd)
+        return FALSE;
+    if (auto* toolbar = dynamic_cast<CToolBar*>(pWnd)) {
+        auto* parent = dynamic_cast<CControlBar*>(CWnd::FromHandlePermanent(::GetParent(toolbar->m_hWnd)));
+        if (parent && parent->IsDockBar())
+            return TRUE;
+    }
+    if (auto* bar = dynamic_cast<CControlBar*>(pWnd))
+        if (bar->IsDockBar())
+            return TRUE;
+    if (auto* frame = dynamic_cast<CMDIFrameWnd*>(m_pFrameWnd)) {
+        if (pWnd->m_hWnd == frame->m_hWndMDIClient)
+            return TRUE;
+        if (dynamic_cast<CTabCtrl*>(pWnd) && ::GetParent(pWnd->m_hWnd) == frame->m_hWnd)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL COXBackgroundPainterOrganizer::AttachFrame(CWnd* pFrameWnd, LPCTSTR lpszFileName, int nPaintType,
+                                                COLORREF clrBk)
+{
+    COXDIB dib;
+    if (lpszFileName && *lpszFileName && !dib.ReadFromFile(lpszFileName))
+        return FALSE;
+    if (!AttachFrame(pFrameWnd, &dib, nPaintType, clrBk))
+        return FALSE;
+    if (lpszFileName && *lpszFileName)
+        SetWallpaperFile(nullptr, lpszFileName, TRUE);
+    return TRUE;
+}
+
+BOOL COXBackgroundPainterOrganizer::AttachFrame(CWnd* pFrameWnd, const COXDIB* pDIB, int nPaintType, COLORREF clrBk)
+{
+    if (!pFrameWnd || m_pFrameWnd)
+        return FALSE;
+    const DWORD thread = ::GetWindowThreadProcessId(pFrameWnd->GetSafeHwnd(), nullptr);
+    {
+        CSingleLock lock(&ThreadOrganizersLock(), TRUE);
+        COXBackgroundPainterOrganizer* present = nullptr;
+        if (ThreadOrganizers().Lookup(thread, present))
+            return FALSE;
+        ThreadOrganizers().SetAt(thread, this);
+    }
+    m_pFrameWnd = pFrameWnd;
+    m_dwThreadID = thread;
+    if (pDIB)
+        m_dibDefault = *pDIB;
+    else
+        m_dibDefault.Clear();
+    m_nPaintTypeDefault = nPaintType;
+    m_clrBkDefault = clrBk;
+    m_pOriginWndDefault = pFrameWnd;
+    ::EnumWindows(&EnumThreadWindowsProc, reinterpret_cast<LPARAM>(this));
+    m_hCBTHook = ::SetWindowsHookEx(WH_CBT, &CBTHookProc, nullptr, thread);
+    m_hGetMessageHook = ::SetWindowsHookEx(WH_GETMESSAGE, &GetMessageHookProc, nullptr, thread);
+    {
+        CSingleLock lock(&ThreadOrganizersLock(), TRUE);
+        if (!s_hFirstCBTHook)
+            s_hFirstCBTHook = m_hCBTHook;
+        if (!s_hFirstGetMessageHook)
+            s_hFirstGetMessageHook = m_hGetMessageHook;
+    }
+    SetBkColor(nullptr, clrBk, FALSE);
+    SetOriginWnd(nullptr, pFrameWnd, FALSE);
+    SetPaintType(nullptr, nPaintType, FALSE);
+    SetWallpaper(nullptr, pDIB, TRUE);
+    return TRUE;
+}
+
+BOOL COXBackgroundPainterOrganizer::DetachOrganizer(BOOL bRedraw)
+{
+    if (!m_pFrameWnd)
+        return FALSE;
+    {
+        CSingleLock lock(&ThreadOrganizersLock(), TRUE);
+        if (m_hCBTHook)
+            ::UnhookWindowsHookEx(m_hCBTHook);
+        if (m_hGetMessageHook)
+            ::UnhookWindowsHookEx(m_hGetMessageHook);
+        m_hCBTHook = m_hGetMessageHook = nullptr;
+        s_hFirstCBTHook = s_hFirstGetMessageHook = nullptr;
+        ThreadOrganizers().RemoveKey(m_dwThreadID);
+    }
+    m_pFrameWnd = nullptr;
+    m_dwThreadID = 0;
+    return Detach(nullptr, bRedraw);
+}
+
+BOOL COXBackgroundPainterOrganizer::Attach(CWnd* pWnd, const COXDIB* pDIB, int nPaintType, COLORREF clrBk,
+                                           CWnd* pOriginWnd)
+{
+    COXBackgroundPainter* painter = nullptr;
+    if (!pWnd || m_mapPainters.Lookup(pWnd->GetSafeHwnd(), painter))
+        return FALSE;
+    if (m_arrPool.GetSize() > 0) {
+        painter = m_arrPool[0];
+        m_arrPool.RemoveAt(0);
+    } else {
+        painter = new COXBackgroundPainter;
+    }
+    if (!painter->Attach(pWnd, pDIB, nPaintType, clrBk, pOriginWnd)) {
+        m_arrPool.Add(painter);
+        return FALSE;
+    }
+    m_mapPainters.SetAt(pWnd->GetSafeHwnd(), painter);
+    return TRUE;
+}
+
+BOOL COXBackgroundPainterOrganizer::Detach(CWnd* pWnd, BOOL bRedraw)
+{
+    if (pWnd) {
+        COXBackgroundPainter* painter = nullptr;
+        if (!m_mapPainters.Lookup(pWnd->GetSafeHwnd(), painter))
+            return FALSE;
+        m_mapPainters.RemoveKey(pWnd->GetSafeHwnd());
+        if (painter->IsHooked())
+            painter->Detach(bRedraw);
+        m_arrPool.Add(painter);
+        return TRUE;
+    }
+    POSITION pos = m_mapPainters.GetStartPosition();
+    while (pos) {
+        HWND hWnd = nullptr;
+        COXBackgroundPainter* painter = nullptr;
+        m_mapPainters.GetNextAssoc(pos, hWnd, painter);
+        if (painter->IsHooked())
+            painter->Detach(bRedraw);
+        m_arrPool.Add(painter);
+    }
+    m_mapPainters.RemoveAll();
+    return TRUE;
+}
+
+BOOL COXBackgroundPainterOrganizer::IsAttached(CWnd* pWnd) const
+{
+    COXBackgroundPainter* painter = GetPainter(pWnd);
+    return painter && painter->IsHooked();
+}
+
+COXBackgroundPainter* COXBackgroundPainterOrganizer::GetPainter(CWnd* pWnd) const
+{
+    COXBackgroundPainter* painter = nullptr;
+    if (!pWnd || !m_mapPainters.Lookup(pWnd->GetSafeHwnd(), painter))
+        return nullptr;
+    return painter;
+}
+
+COXBackgroundPainter* COXBackgroundPainterOrganizer::GetFirstPainter(POSITION& pos) const
+{
+    pos = m_mapPainters.GetStartPosition();
+    while (pos) {
+        HWND hWnd = nullptr;
+        COXBackgroundPainter* painter = nullptr;
+        m_mapPainters.GetNextAssoc(pos, hWnd, painter);
+        if (::IsWindow(hWnd))
+            return painter;
+    }
+    return nullptr;
+}
+
+template <class Op>
+BOOL COXBackgroundPainterOrganizer::ForPainters(CWnd* pWnd, Op op)
+{
+    if (pWnd) {
+        COXBackgroundPainter* painter = GetPainter(pWnd);
+        if (!painter)
+            return FALSE;
+        if (painter->IsHooked())
+            op(*painter);
+        return TRUE;
+    }
+    POSITION pos = m_mapPainters.GetStartPosition();
+    while (pos) {
+        HWND hWnd = nullptr;
+        COXBackgroundPainter* painter = nullptr;
+        m_mapPainters.GetNextAssoc(pos, hWnd, painter);
+        if (painter->IsHooked())
+            op(*painter);
+    }
+    return TRUE;
+}
+
+BOOL COXBackgroundPainterOrganizer::SetWallpaper(CWnd* pWnd, const COXDIB* pDIB, BOOL bRedraw)
+{
+    if (!pWnd && IsAttached()) {
+        if (pDIB)
+            m_dibDefault = *pDIB;
+        else
+            m_dibDefault.Clear();
+    }
+    return ForPainters(pWnd, [&](COXBackgroundPainter& p) { p.SetWallpaper(pDIB, bRedraw); });
+}
+
+BOOL COXBackgroundPainterOrganizer::SetWallpaperFile(CWnd* pWnd, const CString& sFileName, BOOL bRedraw)
+{
+    return ForPainters(pWnd, [&](COXBackgroundPainter& p) { p.SetWallpaperFile(sFileName, bRedraw); });
+}
+
+BOOL COXBackgroundPainterOrganizer::SetPaintType(CWnd* pWnd, int nPaintType, BOOL bRedraw)
+{
+    if (!pWnd && IsAttached())
+        m_nPaintTypeDefault = nPaintType;
+    return ForPainters(pWnd, [&](COXBackgroundPainter& p) { p.SetPaintType(nPaintType, bRedraw); });
+}
+
+BOOL COXBackgroundPainterOrganizer::SetBkColor(CWnd* pWnd, COLORREF clrBk, BOOL bRedraw)
+{
+    if (!pWnd && IsAttached())
+        m_clrBkDefault = clrBk;
+    return ForPainters(pWnd, [&](COXBackgroundPainter& p) { p.SetBkColor(clrBk, bRedraw); });
+}
+
+BOOL COXBackgroundPainterOrganizer::SetOriginWnd(CWnd* pWnd, CWnd* pOriginWnd, BOOL bRedraw)
+{
+    if (!pWnd && IsAttached())
+        m_pOriginWndDefault = pOriginWnd;
+    return ForPainters(pWnd, [&](COXBackgroundPainter& p) { p.SetOriginWnd(pOriginWnd, bRedraw); });
+}
+
+BOOL COXBackgroundPainterOrganizer::LoadState(CWnd* pWnd, LPCTSTR lpszSection, BOOL bRedraw)
+{
+    if (pWnd) {
+        COXBackgroundPainter* painter = GetPainter(pWnd);
+        if (!painter || !painter->IsHooked())
+            return FALSE;
+        return painter->LoadState(lpszSection, bRedraw);
+    }
+    return ForPainters(pWnd, [&](COXBackgroundPainter& p) { p.LoadState(lpszSection, bRedraw); });
+}
+
+void COXBackgroundPainterOrganizer::AttachAllWindows(HWND hWnd)
+{
+    for (HWND h = hWnd; h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        CWnd* pWnd = CWnd::FromHandlePermanent(h);
+        if (pWnd && !IsAttached(pWnd) && IsQualified(pWnd))
+            Attach(pWnd, nullptr, Tile, OXBACKGROUND_DEFAULT_COLOR, nullptr);
+        if (const HWND child = ::GetWindow(h, GW_CHILD))
+            AttachAllWindows(child);
+    }
+}
+
+void COXBackgroundPainterOrganizer::AttachNew(HWND hWnd)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (!pWnd || IsAttached(pWnd) || !IsQualified(pWnd))
+        return;
+    POSITION pos = nullptr;
+    if (COXBackgroundPainter* first = GetFirstPainter(pos))
+        Attach(pWnd, &first->GetWallpaper(), first->GetPaintType(), first->GetBkColor(), first->GetOriginWnd());
+    else
+        Attach(pWnd, &m_dibDefault, m_nPaintTypeDefault, m_clrBkDefault, m_pOriginWndDefault);
+}
+
+COXBackgroundPainterOrganizer* COXBackgroundPainterOrganizer::FindOrganizer(HWND hWnd)
+{
+    if (!hWnd || !::IsWindow(hWnd))
+        return nullptr;
+    CSingleLock lock(&ThreadOrganizersLock(), TRUE);
+    COXBackgroundPainterOrganizer* organizer = nullptr;
+    ThreadOrganizers().Lookup(::GetWindowThreadProcessId(hWnd, nullptr), organizer);
+    return organizer;
+}
+
+BOOL CALLBACK COXBackgroundPainterOrganizer::EnumThreadWindowsProc(HWND hWnd, LPARAM lParam)
+{
+    auto* organizer = reinterpret_cast<COXBackgroundPainterOrganizer*>(lParam);
+    if (::GetWindowThreadProcessId(hWnd, nullptr) != organizer->m_dwThreadID)
+        return TRUE;
+    organizer->AttachAllWindows(hWnd);
+    return FALSE;
+}
+
+LRESULT CALLBACK COXBackgroundPainterOrganizer::CBTHookProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const HWND hWnd = reinterpret_cast<HWND>(wParam);
+    COXBackgroundPainterOrganizer* organizer = nCode >= 0 ? FindOrganizer(hWnd) : nullptr;
+    if (!organizer)
+        return ::CallNextHookEx(s_hFirstCBTHook, nCode, wParam, lParam);
+    if (CWnd* pWnd = CWnd::FromHandlePermanent(hWnd)) {
+        if (nCode == HCBT_DESTROYWND) {
+            if (organizer->IsAttached(pWnd))
+                organizer->Detach(pWnd, TRUE);
+        } else {
+            organizer->AttachNew(hWnd);
+        }
+    }
+    return ::CallNextHookEx(organizer->m_hCBTHook, nCode, wParam, lParam);
+}
+
+LRESULT CALLBACK COXBackgroundPainterOrganizer::GetMessageHookProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+    COXBackgroundPainterOrganizer* organizer = nCode >= 0 && msg ? FindOrganizer(msg->hwnd) : nullptr;
+    if (!organizer)
+        return ::CallNextHookEx(s_hFirstGetMessageHook, nCode, wParam, lParam);
+    organizer->AttachNew(msg->hwnd);
+    return ::CallNextHookEx(organizer->m_hGetMessageHook, nCode, wParam, lParam);
+}
