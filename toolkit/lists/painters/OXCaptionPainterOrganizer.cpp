@@ -1,0 +1,271 @@
+#include "toolkit/lists/painters/OXCaptionPainterOrganizer.h"
+
+#include "afx/Sync.h"
+
+HHOOK COXCaptionPainterOrganizer::s_hFirstCBTHook = nullptr;
+HHOOK COXCaptionPainterOrganizer::s_hFirstGetMessageHook = nullptr;
+
+namespace {
+CMap<DWORD, DWORD, COXCaptionPainterOrganizer*, COXCaptionPainterOrganizer*>& ThreadOrganizers()
+{
+    static CMap<DWORD, DWORD, COXCaptionPainterOrganizer*, COXCaptionPainterOrganizer*> map;
+    return map;
+}
+
+CCriticalSection& ThreadOrganizersLock()
+{
+    static CCriticalSection lock;
+    return lock;
+}
+} // namespace
+
+COXCaptionPainterOrganizer::COXCaptionPainterOrganizer()
+    : m_dwThreadId(0), m_hCBTHook(nullptr), m_hGetMessageHook(nullptr)
+{
+    m_mapPainters.InitHashTable(17);
+}
+
+COXCaptionPainterOrganizer::~COXCaptionPainterOrganizer()
+{
+    if (m_dwThreadId)
+        DetachOrganizer(TRUE);
+    else
+        Detach(nullptr, TRUE);
+    for (INT_PTR i = 0; i < m_arrPool.GetSize(); ++i)
+        delete m_arrPool[i];
+    m_arrPool.RemoveAll();
+}
+
+BOOL COXCaptionPainterOrganizer::AttachOrganizer(DWORD dwThreadId)
+{
+    {
+        CSingleLock lock(&ThreadOrganizersLock(), TRUE);
+        COXCaptionPainterOrganizer* present = nullptr;
+        if (m_dwThreadId || ThreadOrganizers().Lookup(dwThreadId, present))
+            return FALSE;
+        ThreadOrganizers().SetAt(dwThreadId, this);
+        m_dwThreadId = dwThreadId;
+    }
+    ::EnumWindows(&EnumThreadWindowsProc, reinterpret_cast<LPARAM>(this));
+    m_hCBTHook = ::SetWindowsHookEx(WH_CBT, &CBTHookProc, nullptr, dwThreadId);
+    m_hGetMessageHook = ::SetWindowsHookEx(WH_GETMESSAGE, &GetMessageHookProc, nullptr, dwThreadId);
+    CSingleLock lock(&ThreadOrganizersLock(), TRUE);
+    if (!s_hFirstCBTHook)
+        s_hFirstCBTHook = m_hCBTHook;
+    if (!s_hFirstGetMessageHook)
+        s_hFirstGetMessageHook = m_hGetMessageHook;
+    return TRUE;
+}
+
+BOOL COXCaptionPainterOrganizer::DetachOrganizer(BOOL bRedraw)
+{
+    if (!m_dwThreadId)
+        return FALSE;
+    {
+        CSingleLock lock(&ThreadOrganizersLock(), TRUE);
+        if (m_hCBTHook)
+            ::UnhookWindowsHookEx(m_hCBTHook);
+        if (m_hGetMessageHook)
+            ::UnhookWindowsHookEx(m_hGetMessageHook);
+        m_hCBTHook = m_hGetMessageHook = nullptr;
+        s_hFirstCBTHook = s_hFirstGetMessageHook = nullptr;
+        ThreadOrganizers().RemoveKey(m_dwThreadId);
+    }
+    m_dwThreadId = 0;
+    return Detach(nullptr, bRedraw);
+}
+
+COXCaptionPainter* COXCaptionPainterOrganizer::Attach(CWnd* pWnd)
+{
+    if (!pWnd)
+        return nullptr;
+    if (COXCaptionPainter* present = GetPainter(pWnd))
+        return present;
+    COXCaptionPainter* painter = nullptr;
+    if (m_arrPool.GetSize() > 0) {
+        painter = m_arrPool[0];
+        m_arrPool.RemoveAt(0);
+    } else {
+        painter = new COXCaptionPainter;
+    }
+    if (!painter->Attach(pWnd)) {
+        m_arrPool.Add(painter);
+        return nullptr;
+    }
+    m_mapPainters.SetAt(pWnd->GetSafeHwnd(), painter);
+    return painter;
+}
+
+BOOL COXCaptionPainterOrganizer::Detach(CWnd* pWnd, BOOL bRedraw)
+{
+    if (pWnd) {
+        COXCaptionPainter* painter = GetPainter(pWnd);
+        if (!painter)
+            return FALSE;
+        m_mapPainters.RemoveKey(pWnd->GetSafeHwnd());
+        if (bRedraw && ::IsWindow(pWnd->GetSafeHwnd())) {
+            painter->ResetCaption();
+            pWnd->SendMessage(WM_NCPAINT, 1);
+        }
+        if (painter->IsHooked())
+            painter->Detach();
+        m_arrPool.Add(painter);
+        return TRUE;
+    }
+    POSITION pos = m_mapPainters.GetStartPosition();
+    while (pos) {
+        HWND hWnd = nullptr;
+        COXCaptionPainter* painter = nullptr;
+        m_mapPainters.GetNextAssoc(pos, hWnd, painter);
+        if (bRedraw && ::IsWindow(hWnd)) {
+            CRect rect;
+            ::GetWindowRect(hWnd, &rect);
+            WINDOWPOS wp = {hWnd, nullptr, rect.left, rect.top, rect.Width(), rect.Height(), SWP_FRAMECHANGED};
+            ::SendMessage(hWnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
+            HDC dc = ::GetWindowDC(hWnd);
+            ::SendMessage(hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+            ::ReleaseDC(hWnd, dc);
+            painter->ResetCaption();
+        }
+        if (painter->IsHooked())
+            painter->Detach();
+        m_arrPool.Add(painter);
+    }
+    m_mapPainters.RemoveAll();
+    return TRUE;
+}
+
+COXCaptionPainter* COXCaptionPainterOrganizer::GetPainter(CWnd* pWnd) const
+{
+    COXCaptionPainter* painter = nullptr;
+    if (!pWnd || !m_mapPainters.Lookup(pWnd->GetSafeHwnd(), painter))
+        return nullptr;
+    return painter;
+}
+
+COXCaptionPainter* COXCaptionPainterOrganizer::GetFirstPainter(POSITION& pos) const
+{
+    pos = m_mapPainters.GetStartPosition();
+    while (pos) {
+        HWND hWnd = nullptr;
+        COXCaptionPainter* painter = nullptr;
+        m_mapPainters.GetNextAssoc(pos, hWnd, painter);
+        if (::IsWindow(hWnd))
+            return painter;
+    }
+    return nullptr;
+}
+
+template <class Op>
+BOOL COXCaptionPainterOrganizer::ForPainters(CWnd* pWnd, Op op)
+{
+    if (pWnd) {
+        COXCaptionPainter* painter = GetPainter(pWnd);
+        if (!painter)
+            return FALSE;
+        op(*painter);
+        return TRUE;
+    }
+    POSITION pos = m_mapPainters.GetStartPosition();
+    while (pos) {
+        HWND hWnd = nullptr;
+        COXCaptionPainter* painter = nullptr;
+        m_mapPainters.GetNextAssoc(pos, hWnd, painter);
+        op(*painter);
+    }
+    return TRUE;
+}
+
+BOOL COXCaptionPainterOrganizer::SetCaptionInfo(CWnd* pWnd, const COXCaptionInfo* pInfo, BOOL bActive,
+                                                BOOL bRedraw)
+{
+    return ForPainters(pWnd, [&](COXCaptionPainter& p) {
+        p.SetCaptionInfo(pInfo, bActive);
+        if (bRedraw && p.IsHooked()) {
+            p.ResetCaption();
+            ::SendMessage(p.GetHookedWnd(), WM_NCPAINT, 1, 0);
+        }
+    });
+}
+
+BOOL COXCaptionPainterOrganizer::UpdateCaption(CWnd* pWnd, BOOL bRedraw)
+{
+    return ForPainters(pWnd, [&](COXCaptionPainter& p) {
+        p.ResetCaption();
+        if (bRedraw && p.IsHooked())
+            ::SendMessage(p.GetHookedWnd(), WM_NCPAINT, 1, 0);
+    });
+}
+
+BOOL COXCaptionPainterOrganizer::LoadState(CWnd* pWnd, LPCTSTR lpszProfileName, BOOL bRedraw)
+{
+    return ForPainters(pWnd, [&](COXCaptionPainter& p) { p.LoadState(lpszProfileName, bRedraw); });
+}
+
+void COXCaptionPainterOrganizer::AttachAllWindows(HWND hWnd)
+{
+    for (HWND h = hWnd; h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        CWnd* pWnd = CWnd::FromHandlePermanent(h);
+        if (pWnd && !IsAttached(pWnd))
+            Attach(pWnd);
+        if (const HWND child = ::GetWindow(h, GW_CHILD))
+            AttachAllWindows(child);
+    }
+}
+
+void COXCaptionPainterOrganizer::AttachNew(HWND hWnd)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (!pWnd || IsAttached(pWnd))
+        return;
+    POSITION pos = nullptr;
+    COXCaptionPainter* first = GetFirstPainter(pos);
+    if (Attach(pWnd) && first)
+        ::SendMessage(hWnd, OXCaptionSetPainterMessage(), 0, reinterpret_cast<LPARAM>(first));
+}
+
+COXCaptionPainterOrganizer* COXCaptionPainterOrganizer::FindOrganizer(HWND hWnd)
+{
+    if (!hWnd || !::IsWindow(hWnd))
+        return nullptr;
+    CSingleLock lock(&ThreadOrganizersLock(), TRUE);
+    COXCaptionPainterOrganizer* organizer = nullptr;
+    ThreadOrganizers().Lookup(::GetWindowThreadProcessId(hWnd, nullptr), organizer);
+    return organizer;
+}
+
+BOOL CALLBACK COXCaptionPainterOrganizer::EnumThreadWindowsProc(HWND hWnd, LPARAM lParam)
+{
+    auto* organizer = reinterpret_cast<COXCaptionPainterOrganizer*>(lParam);
+    if (::GetWindowThreadProcessId(hWnd, nullptr) != organizer->m_dwThreadId)
+        return TRUE;
+    organizer->AttachAllWindows(hWnd);
+    return FALSE;
+}
+
+LRESULT CALLBACK COXCaptionPainterOrganizer::CBTHookProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const HWND hWnd = reinterpret_cast<HWND>(wParam);
+    COXCaptionPainterOrganizer* organizer = nCode >= 0 ? FindOrganizer(hWnd) : nullptr;
+    if (!organizer)
+        return ::CallNextHookEx(s_hFirstCBTHook, nCode, wParam, lParam);
+    if (CWnd* pWnd = CWnd::FromHandlePermanent(hWnd)) {
+        if (nCode == HCBT_DESTROYWND) {
+            if (organizer->IsAttached(pWnd))
+                organizer->Detach(pWnd, FALSE);
+        } else {
+            organizer->AttachNew(hWnd);
+        }
+    }
+    return ::CallNextHookEx(organizer->m_hCBTHook, nCode, wParam, lParam);
+}
+
+LRESULT CALLBACK COXCaptionPainterOrganizer::GetMessageHookProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+    COXCaptionPainterOrganizer* organizer = nCode >= 0 && msg ? FindOrganizer(msg->hwnd) : nullptr;
+    if (!organizer)
+        return ::CallNextHookEx(s_hFirstGetMessageHook, nCode, wParam, lParam);
+    organizer->AttachNew(msg->hwnd);
+    return ::CallNextHookEx(organizer->m_hGetMessageHook, nCode, wParam, lParam);
+}
