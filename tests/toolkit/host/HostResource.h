@@ -28,3 +28,6 @@
 #define ID_DOCKING_FIRST     32980
 // The toolbars' buttons: six of "Standard", then four of "Second".
 #define ID_DOCKING_BUTTON    32988
+// Scene "cool": controls 1401-, commands 32880-.
+#define IDC_COOL_FIRST       1401
+#define ID_COOL_FIRST        32880

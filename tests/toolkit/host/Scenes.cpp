@@ -3,6 +3,7 @@
 #include "MdiScene.h"
 #include "Services2Scene.h"
 #include "DockingScene.h"
+#include "CoolScene.h"
 
 const std::vector<HostSceneEntry>& HostScenes()
 {
@@ -12,6 +13,7 @@ const std::vector<HostSceneEntry>& HostScenes()
         { "mdi", nullptr, &MakeMdiSceneMainWindow },
         { "services2", &MakeServices2Scene },
         { "docking", &MakeDockingScene },
+        { "cool", &MakeCoolScene },
     };
     return scenes;
 }
