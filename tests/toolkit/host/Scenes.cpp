@@ -4,6 +4,7 @@
 #include "Services2Scene.h"
 #include "DockingScene.h"
 #include "CoolScene.h"
+#include "PaintersScene.h"
 
 const std::vector<HostSceneEntry>& HostScenes()
 {
@@ -14,6 +15,7 @@ const std::vector<HostSceneEntry>& HostScenes()
         { "services2", &MakeServices2Scene },
         { "docking", &MakeDockingScene },
         { "cool", &MakeCoolScene },
+        { "painters", &MakePaintersScene },
     };
     return scenes;
 }
