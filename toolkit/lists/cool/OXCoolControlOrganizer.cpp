@@ -1,28 +1,24 @@
 #include "toolkit/lists/cool/OXCoolControlOrganizer.h"
 
-#include "afx/Sync.h"
 #include "toolkit/lists/cool/OXCoolComboBox.h"
 #include "toolkit/lists/cool/OXCoolPainters.h"
+#include "toolkit/lists/cool/OXThreadOrganizers.h"
 
 
-HHOOK COXCoolControlOrganizer::s_hFirstCBTHook = nullptr;
-HHOOK COXCoolControlOrganizer::s_hFirstGetMessageHook = nullptr;
+using Organizers = COXThreadOrganizers<COXCoolControlOrganizer>;
+
+HHOOK COXCoolControlOrganizer::GetFirstCBTHook()
+{
+    return Organizers::FirstCBT();
+}
+
+HHOOK COXCoolControlOrganizer::GetFirstGetMessageHook()
+{
+    return Organizers::FirstGetMessage();
+}
 
 namespace {
 const UINT RedrawAll = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME;
-
-// Thread id -> organizer, for every thread of the process.
-CMap<DWORD, DWORD, COXCoolControlOrganizer*, COXCoolControlOrganizer*>& ThreadOrganizers()
-{
-    static CMap<DWORD, DWORD, COXCoolControlOrganizer*, COXCoolControlOrganizer*> map;
-    return map;
-}
-
-CCriticalSection& ThreadOrganizersLock()
-{
-    static CCriticalSection lock;
-    return lock;
-}
 
 template <class C>
 CWnd* Create()
@@ -191,22 +187,11 @@ BOOL COXCoolControlOrganizer::Detach(HWND hWnd)
 
 BOOL COXCoolControlOrganizer::AttachOrganizer(DWORD dwThreadID)
 {
-    {
-        CSingleLock lock(&ThreadOrganizersLock(), TRUE);
-        COXCoolControlOrganizer* present = nullptr;
-        if (m_dwThreadID || ThreadOrganizers().Lookup(dwThreadID, present))
-            return FALSE;
-        ThreadOrganizers().SetAt(dwThreadID, this);
-        m_dwThreadID = dwThreadID;
-    }
-    ::EnumWindows(&EnumThreadWindowsProc, reinterpret_cast<LPARAM>(this));
-    m_hCBTHook = ::SetWindowsHookEx(WH_CBT, &CBTHookProc, nullptr, dwThreadID);
-    m_hGetMessageHook = ::SetWindowsHookEx(WH_GETMESSAGE, &GetMessageHookProc, nullptr, dwThreadID);
-    CSingleLock lock(&ThreadOrganizersLock(), TRUE);
-    if (!s_hFirstCBTHook)
-        s_hFirstCBTHook = m_hCBTHook;
-    if (!s_hFirstGetMessageHook)
-        s_hFirstGetMessageHook = m_hGetMessageHook;
+    if (m_dwThreadID || !Organizers::Register(dwThreadID, this))
+        return FALSE;
+    m_dwThreadID = dwThreadID;
+    Organizers::WalkThread(dwThreadID, [this](HWND hWnd) { AttachAllWindows(hWnd); });
+    Organizers::InstallHooks(dwThreadID, &CBTHookProc, &GetMessageHookProc, m_hCBTHook, m_hGetMessageHook);
     return TRUE;
 }
 
@@ -214,50 +199,19 @@ BOOL COXCoolControlOrganizer::DetachOrganizer()
 {
     if (!m_dwThreadID)
         return FALSE;
-    {
-        CSingleLock lock(&ThreadOrganizersLock(), TRUE);
-        if (m_hCBTHook) {
-            ::UnhookWindowsHookEx(m_hCBTHook);
-            m_hCBTHook = nullptr;
-            s_hFirstCBTHook = nullptr;
-        }
-        if (m_hGetMessageHook) {
-            ::UnhookWindowsHookEx(m_hGetMessageHook);
-            m_hGetMessageHook = nullptr;
-            s_hFirstGetMessageHook = nullptr;
-        }
-        ThreadOrganizers().RemoveKey(m_dwThreadID);
-    }
+    Organizers::RemoveHooks(m_hCBTHook, m_hGetMessageHook);
     m_mapSkippedWindows.RemoveAll();
+    Organizers::Unregister(m_dwThreadID);
     m_dwThreadID = 0;
     return Detach(nullptr);
-}
-
-COXCoolControlOrganizer* COXCoolControlOrganizer::FindOrganizer(HWND hWnd)
-{
-    if (!::IsWindow(hWnd))
-        return nullptr;
-    CSingleLock lock(&ThreadOrganizersLock(), TRUE);
-    COXCoolControlOrganizer* organizer = nullptr;
-    ThreadOrganizers().Lookup(::GetWindowThreadProcessId(hWnd, nullptr), organizer);
-    return organizer;
-}
-
-BOOL CALLBACK COXCoolControlOrganizer::EnumThreadWindowsProc(HWND hWnd, LPARAM lParam)
-{
-    auto* organizer = reinterpret_cast<COXCoolControlOrganizer*>(lParam);
-    if (::GetWindowThreadProcessId(hWnd, nullptr) != organizer->m_dwThreadID)
-        return TRUE;
-    organizer->AttachAllWindows(hWnd);
-    return FALSE;
 }
 
 LRESULT CALLBACK COXCoolControlOrganizer::CBTHookProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     const HWND hWnd = reinterpret_cast<HWND>(wParam);
-    COXCoolControlOrganizer* organizer = nCode >= 0 ? FindOrganizer(hWnd) : nullptr;
+    COXCoolControlOrganizer* organizer = nCode >= 0 ? Organizers::Find(hWnd) : nullptr;
     if (!organizer)
-        return ::CallNextHookEx(s_hFirstCBTHook, nCode, wParam, lParam);
+        return ::CallNextHookEx(Organizers::FirstCBT(), nCode, wParam, lParam);
     if (nCode == HCBT_DESTROYWND && organizer->IsAttached(hWnd))
         organizer->Detach(hWnd);
     return ::CallNextHookEx(organizer->m_hCBTHook, nCode, wParam, lParam);
@@ -266,9 +220,9 @@ LRESULT CALLBACK COXCoolControlOrganizer::CBTHookProc(int nCode, WPARAM wParam, 
 LRESULT CALLBACK COXCoolControlOrganizer::GetMessageHookProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     const MSG* msg = reinterpret_cast<const MSG*>(lParam);
-    COXCoolControlOrganizer* organizer = nCode >= 0 && msg ? FindOrganizer(msg->hwnd) : nullptr;
+    COXCoolControlOrganizer* organizer = nCode >= 0 && msg ? Organizers::Find(msg->hwnd) : nullptr;
     if (!organizer)
-        return ::CallNextHookEx(s_hFirstGetMessageHook, nCode, wParam, lParam);
+        return ::CallNextHookEx(Organizers::FirstGetMessage(), nCode, wParam, lParam);
     if (organizer->IsAttached(msg->hwnd)) {
         if (msg->message == WM_DESTROY)
             organizer->Detach(msg->hwnd);

@@ -37,8 +37,8 @@ public:
     // The skip code of a skipped window, 0 for any other.
     DWORD GetSkipCode(HWND hWnd) const;
 
-    static HHOOK GetFirstCBTHook() { return s_hFirstCBTHook; }
-    static HHOOK GetFirstGetMessageHook() { return s_hFirstGetMessageHook; }
+    static HHOOK GetFirstCBTHook();
+    static HHOOK GetFirstGetMessageHook();
 
     // The class test; a derived organizer may narrow or widen it.
     virtual BOOL IsQualified(HWND hWnd, LPCTSTR lpszClassName);
@@ -48,7 +48,6 @@ public:
 protected:
     static LRESULT CALLBACK CBTHookProc(int nCode, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK GetMessageHookProc(int nCode, WPARAM wParam, LPARAM lParam);
-    static BOOL CALLBACK EnumThreadWindowsProc(HWND hWnd, LPARAM lParam);
 
     CMap<HWND, HWND, void*, void*> m_mapConvertedWindows;
     CMap<HWND, HWND, DWORD, DWORD> m_mapSkippedWindows;
@@ -56,12 +55,8 @@ protected:
     HHOOK m_hCBTHook;
     HHOOK m_hGetMessageHook;
 
-    static HHOOK s_hFirstCBTHook;
-    static HHOOK s_hFirstGetMessageHook;
-
 private:
     BOOL IsKnown(HWND hWnd) const { return IsAttached(hWnd) || IsSkipped(hWnd); }
-    static COXCoolControlOrganizer* FindOrganizer(HWND hWnd);
 };
 
 // TRUE when the window's class is "ComboBox" (case-insensitive).

@@ -2,26 +2,21 @@
 
 #include "afx/ControlBar.h"
 #include "afx/MDIFrameWnd.h"
-#include "afx/Sync.h"
 #include "afx/TabCtrl.h"
 #include "afx/ToolBar.h"
+#include "toolkit/lists/cool/OXThreadOrganizers.h"
 
-HHOOK COXBackgroundPainterOrganizer::s_hFirstCBTHook = nullptr;
-HHOOK COXBackgroundPainterOrganizer::s_hFirstGetMessageHook = nullptr;
+using Organizers = COXThreadOrganizers<COXBackgroundPainterOrganizer>;
 
-namespace {
-CMap<DWORD, DWORD, COXBackgroundPainterOrganizer*, COXBackgroundPainterOrganizer*>& ThreadOrganizers()
+HHOOK COXBackgroundPainterOrganizer::GetFirstCBTHook()
 {
-    static CMap<DWORD, DWORD, COXBackgroundPainterOrganizer*, COXBackgroundPainterOrganizer*> map;
-    return map;
+    return Organizers::FirstCBT();
 }
 
-CCriticalSection& ThreadOrganizersLock()
+HHOOK COXBackgroundPainterOrganizer::GetFirstGetMessageHook()
 {
-    static CCriticalSection lock;
-    return lock;
+    return Organizers::FirstGetMessage();
 }
-} // namespace
 
 COXBackgroundPainterOrganizer::COXBackgroundPainterOrganizer()
     : m_nPaintTypeDefault(Tile), m_clrBkDefault(OXBACKGROUND_DEFAULT_COLOR), m_pOriginWndDefault(nullptr),
@@ -80,13 +75,8 @@ BOOL COXBackgroundPainterOrganizer::AttachFrame(CWnd* pFrameWnd, const COXDIB* p
     if (!pFrameWnd || m_pFrameWnd)
         return FALSE;
     const DWORD thread = ::GetWindowThreadProcessId(pFrameWnd->GetSafeHwnd(), nullptr);
-    {
-        CSingleLock lock(&ThreadOrganizersLock(), TRUE);
-        COXBackgroundPainterOrganizer* present = nullptr;
-        if (ThreadOrganizers().Lookup(thread, present))
-            return FALSE;
-        ThreadOrganizers().SetAt(thread, this);
-    }
+    if (!Organizers::Register(thread, this))
+        return FALSE;
     m_pFrameWnd = pFrameWnd;
     m_dwThreadID = thread;
     if (pDIB)
@@ -96,16 +86,8 @@ BOOL COXBackgroundPainterOrganizer::AttachFrame(CWnd* pFrameWnd, const COXDIB* p
     m_nPaintTypeDefault = nPaintType;
     m_clrBkDefault = clrBk;
     m_pOriginWndDefault = pFrameWnd;
-    ::EnumWindows(&EnumThreadWindowsProc, reinterpret_cast<LPARAM>(this));
-    m_hCBTHook = ::SetWindowsHookEx(WH_CBT, &CBTHookProc, nullptr, thread);
-    m_hGetMessageHook = ::SetWindowsHookEx(WH_GETMESSAGE, &GetMessageHookProc, nullptr, thread);
-    {
-        CSingleLock lock(&ThreadOrganizersLock(), TRUE);
-        if (!s_hFirstCBTHook)
-            s_hFirstCBTHook = m_hCBTHook;
-        if (!s_hFirstGetMessageHook)
-            s_hFirstGetMessageHook = m_hGetMessageHook;
-    }
+    Organizers::WalkThread(thread, [this](HWND hWnd) { AttachAllWindows(hWnd); });
+    Organizers::InstallHooks(thread, &CBTHookProc, &GetMessageHookProc, m_hCBTHook, m_hGetMessageHook);
     SetBkColor(nullptr, clrBk, FALSE);
     SetOriginWnd(nullptr, pFrameWnd, FALSE);
     SetPaintType(nullptr, nPaintType, FALSE);
@@ -117,16 +99,8 @@ BOOL COXBackgroundPainterOrganizer::DetachOrganizer(BOOL bRedraw)
 {
     if (!m_pFrameWnd)
         return FALSE;
-    {
-        CSingleLock lock(&ThreadOrganizersLock(), TRUE);
-        if (m_hCBTHook)
-            ::UnhookWindowsHookEx(m_hCBTHook);
-        if (m_hGetMessageHook)
-            ::UnhookWindowsHookEx(m_hGetMessageHook);
-        m_hCBTHook = m_hGetMessageHook = nullptr;
-        s_hFirstCBTHook = s_hFirstGetMessageHook = nullptr;
-        ThreadOrganizers().RemoveKey(m_dwThreadID);
-    }
+    Organizers::RemoveHooks(m_hCBTHook, m_hGetMessageHook);
+    Organizers::Unregister(m_dwThreadID);
     m_pFrameWnd = nullptr;
     m_dwThreadID = 0;
     return Detach(nullptr, bRedraw);
@@ -297,31 +271,12 @@ void COXBackgroundPainterOrganizer::AttachNew(HWND hWnd)
         Attach(pWnd, &m_dibDefault, m_nPaintTypeDefault, m_clrBkDefault, m_pOriginWndDefault);
 }
 
-COXBackgroundPainterOrganizer* COXBackgroundPainterOrganizer::FindOrganizer(HWND hWnd)
-{
-    if (!hWnd || !::IsWindow(hWnd))
-        return nullptr;
-    CSingleLock lock(&ThreadOrganizersLock(), TRUE);
-    COXBackgroundPainterOrganizer* organizer = nullptr;
-    ThreadOrganizers().Lookup(::GetWindowThreadProcessId(hWnd, nullptr), organizer);
-    return organizer;
-}
-
-BOOL CALLBACK COXBackgroundPainterOrganizer::EnumThreadWindowsProc(HWND hWnd, LPARAM lParam)
-{
-    auto* organizer = reinterpret_cast<COXBackgroundPainterOrganizer*>(lParam);
-    if (::GetWindowThreadProcessId(hWnd, nullptr) != organizer->m_dwThreadID)
-        return TRUE;
-    organizer->AttachAllWindows(hWnd);
-    return FALSE;
-}
-
 LRESULT CALLBACK COXBackgroundPainterOrganizer::CBTHookProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     const HWND hWnd = reinterpret_cast<HWND>(wParam);
-    COXBackgroundPainterOrganizer* organizer = nCode >= 0 ? FindOrganizer(hWnd) : nullptr;
+    COXBackgroundPainterOrganizer* organizer = nCode >= 0 ? Organizers::Find(hWnd) : nullptr;
     if (!organizer)
-        return ::CallNextHookEx(s_hFirstCBTHook, nCode, wParam, lParam);
+        return ::CallNextHookEx(Organizers::FirstCBT(), nCode, wParam, lParam);
     if (CWnd* pWnd = CWnd::FromHandlePermanent(hWnd)) {
         if (nCode == HCBT_DESTROYWND) {
             if (organizer->IsAttached(pWnd))
@@ -336,9 +291,9 @@ LRESULT CALLBACK COXBackgroundPainterOrganizer::CBTHookProc(int nCode, WPARAM wP
 LRESULT CALLBACK COXBackgroundPainterOrganizer::GetMessageHookProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     const MSG* msg = reinterpret_cast<const MSG*>(lParam);
-    COXBackgroundPainterOrganizer* organizer = nCode >= 0 && msg ? FindOrganizer(msg->hwnd) : nullptr;
+    COXBackgroundPainterOrganizer* organizer = nCode >= 0 && msg ? Organizers::Find(msg->hwnd) : nullptr;
     if (!organizer)
-        return ::CallNextHookEx(s_hFirstGetMessageHook, nCode, wParam, lParam);
+        return ::CallNextHookEx(Organizers::FirstGetMessage(), nCode, wParam, lParam);
     organizer->AttachNew(msg->hwnd);
     return ::CallNextHookEx(organizer->m_hGetMessageHook, nCode, wParam, lParam);
 }

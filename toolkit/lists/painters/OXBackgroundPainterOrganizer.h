@@ -44,13 +44,12 @@ public:
 
     virtual BOOL IsQualified(CWnd* pWnd);
 
-    static HHOOK GetFirstCBTHook() { return s_hFirstCBTHook; }
-    static HHOOK GetFirstGetMessageHook() { return s_hFirstGetMessageHook; }
+    static HHOOK GetFirstCBTHook();
+    static HHOOK GetFirstGetMessageHook();
 
 protected:
     static LRESULT CALLBACK CBTHookProc(int nCode, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK GetMessageHookProc(int nCode, WPARAM wParam, LPARAM lParam);
-    static BOOL CALLBACK EnumThreadWindowsProc(HWND hWnd, LPARAM lParam);
 
     COXDIB m_dibDefault;
     int m_nPaintTypeDefault;
@@ -63,9 +62,6 @@ protected:
     HHOOK m_hCBTHook;
     HHOOK m_hGetMessageHook;
 
-    static HHOOK s_hFirstCBTHook;
-    static HHOOK s_hFirstGetMessageHook;
-
 private:
     void AttachAllWindows(HWND hWnd);
     // A permanent, unattached, qualifying window gets a painter with the
@@ -74,5 +70,4 @@ private:
     // Runs the operation on the window's painter, or on every hooked one.
     template <class Op>
     BOOL ForPainters(CWnd* pWnd, Op op);
-    static COXBackgroundPainterOrganizer* FindOrganizer(HWND hWnd);
 };

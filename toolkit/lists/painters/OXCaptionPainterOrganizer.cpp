@@ -1,23 +1,19 @@
 #include "toolkit/lists/painters/OXCaptionPainterOrganizer.h"
 
-#include "afx/Sync.h"
+#include "toolkit/lists/cool/OXThreadOrganizers.h"
 
-HHOOK COXCaptionPainterOrganizer::s_hFirstCBTHook = nullptr;
-HHOOK COXCaptionPainterOrganizer::s_hFirstGetMessageHook = nullptr;
 
-namespace {
-CMap<DWORD, DWORD, COXCaptionPainterOrganizer*, COXCaptionPainterOrganizer*>& ThreadOrganizers()
+using Organizers = COXThreadOrganizers<COXCaptionPainterOrganizer>;
+
+HHOOK COXCaptionPainterOrganizer::GetFirstCBTHook()
 {
-    static CMap<DWORD, DWORD, COXCaptionPainterOrganizer*, COXCaptionPainterOrganizer*> map;
-    return map;
+    return Organizers::FirstCBT();
 }
 
-CCriticalSection& ThreadOrganizersLock()
+HHOOK COXCaptionPainterOrganizer::GetFirstGetMessageHook()
 {
-    static CCriticalSection lock;
-    return lock;
+    return Organizers::FirstGetMessage();
 }
-} // namespace
 
 COXCaptionPainterOrganizer::COXCaptionPainterOrganizer()
     : m_dwThreadId(0), m_hCBTHook(nullptr), m_hGetMessageHook(nullptr)
@@ -38,22 +34,11 @@ COXCaptionPainterOrganizer::~COXCaptionPainterOrganizer()
 
 BOOL COXCaptionPainterOrganizer::AttachOrganizer(DWORD dwThreadId)
 {
-    {
-        CSingleLock lock(&ThreadOrganizersLock(), TRUE);
-        COXCaptionPainterOrganizer* present = nullptr;
-        if (m_dwThreadId || ThreadOrganizers().Lookup(dwThreadId, present))
-            return FALSE;
-        ThreadOrganizers().SetAt(dwThreadId, this);
-        m_dwThreadId = dwThreadId;
-    }
-    ::EnumWindows(&EnumThreadWindowsProc, reinterpret_cast<LPARAM>(this));
-    m_hCBTHook = ::SetWindowsHookEx(WH_CBT, &CBTHookProc, nullptr, dwThreadId);
-    m_hGetMessageHook = ::SetWindowsHookEx(WH_GETMESSAGE, &GetMessageHookProc, nullptr, dwThreadId);
-    CSingleLock lock(&ThreadOrganizersLock(), TRUE);
-    if (!s_hFirstCBTHook)
-        s_hFirstCBTHook = m_hCBTHook;
-    if (!s_hFirstGetMessageHook)
-        s_hFirstGetMessageHook = m_hGetMessageHook;
+    if (m_dwThreadId || !Organizers::Register(dwThreadId, this))
+        return FALSE;
+    m_dwThreadId = dwThreadId;
+    Organizers::WalkThread(dwThreadId, [this](HWND hWnd) { AttachAllWindows(hWnd); });
+    Organizers::InstallHooks(dwThreadId, &CBTHookProc, &GetMessageHookProc, m_hCBTHook, m_hGetMessageHook);
     return TRUE;
 }
 
@@ -61,16 +46,8 @@ BOOL COXCaptionPainterOrganizer::DetachOrganizer(BOOL bRedraw)
 {
     if (!m_dwThreadId)
         return FALSE;
-    {
-        CSingleLock lock(&ThreadOrganizersLock(), TRUE);
-        if (m_hCBTHook)
-            ::UnhookWindowsHookEx(m_hCBTHook);
-        if (m_hGetMessageHook)
-            ::UnhookWindowsHookEx(m_hGetMessageHook);
-        m_hCBTHook = m_hGetMessageHook = nullptr;
-        s_hFirstCBTHook = s_hFirstGetMessageHook = nullptr;
-        ThreadOrganizers().RemoveKey(m_dwThreadId);
-    }
+    Organizers::RemoveHooks(m_hCBTHook, m_hGetMessageHook);
+    Organizers::Unregister(m_dwThreadId);
     m_dwThreadId = 0;
     return Detach(nullptr, bRedraw);
 }
@@ -224,31 +201,12 @@ void COXCaptionPainterOrganizer::AttachNew(HWND hWnd)
         ::SendMessage(hWnd, OXCaptionSetPainterMessage(), 0, reinterpret_cast<LPARAM>(first));
 }
 
-COXCaptionPainterOrganizer* COXCaptionPainterOrganizer::FindOrganizer(HWND hWnd)
-{
-    if (!hWnd || !::IsWindow(hWnd))
-        return nullptr;
-    CSingleLock lock(&ThreadOrganizersLock(), TRUE);
-    COXCaptionPainterOrganizer* organizer = nullptr;
-    ThreadOrganizers().Lookup(::GetWindowThreadProcessId(hWnd, nullptr), organizer);
-    return organizer;
-}
-
-BOOL CALLBACK COXCaptionPainterOrganizer::EnumThreadWindowsProc(HWND hWnd, LPARAM lParam)
-{
-    auto* organizer = reinterpret_cast<COXCaptionPainterOrganizer*>(lParam);
-    if (::GetWindowThreadProcessId(hWnd, nullptr) != organizer->m_dwThreadId)
-        return TRUE;
-    organizer->AttachAllWindows(hWnd);
-    return FALSE;
-}
-
 LRESULT CALLBACK COXCaptionPainterOrganizer::CBTHookProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     const HWND hWnd = reinterpret_cast<HWND>(wParam);
-    COXCaptionPainterOrganizer* organizer = nCode >= 0 ? FindOrganizer(hWnd) : nullptr;
+    COXCaptionPainterOrganizer* organizer = nCode >= 0 ? Organizers::Find(hWnd) : nullptr;
     if (!organizer)
-        return ::CallNextHookEx(s_hFirstCBTHook, nCode, wParam, lParam);
+        return ::CallNextHookEx(Organizers::FirstCBT(), nCode, wParam, lParam);
     if (CWnd* pWnd = CWnd::FromHandlePermanent(hWnd)) {
         if (nCode == HCBT_DESTROYWND) {
             if (organizer->IsAttached(pWnd))
@@ -263,9 +221,9 @@ LRESULT CALLBACK COXCaptionPainterOrganizer::CBTHookProc(int nCode, WPARAM wPara
 LRESULT CALLBACK COXCaptionPainterOrganizer::GetMessageHookProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     const MSG* msg = reinterpret_cast<const MSG*>(lParam);
-    COXCaptionPainterOrganizer* organizer = nCode >= 0 && msg ? FindOrganizer(msg->hwnd) : nullptr;
+    COXCaptionPainterOrganizer* organizer = nCode >= 0 && msg ? Organizers::Find(msg->hwnd) : nullptr;
     if (!organizer)
-        return ::CallNextHookEx(s_hFirstGetMessageHook, nCode, wParam, lParam);
+        return ::CallNextHookEx(Organizers::FirstGetMessage(), nCode, wParam, lParam);
     organizer->AttachNew(msg->hwnd);
     return ::CallNextHookEx(organizer->m_hGetMessageHook, nCode, wParam, lParam);
 }

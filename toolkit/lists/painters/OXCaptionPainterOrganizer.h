@@ -34,22 +34,18 @@ public:
     COXCaptionPainter* GetFirstPainter(POSITION& pos) const;
     int GetPainterCount() const { return static_cast<int>(m_mapPainters.GetCount()); }
 
-    static HHOOK GetFirstCBTHook() { return s_hFirstCBTHook; }
-    static HHOOK GetFirstGetMessageHook() { return s_hFirstGetMessageHook; }
+    static HHOOK GetFirstCBTHook();
+    static HHOOK GetFirstGetMessageHook();
 
 protected:
     static LRESULT CALLBACK CBTHookProc(int nCode, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK GetMessageHookProc(int nCode, WPARAM wParam, LPARAM lParam);
-    static BOOL CALLBACK EnumThreadWindowsProc(HWND hWnd, LPARAM lParam);
 
     CMap<HWND, HWND, COXCaptionPainter*, COXCaptionPainter*> m_mapPainters;
     CArray<COXCaptionPainter*, COXCaptionPainter*> m_arrPool;
     DWORD m_dwThreadId;
     HHOOK m_hCBTHook;
     HHOOK m_hGetMessageHook;
-
-    static HHOOK s_hFirstCBTHook;
-    static HHOOK s_hFirstGetMessageHook;
 
 private:
     void AttachAllWindows(HWND hWnd);
@@ -58,5 +54,4 @@ private:
     void AttachNew(HWND hWnd);
     template <class Op>
     BOOL ForPainters(CWnd* pWnd, Op op);
-    static COXCaptionPainterOrganizer* FindOrganizer(HWND hWnd);
 };
