@@ -31,9 +31,7 @@ COXBackgroundPainterOrganizer::~COXBackgroundPainterOrganizer()
         DetachOrganizer(TRUE);
     else
         Detach(nullptr, TRUE);
-    for (INT_PTR i = 0; i < m_arrPool.GetSize(); ++i)
-        delete m_arrPool[i];
-    m_arrPool.RemoveAll();
+    OXDeletePool(m_arrPool);
 }
 
 BOOL COXBackgroundPainterOrganizer::IsQualified(CWnd* pWnd)
@@ -112,12 +110,7 @@ BOOL COXBackgroundPainterOrganizer::Attach(CWnd* pWnd, const COXDIB* pDIB, int n
     COXBackgroundPainter* painter = nullptr;
     if (!pWnd || m_mapPainters.Lookup(pWnd->GetSafeHwnd(), painter))
         return FALSE;
-    if (m_arrPool.GetSize() > 0) {
-        painter = m_arrPool[0];
-        m_arrPool.RemoveAt(0);
-    } else {
-        painter = new COXBackgroundPainter;
-    }
+    painter = OXTakePainter(m_arrPool);
     if (!painter->Attach(pWnd, pDIB, nPaintType, clrBk, pOriginWnd)) {
         m_arrPool.Add(painter);
         return FALSE;
@@ -138,15 +131,11 @@ BOOL COXBackgroundPainterOrganizer::Detach(CWnd* pWnd, BOOL bRedraw)
         m_arrPool.Add(painter);
         return TRUE;
     }
-    POSITION pos = m_mapPainters.GetStartPosition();
-    while (pos) {
-        HWND hWnd = nullptr;
-        COXBackgroundPainter* painter = nullptr;
-        m_mapPainters.GetNextAssoc(pos, hWnd, painter);
+    OXForEachPainter(m_mapPainters, [&](HWND, COXBackgroundPainter* painter) {
         if (painter->IsHooked())
             painter->Detach(bRedraw);
         m_arrPool.Add(painter);
-    }
+    });
     m_mapPainters.RemoveAll();
     return TRUE;
 }
@@ -159,23 +148,12 @@ BOOL COXBackgroundPainterOrganizer::IsAttached(CWnd* pWnd) const
 
 COXBackgroundPainter* COXBackgroundPainterOrganizer::GetPainter(CWnd* pWnd) const
 {
-    COXBackgroundPainter* painter = nullptr;
-    if (!pWnd || !m_mapPainters.Lookup(pWnd->GetSafeHwnd(), painter))
-        return nullptr;
-    return painter;
+    return pWnd ? OXFindPainter(m_mapPainters, pWnd->GetSafeHwnd()) : nullptr;
 }
 
 COXBackgroundPainter* COXBackgroundPainterOrganizer::GetFirstPainter(POSITION& pos) const
 {
-    pos = m_mapPainters.GetStartPosition();
-    while (pos) {
-        HWND hWnd = nullptr;
-        COXBackgroundPainter* painter = nullptr;
-        m_mapPainters.GetNextAssoc(pos, hWnd, painter);
-        if (::IsWindow(hWnd))
-            return painter;
-    }
-    return nullptr;
+    return OXFirstLivePainter(m_mapPainters, pos);
 }
 
 template <class Op>
@@ -189,14 +167,10 @@ BOOL COXBackgroundPainterOrganizer::ForPainters(CWnd* pWnd, Op op)
             op(*painter);
         return TRUE;
     }
-    POSITION pos = m_mapPainters.GetStartPosition();
-    while (pos) {
-        HWND hWnd = nullptr;
-        COXBackgroundPainter* painter = nullptr;
-        m_mapPainters.GetNextAssoc(pos, hWnd, painter);
+    OXForEachPainter(m_mapPainters, [&](HWND, COXBackgroundPainter* painter) {
         if (painter->IsHooked())
             op(*painter);
-    }
+    });
     return TRUE;
 }
 

@@ -7,6 +7,7 @@
 
 #include "afx/Array.h"
 #include "afx/Map.h"
+#include "toolkit/lists/painters/OXPainterMap.h"
 #include "toolkit/lists/painters/OXBackgroundPainter.h"
 
 class COXBackgroundPainterOrganizer

@@ -27,9 +27,7 @@ COXCaptionPainterOrganizer::~COXCaptionPainterOrganizer()
         DetachOrganizer(TRUE);
     else
         Detach(nullptr, TRUE);
-    for (INT_PTR i = 0; i < m_arrPool.GetSize(); ++i)
-        delete m_arrPool[i];
-    m_arrPool.RemoveAll();
+    OXDeletePool(m_arrPool);
 }
 
 BOOL COXCaptionPainterOrganizer::AttachOrganizer(DWORD dwThreadId)
@@ -59,12 +57,7 @@ COXCaptionPainter* COXCaptionPainterOrganizer::Attach(CWnd* pWnd)
     if (COXCaptionPainter* present = GetPainter(pWnd))
         return present;
     COXCaptionPainter* painter = nullptr;
-    if (m_arrPool.GetSize() > 0) {
-        painter = m_arrPool[0];
-        m_arrPool.RemoveAt(0);
-    } else {
-        painter = new COXCaptionPainter;
-    }
+    painter = OXTakePainter(m_arrPool);
     if (!painter->Attach(pWnd)) {
         m_arrPool.Add(painter);
         return nullptr;
@@ -89,11 +82,7 @@ BOOL COXCaptionPainterOrganizer::Detach(CWnd* pWnd, BOOL bRedraw)
         m_arrPool.Add(painter);
         return TRUE;
     }
-    POSITION pos = m_mapPainters.GetStartPosition();
-    while (pos) {
-        HWND hWnd = nullptr;
-        COXCaptionPainter* painter = nullptr;
-        m_mapPainters.GetNextAssoc(pos, hWnd, painter);
+    OXForEachPainter(m_mapPainters, [&](HWND hWnd, COXCaptionPainter* painter) {
         if (bRedraw && ::IsWindow(hWnd)) {
             CRect rect;
             ::GetWindowRect(hWnd, &rect);
@@ -107,30 +96,19 @@ BOOL COXCaptionPainterOrganizer::Detach(CWnd* pWnd, BOOL bRedraw)
         if (painter->IsHooked())
             painter->Detach();
         m_arrPool.Add(painter);
-    }
+    });
     m_mapPainters.RemoveAll();
     return TRUE;
 }
 
 COXCaptionPainter* COXCaptionPainterOrganizer::GetPainter(CWnd* pWnd) const
 {
-    COXCaptionPainter* painter = nullptr;
-    if (!pWnd || !m_mapPainters.Lookup(pWnd->GetSafeHwnd(), painter))
-        return nullptr;
-    return painter;
+    return pWnd ? OXFindPainter(m_mapPainters, pWnd->GetSafeHwnd()) : nullptr;
 }
 
 COXCaptionPainter* COXCaptionPainterOrganizer::GetFirstPainter(POSITION& pos) const
 {
-    pos = m_mapPainters.GetStartPosition();
-    while (pos) {
-        HWND hWnd = nullptr;
-        COXCaptionPainter* painter = nullptr;
-        m_mapPainters.GetNextAssoc(pos, hWnd, painter);
-        if (::IsWindow(hWnd))
-            return painter;
-    }
-    return nullptr;
+    return OXFirstLivePainter(m_mapPainters, pos);
 }
 
 template <class Op>
@@ -143,13 +121,7 @@ BOOL COXCaptionPainterOrganizer::ForPainters(CWnd* pWnd, Op op)
         op(*painter);
         return TRUE;
     }
-    POSITION pos = m_mapPainters.GetStartPosition();
-    while (pos) {
-        HWND hWnd = nullptr;
-        COXCaptionPainter* painter = nullptr;
-        m_mapPainters.GetNextAssoc(pos, hWnd, painter);
-        op(*painter);
-    }
+    OXForEachPainter(m_mapPainters, [&](HWND, COXCaptionPainter* painter) { op(*painter); });
     return TRUE;
 }
 

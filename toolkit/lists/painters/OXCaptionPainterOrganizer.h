@@ -6,6 +6,7 @@
 
 #include "afx/Array.h"
 #include "afx/Map.h"
+#include "toolkit/lists/painters/OXPainterMap.h"
 #include "toolkit/lists/painters/OXCaptionPainter.h"
 
 class COXCaptionPainterOrganizer
