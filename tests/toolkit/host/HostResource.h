@@ -48,3 +48,9 @@
 // Scene "lists": controls 1701-, commands 32940-.
 #define IDC_LISTS_FIRST      1701
 #define ID_LISTS_FIRST       32940
+// Scene "cool": controls 1401-, commands 32880-.
+#define IDC_COOL_FIRST       1401
+#define ID_COOL_FIRST        32880
+// Scene "painters": controls 1501-, commands 32900-.
+#define IDC_PAINTERS_FIRST   1501
+#define ID_PAINTERS_FIRST    32900

@@ -6,6 +6,8 @@
 #include "Services2Scene.h"
 #include "DockingScene.h"
 #include "SkinsScene.h"
+#include "CoolScene.h"
+#include "PaintersScene.h"
 
 const std::vector<HostSceneEntry>& HostScenes()
 {
@@ -18,6 +20,8 @@ const std::vector<HostSceneEntry>& HostScenes()
         { "edits", &MakeEditsScene },
         { "skins", &MakeSkinsScene },
         { "lists", &MakeListsScene },
+        { "cool", &MakeCoolScene },
+        { "painters", &MakePaintersScene },
     };
     return scenes;
 }
