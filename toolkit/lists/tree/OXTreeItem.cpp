@@ -312,9 +312,10 @@ int COXTreeItem::AddVisibleRows(int row, COXTreeRows& rows)
     for (COXTreeItem* child = pFirstChild; child != nullptr; child = child->pNextSibling) {
         if (child->IsHidden())
             continue;
-        if (rows.RowOf(child) < 0)
+        const int own = rows.RowOf(child);
+        if (own < 0)
             rows.InsertRow(row, child);
-        ++row;
+        row = (own < 0 ? row : own) + 1;
         if (child->m_bExpand)
             row = child->AddVisibleRows(row, rows);
     }
