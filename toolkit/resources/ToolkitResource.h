@@ -43,3 +43,12 @@
 // selected, for light and for dark backgrounds.
 #define IDB_OX_OPTIONTREE_LIGHT     27262
 #define IDB_OX_OPTIONTREE_DARK      27263
+
+// History combo: its mini toolbar (add, delete, browse, two spare buttons)
+// and the buttons' prompts, whose tips follow the "\n".
+#define IDR_OX_HISTORY_COMBO        28022
+#define ID_OX_HISTORY_ADD           26391
+#define ID_OX_HISTORY_DELETE        26392
+#define ID_OX_HISTORY_BROWSE        26393
+#define ID_OX_HISTORY_SPARE1        26394
+#define ID_OX_HISTORY_SPARE2        26395
