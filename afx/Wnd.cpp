@@ -241,6 +241,8 @@ CWnd* CWnd::SetParent(CWnd* pWndNewParent)
 
 CWnd* CWnd::GetOwner() const
 {
+    if (m_hWndOwner)
+        return FromHandle(m_hWndOwner);
     HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
     if (!owner)
         owner = ::GetParent(m_hWnd);
@@ -249,6 +251,13 @@ CWnd* CWnd::GetOwner() const
 
 void CWnd::SetOwner(CWnd* pOwnerWnd)
 {
+    // For a child window GWLP_HWNDPARENT would move it to another parent:
+    // its owner is kept by the object instead.
+    if (::GetWindowLongPtrA(m_hWnd, GWL_STYLE) & WS_CHILD) {
+        m_hWndOwner = pOwnerWnd->GetSafeHwnd();
+        return;
+    }
+    m_hWndOwner = nullptr;
     ::SetWindowLongPtrA(m_hWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(pOwnerWnd->GetSafeHwnd()));
 }
 

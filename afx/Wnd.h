@@ -403,6 +403,9 @@ public:
 
     HWND m_hWnd = nullptr;
     UINT m_nFlags = 0;   // WF_ bits
+    // The owner a child window was given by SetOwner (a child has no owner
+    // of its own in the system: setting one would change its parent).
+    HWND m_hWndOwner = nullptr;
 
 protected:
     // The procedure the window had before it was bound (its class's own);

@@ -314,3 +314,27 @@ TEST(WindowHardening, ModalLoopFreesOnlyTheWrappersItsSessionMade)
     AfxDeleteTempMaps();
     EXPECT_FALSE(ProbeAlive(601));
 }
+
+TEST(WindowCore, SetOwnerOfAChildKeepsItsParent)
+{
+    CWnd parent, other, child, popup;
+    ASSERT_TRUE(parent.CreateEx(0, "STATIC", "parent", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr));
+    ASSERT_TRUE(other.CreateEx(0, "STATIC", "other", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr));
+    ASSERT_TRUE(child.CreateEx(0, "STATIC", "child", WS_CHILD, 0, 0, 10, 10, parent.m_hWnd, nullptr));
+    ASSERT_TRUE(popup.CreateEx(0, "STATIC", "popup", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+
+    // A child's owner is the object's: the window stays where it was.
+    child.SetOwner(&other);
+    EXPECT_EQ(parent.m_hWnd, ::GetParent(child.m_hWnd));
+    EXPECT_EQ(other.m_hWnd, child.GetOwner()->GetSafeHwnd());
+
+    // A top-level window gets a real owner.
+    popup.SetOwner(&other);
+    EXPECT_EQ(other.m_hWnd, ::GetWindow(popup.m_hWnd, GW_OWNER));
+    EXPECT_EQ(other.m_hWnd, popup.GetOwner()->GetSafeHwnd());
+
+    popup.DestroyWindow();
+    child.DestroyWindow();
+    other.DestroyWindow();
+    parent.DestroyWindow();
+}
