@@ -40,6 +40,21 @@ public:
     UINT m_nIndexMax;         // item count of the menu; handlers that add or remove items update it
 };
 
+// Takes the state update handlers give a command that is shown nowhere (no
+// menu item, no control): an accelerator's command, or a button of another
+// window asking its owner. Check marks and texts have nothing to change.
+class CCmdUIState : public CCmdUI
+{
+public:
+    explicit CCmdUIState(UINT nID, BOOL bEnabled = TRUE) : m_bEnabled(bEnabled) { m_nID = nID; }
+    void Enable(BOOL bOn = TRUE) override
+    {
+        m_bEnabled = bOn;
+        m_bEnableChanged = TRUE;
+    }
+    BOOL m_bEnabled;
+};
+
 // Updates the items of a popup menu about to be shown (WM_INITMENUPOPUP) by
 // asking target for each one. Handlers may insert or remove items while this
 // runs (the recent-file list does): the count is read again after each item.

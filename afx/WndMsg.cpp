@@ -63,18 +63,6 @@ bool IsCtlColor(UINT message)
     return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
 }
 
-// Collects what update handlers say of a command without showing it anywhere.
-class CTestCmdUI : public CCmdUI
-{
-public:
-    CTestCmdUI() : m_bEnabled(TRUE) {}
-    void Enable(BOOL bOn) override { m_bEnabled = bOn; m_bEnableChanged = TRUE; }
-    void SetCheck(int) override {}
-    void SetRadio(BOOL) override {}
-    void SetText(LPCTSTR) override {}
-    BOOL m_bEnabled;
-};
-
 } // namespace
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
@@ -343,8 +331,7 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
         // item is disabled, so ask the update handlers first.
         if (id == 0)
             return FALSE;
-        CTestCmdUI state;
-        state.m_nID = id;
+        CCmdUIState state(id);
         OnCmdMsg(id, static_cast<int>(CN_UPDATE_COMMAND_UI), &state, nullptr);
         if (!state.m_bEnabled)
             return TRUE;

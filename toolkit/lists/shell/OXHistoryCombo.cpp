@@ -15,20 +15,6 @@ const UINT kBrowseCommand = 26393;
 const UINT kSpareCommandLast = 26395;
 const int kGap = 2;
 
-// Takes the state an update handler gives a command, without a window of its own.
-class CEnableProbe : public CCmdUI
-{
-public:
-    BOOL m_bOn = FALSE;
-    void Enable(BOOL bOn) override
-    {
-        m_bOn = bOn;
-        m_bEnableChanged = TRUE;
-    }
-    void SetCheck(int) override {}
-    void SetText(LPCTSTR) override {}
-};
-
 // The key of a history, or "" when no company part is known.
 CString HistoryKeyPath(LPCTSTR lpszCompany, LPCTSTR lpszApplication)
 {
@@ -312,11 +298,10 @@ void COXHistoryCombo::OnIdle()
             enabled = IsCommandEnabled(id);
         } else {
             // Other commands are the parent's to enable.
-            CEnableProbe state;
-            state.m_nID = id;
+            CCmdUIState state(id, FALSE);
             if (parent)
                 state.DoUpdate(parent, TRUE);
-            enabled = state.m_bOn;
+            enabled = state.m_bEnabled;
         }
         m_pToolbar->SendMessage(TB_ENABLEBUTTON, id, MAKELPARAM(enabled ? TRUE : FALSE, 0));
     }
